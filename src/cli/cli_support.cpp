@@ -1,0 +1,47 @@
+#include "cli/cli_support.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace brevino::cli {
+namespace {
+
+void writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return;
+        text.remove_prefix(static_cast<size_t>(written));
+    }
+}
+
+}  // namespace
+
+void StderrReporter::report(std::string_view text, std::string_view caption) {
+    std::string line;
+    line.reserve(caption.size() + text.size() + 3);
+    line.append(caption).append(": ").append(text).push_back('\n');
+    writeAll(STDERR_FILENO, line);
+}
+
+void CollectingReporter::report(std::string_view text, std::string_view caption) {
+    messages.push_back({std::string(caption), std::string(text)});
+}
+
+int usageError(std::string_view problem, std::string_view usage) {
+    std::string text = "brevino-cli: ";
+    text.append(problem).append("\nusage: ").append(usage).push_back('\n');
+    writeAll(STDERR_FILENO, text);
+    return kExitUsage;
+}
+
+bool isHelpFlag(std::string_view argument) {
+    return argument == "--help" || argument == "-h";
+}
+
+void writeOut(std::string_view text) {
+    writeAll(STDOUT_FILENO, text);
+}
+
+}  // namespace brevino::cli

@@ -1,0 +1,42 @@
+// What every brevino-cli subcommand shares: exit codes, message output, help texts.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workspace/reporter.h"
+
+namespace brevino::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Writes messages to standard error as "caption: text".
+class StderrReporter : public Reporter {
+  public:
+    void report(std::string_view text, std::string_view caption) override;
+};
+
+// Keeps messages for output of its own (JSON).
+class CollectingReporter : public Reporter {
+  public:
+    struct Message {
+        std::string caption;
+        std::string text;
+    };
+    std::vector<Message> messages;
+    void report(std::string_view text, std::string_view caption) override;
+};
+
+// Prints "brevino-cli: <problem>" and the usage line; answers kExitUsage.
+int usageError(std::string_view problem, std::string_view usage);
+
+bool isHelpFlag(std::string_view argument);
+
+// Writes the whole text to standard output at once.
+void writeOut(std::string_view text);
+
+}  // namespace brevino::cli

@@ -1,0 +1,33 @@
+// brevino-cli: the Exif core without a window, for scripts and large batches.
+#include <string>
+#include <string_view>
+
+#include "cli/cli_support.h"
+#include "cli/show_command.h"
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "usage: brevino-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  show      print the Exif rows of JPEG files\n"
+    "Run 'brevino-cli COMMAND --help' for the arguments of a command.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace brevino::cli;
+    if (argc < 2) return usageError("no command given", "brevino-cli COMMAND [ARGUMENTS]");
+    std::string_view command = argv[1];
+    if (isHelpFlag(command)) {
+        writeOut(kHelp);
+        return kExitOk;
+    }
+    if (command == "--version") {
+        writeOut("brevino-cli 1.32\n");
+        return kExitOk;
+    }
+    if (command == "show") return runShow(argc - 2, argv + 2);
+    return usageError("unknown command " + std::string(command), "brevino-cli COMMAND [ARGUMENTS]");
+}

@@ -1,0 +1,195 @@
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <random>
+
+namespace brevino {
+namespace {
+
+std::atomic<WriteFaultHook> writeFaultHook{nullptr};
+
+FileHandle openRegular(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return FileHandle();
+    FileHandle handle(fd);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return FileHandle();
+    // Back to blocking reads and writes now that the file is known to be a regular one.
+    int status = fcntl(fd, F_GETFL);
+    if (status >= 0) fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
+    return handle;
+}
+
+FileIdentity identityOf(const struct stat& info) {
+    FileIdentity identity;
+    identity.device = info.st_dev;
+    identity.inode = info.st_ino;
+    identity.size = info.st_size;
+    identity.modified = info.st_mtim;
+    return identity;
+}
+
+std::string folderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+bool FileIdentity::operator==(const FileIdentity& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+}
+
+std::optional<FileIdentity> identifyFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool pathExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+        close();
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+bool FileHandle::close() {
+    if (fd_ < 0) return true;
+    int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0;
+}
+
+std::optional<FileIdentity> FileHandle::identity() const {
+    struct stat info {};
+    if (fd_ < 0 || fstat(fd_, &info) != 0) return std::nullopt;
+    return identityOf(info);
+}
+
+size_t FileHandle::readAt(uint64_t offset, void* destination, size_t length) const {
+    size_t done = 0;
+    auto* bytes = static_cast<char*>(destination);
+    while (done < length) {
+        ssize_t got = ::pread(fd_, bytes + done, length - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<size_t>(got);
+    }
+    return done;
+}
+
+size_t FileHandle::writeAt(uint64_t offset, const void* source, size_t length) const {
+    WriteFaultHook hook = writeFaultHook.load();
+    if (hook && !hook(offset, length)) return 0;
+    size_t done = 0;
+    const auto* bytes = static_cast<const char*>(source);
+    while (done < length) {
+        ssize_t put = ::pwrite(fd_, bytes + done, length - done, static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) break;
+        done += static_cast<size_t>(put);
+    }
+    return done;
+}
+
+size_t FileHandle::write(const void* source, size_t length) const {
+    WriteFaultHook hook = writeFaultHook.load();
+    if (hook && !hook(UINT64_MAX, length)) return 0;
+    size_t done = 0;
+    const auto* bytes = static_cast<const char*>(source);
+    while (done < length) {
+        ssize_t put = ::write(fd_, bytes + done, length - done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) break;
+        done += static_cast<size_t>(put);
+    }
+    return done;
+}
+
+FileHandle openForRead(const std::string& path) {
+    return openRegular(path, O_RDONLY);
+}
+
+FileHandle openForWriteInPlace(const std::string& path) {
+    return openRegular(path, O_WRONLY);
+}
+
+std::optional<TemporaryFile> createTemporaryBeside(const std::string& target) {
+    std::string folder = folderOf(target);
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/.brevino-%016llx.tmp",
+                      static_cast<unsigned long long>(random()));
+        std::string path = folder + name;
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0) return TemporaryFile{FileHandle(fd), path};
+        if (errno != EEXIST) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool commitTemporary(TemporaryFile& temporary, const std::string& target) {
+    // Keep the permissions of a file that is being replaced.
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        fchmod(temporary.handle.fd(), info.st_mode & 07777);
+    }
+    bool closed = temporary.handle.close();
+    if (!closed || ::rename(temporary.path.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.path.c_str());
+        return false;
+    }
+    return true;
+}
+
+void discardTemporary(TemporaryFile& temporary) {
+    temporary.handle.close();
+    ::unlink(temporary.path.c_str());
+}
+
+bool renameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // File systems without RENAME_NOREPLACE: a hard link fails when the name exists.
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    if (::unlink(from.c_str()) != 0) {
+        ::unlink(to.c_str());
+        return false;
+    }
+    return true;
+}
+
+void setWriteFaultHook(WriteFaultHook hook) {
+    writeFaultHook.store(hook);
+}
+
+}  // namespace brevino

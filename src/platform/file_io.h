@@ -1,0 +1,84 @@
+// Files as the core uses them: opened without blocking, regular files only, read and written
+// at explicit offsets.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brevino {
+
+// What tells one file version from another: which file, how long, when last written.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    bool operator==(const FileIdentity& other) const;
+};
+
+std::optional<FileIdentity> identifyFile(const std::string& path);
+bool isRegularFile(const std::string& path);
+bool isDirectory(const std::string& path);
+bool pathExists(const std::string& path);
+
+// An open file descriptor, closed when the handle goes.
+class FileHandle {
+  public:
+    FileHandle() = default;
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() { close(); }
+    FileHandle(FileHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    // Closes the file; false when closing reported an error (a write that did not land).
+    bool close();
+
+    std::optional<FileIdentity> identity() const;
+    // Reads up to `length` bytes at `offset`, retrying short reads; the number read.
+    size_t readAt(uint64_t offset, void* destination, size_t length) const;
+    // Writes all `length` bytes at `offset`; the number written.
+    size_t writeAt(uint64_t offset, const void* source, size_t length) const;
+    // Appends all `length` bytes at the current position; the number written.
+    size_t write(const void* source, size_t length) const;
+
+  private:
+    int fd_ = -1;
+};
+
+// Opens an existing regular file for reading; not open for anything else (a directory,
+// a FIFO, a device, a missing file).
+FileHandle openForRead(const std::string& path);
+// Opens an existing regular file for writing in place: never created, never truncated.
+FileHandle openForWriteInPlace(const std::string& path);
+
+// A new file created next to `target` under a unique temporary name, for writing the
+// whole of a file that then replaces `target` by `commitTemporary`.
+struct TemporaryFile {
+    FileHandle handle;
+    std::string path;
+};
+std::optional<TemporaryFile> createTemporaryBeside(const std::string& target);
+// Moves the finished temporary file over `target` (replacing it) and removes it on failure.
+bool commitTemporary(TemporaryFile& temporary, const std::string& target);
+void discardTemporary(TemporaryFile& temporary);
+
+// Renames within a folder, never replacing an existing file.
+bool renameNoReplace(const std::string& from, const std::string& to);
+
+// Test hook: when set, every in-place write that the save makes asks it first and writes
+// nothing when it answers false, as a full disk or a failing device would.
+using WriteFaultHook = bool (*)(uint64_t offset, size_t length);
+void setWriteFaultHook(WriteFaultHook hook);
+
+}  // namespace brevino

@@ -1,0 +1,92 @@
+#include "workspace/tag_list.h"
+
+#include <cstdio>
+
+namespace brevino {
+
+void TagList::clear() {
+    rows_.clear();
+    contentArena_.clear();
+}
+
+void TagList::appendHeading(std::string_view title) {
+    Row& row = rows_.emplace_back();
+    row.heading = true;
+    row.title = title;
+}
+
+void TagList::appendEntry(const EntryFacts& facts, std::string_view tag, std::string_view content,
+                          std::string_view note) {
+    Row& row = rows_.emplace_back();
+    row.facts = facts;
+    row.offsetLength =
+        static_cast<uint8_t>(std::snprintf(row.offsetText, sizeof row.offsetText, "0x%08llX",
+                                           static_cast<unsigned long long>(facts.position)));
+    row.typeLength =
+        static_cast<uint8_t>(std::snprintf(row.typeText, sizeof row.typeText, "%u", facts.type));
+    row.countLength = static_cast<uint8_t>(std::snprintf(row.countText, sizeof row.countText, "%d",
+                                                         static_cast<int32_t>(facts.count)));
+    row.tag = tag;
+    row.note = note;
+    row.contentStart = static_cast<uint32_t>(contentArena_.size());
+    row.contentLength = static_cast<uint32_t>(content.size());
+    contentArena_.append(content);
+}
+
+std::string_view TagList::analysedContent(size_t index) const {
+    const Row& row = rows_[index];
+    return std::string_view(contentArena_).substr(row.contentStart, row.contentLength);
+}
+
+std::string_view TagList::cell(size_t index, Column column) const {
+    const Row& row = rows_[index];
+    if (row.heading) return column == Column::Offset ? row.title : std::string_view();
+    switch (column) {
+        case Column::Offset:
+            return {row.offsetText, row.offsetLength};
+        case Column::Type:
+            return {row.typeText, row.typeLength};
+        case Column::Count:
+            return {row.countText, row.countLength};
+        case Column::Tag:
+            return row.tag;
+        case Column::Content:
+            return row.edited ? std::string_view(row.editedContent) : analysedContent(index);
+        case Column::Note:
+            return row.note;
+    }
+    return {};
+}
+
+void TagList::setContent(size_t index, std::string_view text) {
+    Row& row = rows_[index];
+    row.editedContent.assign(text);
+    row.edited = true;
+}
+
+bool TagList::contentChanged(size_t index) const {
+    const Row& row = rows_[index];
+    return row.edited && row.editedContent != analysedContent(index);
+}
+
+void TagList::clearSelection() {
+    for (Row& row : rows_)
+        row.selected = false;
+}
+
+long TagList::firstSelected() const {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].selected) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+std::vector<size_t> TagList::selectedRows() const {
+    std::vector<size_t> result;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].selected) result.push_back(i);
+    }
+    return result;
+}
+
+}  // namespace brevino

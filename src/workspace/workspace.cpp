@@ -1,0 +1,30 @@
+#include "workspace/workspace.h"
+
+namespace brevino {
+
+void Workspace::report(std::string_view text, std::string_view caption) {
+    if (messagesEnabled == 1) {
+        if (reporter) reporter->report(text, caption);
+    } else if (silencedReporter) {
+        silencedReporter->report(text, caption);
+    }
+}
+
+bool Workspace::isAnalysedFileUnchanged(const std::string& path) const {
+    if (!analysedFile.valid || path.empty() || path != analysedFile.path) return false;
+    if (!isRegularFile(path)) return false;
+    std::optional<FileIdentity> now = identifyFile(path);
+    return now && *now == analysedFile.identity;
+}
+
+void Workspace::refreshAnalysedFile() {
+    if (!analysedFile.valid) return;
+    std::optional<FileIdentity> now = identifyFile(analysedFile.path);
+    if (now) {
+        analysedFile.identity = *now;
+    } else {
+        analysedFile.valid = false;
+    }
+}
+
+}  // namespace brevino
