@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing or running Brevino needs, when any
+# of them is missing. Usage: install-deps.sh build|test|run
+set -euo pipefail
+
+purpose=${1:-test}
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev)
+case "$purpose" in
+  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev) ;;
+  run | build) ;;
+  *) echo "usage: $0 build|test|run" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "need root or sudo to install ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,112 @@
+// Shared helpers of the tests: a workspace with recorded messages and scripted answers.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "exif/analysis.h"
+#include "fixture_builder.h"
+#include "workspace/workspace.h"
+
+namespace brevino::testing {
+
+struct Message {
+    std::string text;
+    std::string caption;
+    bool operator==(const Message&) const = default;
+};
+
+class RecordingReporter : public Reporter {
+  public:
+    std::vector<Message> messages;
+    void report(std::string_view text, std::string_view caption) override {
+        messages.push_back({std::string(text), std::string(caption)});
+    }
+};
+
+// Answers prompts from a list; an empty optional stands for cancel.
+class ScriptedPrompt : public InputPrompt {
+  public:
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::pair<std::string, std::string>> asked;  // caption, initial text
+    std::optional<std::string> prompt(std::string_view caption, std::string_view initial) override {
+        asked.emplace_back(std::string(caption), std::string(initial));
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class ScriptedChooser : public FileChooser {
+  public:
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> titles;
+    std::optional<std::string> choose(FileChoice, std::string_view title) override {
+        titles.emplace_back(title);
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A workspace wired to a recorder, a scripted prompt and a scripted chooser.
+struct TestWorkspace {
+    Workspace workspace;
+    RecordingReporter reporter;
+    ScriptedPrompt prompt;
+    ScriptedChooser chooser;
+
+    TestWorkspace() {
+        computeDictionaryStarts();
+        workspace.reporter = &reporter;
+        workspace.inputPrompt = &prompt;
+        workspace.fileChooser = &chooser;
+    }
+
+    int analyze(const fixture::Bytes& bytes) { return analyzeBytes(workspace, bytes); }
+    int analyzePath(const std::string& path) {
+        workspace.currentFile = path;
+        return analyzeFile(workspace, path);
+    }
+
+    const TagList& rows() const { return workspace.tagList; }
+    std::string cell(size_t row, Column column) const {
+        return std::string(workspace.tagList.cell(row, column));
+    }
+    // Index of the first row with this tag cell, or -1.
+    long findRow(std::string_view tag, size_t from = 0) const {
+        for (size_t r = from; r < rows().size(); ++r) {
+            if (rows().cell(r, Column::Tag) == tag) return static_cast<long>(r);
+        }
+        return -1;
+    }
+    long findHeading(std::string_view title) const {
+        for (size_t r = 0; r < rows().size(); ++r) {
+            if (rows().isHeading(r) && rows().cell(r, Column::Offset) == title)
+                return static_cast<long>(r);
+        }
+        return -1;
+    }
+    std::vector<std::string> headings() const {
+        std::vector<std::string> result;
+        for (size_t r = 0; r < rows().size(); ++r) {
+            if (rows().isHeading(r)) result.emplace_back(rows().cell(r, Column::Offset));
+        }
+        return result;
+    }
+    std::vector<Message> takeMessages() { return std::exchange(reporter.messages, {}); }
+};
+
+inline std::string hexOffset(uint64_t offset) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(offset));
+    return text;
+}
+
+}  // namespace brevino::testing

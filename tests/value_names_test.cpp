@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace brevino {
+namespace {
+
+std::string_view note(IfdKind kind, uint16_t tag, std::string_view content) {
+    const TagDef* dictionary = standardDictionary(kind);
+    int index = lookupTag(dictionary, tag);
+    EXPECT_GE(index, 0) << tag;
+    return index < 0 ? std::string_view() : lookupValueName(dictionary, index, content);
+}
+
+TEST(ValueNames, NumbersNameTheirMeaning) {
+    computeDictionaryStarts();
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0128, "2"), "インチ");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0128, "3"), "センチメートル");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0128, "1"), "");
+    EXPECT_EQ(note(IfdKind::Exif, 0xA001, "65535"), "Uncalibrated");
+    EXPECT_EQ(note(IfdKind::Exif, 0x8822, ""), "未定義");  // an empty text reads as 0
+    EXPECT_EQ(note(IfdKind::Exif, 0x9208, "255"), "その他");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0103, "6"), "JPEG 圧縮（サムネイルのみ）");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0112, "8"),
+              "0 番目の行が目で見たときの画像の左側、0 番目の列が下");
+    // Tags without a table never have a note.
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0100, "2"), "");
+}
+
+TEST(ValueNames, FlashLooksAtTheLowBitOfTheFirstDigit) {
+    computeDictionaryStarts();
+    EXPECT_EQ(note(IfdKind::Exif, 0x9209, "0"), "ストロボ発光せず");
+    for (const char* fired : {"1", "5", "7", "16"})
+        EXPECT_EQ(note(IfdKind::Exif, 0x9209, fired), "ストロボ発光") << fired;
+    EXPECT_EQ(note(IfdKind::Exif, 0x9209, "24"), "ストロボ発光せず");
+}
+
+TEST(ValueNames, GpsReferencesCompareTheFirstCharacter) {
+    computeDictionaryStarts();
+    EXPECT_EQ(note(IfdKind::Gps, 0x0001, "N"), "北緯");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0001, "n"), "");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0001, "S"), "南緯");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0005, "0"), "海抜基準");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0005, "1"), "");
+    EXPECT_EQ(note(IfdKind::Gps, 0x000C, "K"), "キロメータ");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0019, "K"), "キロメートル");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0019, "N"), "海里");
+}
+
+TEST(ValueNames, ChromaSubsamplingPairs) {
+    computeDictionaryStarts();
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0212, "2 1"), "YCbCr4:2:2");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0212, "2 2"), "YCbCr4:2:0");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0212, "1 1"), "");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0212, "2"), "");
+    EXPECT_EQ(note(IfdKind::Zeroth, 0x0212, "131074 1"), "");  // wider than a SHORT's five digits
+}
+
+TEST(ValueNames, PairKindsTakeTheLastTwoNumbers) {
+    ValueName bytePair{MatchBytePair, 3, 17, "lens"};
+    EXPECT_TRUE(valueNameMatches(bytePair, "3 17"));
+    EXPECT_TRUE(valueNameMatches(bytePair, "9 3 17"));
+    EXPECT_FALSE(valueNameMatches(bytePair, "3"));
+    EXPECT_FALSE(valueNameMatches(bytePair, "17 3"));
+    EXPECT_FALSE(valueNameMatches(bytePair, "0003 17"));  // four characters do not fit a byte pair
+    EXPECT_FALSE(valueNameMatches(bytePair, "317"));
+    ValueName zeroPair{MatchBytePair, 0, 4, "x"};
+    EXPECT_TRUE(valueNameMatches(zeroPair, " 4"));  // an empty first number reads as 0
+    ValueName shortPair{MatchShortPair, 4, 1, "y"};
+    EXPECT_TRUE(valueNameMatches(shortPair, "0 4 1"));
+    EXPECT_FALSE(valueNameMatches(shortPair, "0 655364 1"));  // six characters do not fit
+}
+
+TEST(ValueNames, SingleNumberAndCharacterKinds) {
+    EXPECT_TRUE(valueNameMatches({MatchDigit, 3, 0, "x"}, "35"));
+    EXPECT_FALSE(valueNameMatches({MatchDigit, 3, 0, "x"}, "4"));
+    EXPECT_TRUE(valueNameMatches({MatchNumber, -5, 0, "x"}, "  -5/1"));
+    EXPECT_TRUE(valueNameMatches({MatchNumberAlt, 65535, 0, "x"}, "65535 2"));
+    EXPECT_TRUE(valueNameMatches({MatchNumber, 0, 0, "x"}, "abc"));
+    EXPECT_TRUE(valueNameMatches({MatchCharCode, 0, 0, "x"}, ""));
+    EXPECT_FALSE(valueNameMatches({9, 0, 0, "x"}, "0"));
+    EXPECT_TRUE(
+        valueNameMatches({MatchNumber | 0x100, 7, 0, "x"}, "7"));  // only the low byte counts
+    EXPECT_TRUE(valueNameMatches({MatchNumber, -1, 0, "x"}, "4294967295"));  // wraps modulo 2^32
+}
+
+}  // namespace
+}  // namespace brevino
