@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+
+#include "run_process.h"
+#include "tags/maker_note.h"
+#include "tags/maker_note_dictionaries.h"
+#include "test_support.h"
+
+namespace brevino {
+namespace {
+
+using fixture::Bytes;
+using testing::TestWorkspace;
+
+fixture::Tiff withMakerNote(ByteOrder fileOrder, const std::string& header, ByteOrder noteOrder,
+                            std::vector<fixture::Entry> entries) {
+    fixture::Tiff tiff;
+    tiff.order = fileOrder;
+    tiff.ifd0.entries = {fixture::shorts(0x0112, {1})};
+    tiff.exif = fixture::Ifd{{fixture::shorts(0x8822, {2})}};
+    tiff.ifd1 = fixture::Ifd{{fixture::shorts(0x0103, {6})}};
+    tiff.makerNote =
+        fixture::MakerNote{header, noteOrder, fixture::Ifd{std::move(entries)}, std::nullopt};
+    return tiff;
+}
+
+const std::string kPentaxMM("AOC\0MM", 6);
+const std::string kPentaxII("AOC\0II", 6);
+const std::string kSony("SONY DSC \0\0\0", 12);
+
+TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
+    for (ByteOrder noteOrder : {Motorola, Intel}) {
+        TestWorkspace t;
+        const std::string& header = noteOrder == Motorola ? kPentaxMM : kPentaxII;
+        ASSERT_EQ(t.analyze(fixture::jpegWith(withMakerNote(
+                      Intel, header, noteOrder,
+                      {fixture::longs(0x0005, {76830}), fixture::byteValues(0x003F, {3, 17}),
+                       fixture::shorts(0x0023, {56}), fixture::shorts(0x0050, {1}),
+                       fixture::rawEntry(0x0E00, 7, 8, 0)}))),
+                  1);
+        EXPECT_EQ(t.workspace.analysis.byteOrder, Intel);
+        EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, noteOrder);
+        const long heading = t.findHeading("【メーカーノート】");
+        ASSERT_EQ(heading, static_cast<long>(t.rows().size()) - 5);  // the last section
+        EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, static_cast<uint32_t>(heading));
+        EXPECT_EQ(t.cell(heading + 1, Column::Tag), "PentaxModelID");
+        EXPECT_EQ(t.cell(heading + 1, Column::Content), "76830");
+        EXPECT_EQ(t.cell(heading + 1, Column::Note), "K10D");
+        EXPECT_EQ(t.cell(heading + 2, Column::Tag), "LensType");
+        EXPECT_EQ(t.cell(heading + 2, Column::Note), "smc PENTAX-FA SOFT 85mm F2.8");
+        EXPECT_EQ(t.cell(heading + 3, Column::Note), "Tokyo");
+        EXPECT_EQ(t.cell(heading + 4, Column::Tag), "PrintIM");  // 0x0050 is not in the dictionary
+        EXPECT_EQ(t.rows().facts(heading + 1).ifd, IfdKind::MakerNote);
+    }
+}
+
+TEST(MakerNote, SonyIsReadInTheFileOrderTwelveBytesIn) {
+    TestWorkspace t;
+    ASSERT_EQ(t.analyze(fixture::jpegWith(
+                  withMakerNote(Motorola, kSony, Motorola,
+                                {fixture::longs(0xB027, {2550}), fixture::longs(0xB023, {16})}))),
+              1);
+    EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, Motorola);
+    const long heading = t.findHeading("【メーカーノート】");
+    ASSERT_GE(heading, 0);
+    EXPECT_EQ(t.cell(heading + 1, Column::Tag), "LensID");
+    EXPECT_EQ(t.cell(heading + 1, Column::Note), "Minolta AF 50mm F1.7");
+    EXPECT_EQ(t.cell(heading + 2, Column::Note), "Auto");
+
+    // Any bytes after "SONY" will do.
+    TestWorkspace u;
+    ASSERT_EQ(u.analyze(fixture::jpegWith(withMakerNote(Intel, std::string("SONYxxxxxxxx"), Intel,
+                                                        {fixture::longs(0xB027, {4574})}))),
+              1);
+    EXPECT_EQ(u.cell(u.findRow("LensID"), Column::Note), "Minolta AF 200mm F2.8 G x2");
+}
+
+TEST(MakerNote, UnrecognisedOrGuardedNotesAddNothing) {
+    auto makerRows = [](const fixture::Tiff& tiff, uint32_t firstRowBefore,
+                        uint32_t* firstRowAfter) {
+        TestWorkspace t;
+        t.workspace.analysis.makerNoteFirstRow = firstRowBefore;
+        EXPECT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
+        *firstRowAfter = t.workspace.analysis.makerNoteFirstRow;
+        EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, t.workspace.analysis.byteOrder);
+        return t.findHeading("【メーカーノート】");
+    };
+    uint32_t firstRow = 0;
+    // "AOC" without its zero byte: the guards pass, so the first row moves, but no rows.
+    fixture::Tiff noZero = withMakerNote(Intel, "AOCXMM", Motorola, {fixture::longs(0x0005, {13})});
+    EXPECT_EQ(makerRows(noZero, 999, &firstRow), -1);
+    EXPECT_NE(firstRow, 999u);
+
+    fixture::Tiff unknown;
+    unknown.rawMakerNote = "Nikon\0\2\0\0\0MM";
+    EXPECT_EQ(makerRows(unknown, 999, &firstRow), -1);
+    EXPECT_EQ(firstRow, 4u);  // heading, pointer row, Exif heading, maker-note row
+
+    fixture::Tiff short3 =
+        withMakerNote(Intel, kPentaxMM, Motorola, {fixture::longs(0x0005, {13})});
+    short3.makerNote->count = 3;
+    EXPECT_EQ(makerRows(short3, 999, &firstRow), -1);
+    EXPECT_EQ(firstRow, 999u);
+}
+
+TEST(MakerNote, GuardsAndTheBufferEnd) {
+    TestWorkspace t;
+    Bytes buffer(64, 0);
+    std::memcpy(&buffer[40], "AOC\0MM", 6);
+    t.workspace.analysis.makerNoteFirstRow = 7;
+    // Position 0, a header whose four bytes reach the end, or a short count: nothing.
+    detectMakerNote(t.workspace, buffer, 0, 100);
+    detectMakerNote(t.workspace, fixture::Bytes(buffer.begin(), buffer.begin() + 44), 40, 100);
+    detectMakerNote(t.workspace, buffer, 40, 3);
+    EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, 7u);
+    EXPECT_TRUE(t.rows().empty());
+
+    // A byte-order mark cut off by the buffer's end counts as Motorola; nothing is read past it.
+    std::memcpy(&buffer[40], "AOC\0II", 6);
+    Bytes cut(buffer.begin(), buffer.begin() + 45);
+    detectMakerNote(t.workspace, cut, 40, 100);
+    EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, Motorola);
+    EXPECT_EQ(t.rows().size(), 1u);  // the heading only: the IFD lies beyond the buffer
+    EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, 0u);
+}
+
+TEST(MakerNote, EntriesAndValuesOutsideTheBufferGiveEmptyRows) {
+    fixture::Entry far = fixture::rawEntry(0x003F, 1, 100, 0x7FFFFF00);
+    fixture::Entry huge = fixture::rawEntry(0x0005, 4, 0xFFFFFFFF, 0x10);
+    TestWorkspace t;
+    ASSERT_EQ(t.analyze(fixture::jpegWith(withMakerNote(Intel, kPentaxII, Intel, {far, huge}))), 1);
+    const long heading = t.findHeading("【メーカーノート】");
+    ASSERT_EQ(static_cast<long>(t.rows().size()), heading + 3);
+    EXPECT_EQ(t.cell(heading + 1, Column::Content), "");
+    EXPECT_FALSE(t.rows().facts(heading + 1).valueInside);
+    EXPECT_EQ(t.cell(heading + 2, Column::Content), "");
+
+    // An entry count far larger than the block: the walk stops at the buffer's end.
+    fixture::Tiff tiff = withMakerNote(Intel, kPentaxII, Intel, {fixture::shorts(0x0001, {1})});
+    Bytes file = fixture::jpegWith(tiff);
+    TestWorkspace u;
+    ASSERT_EQ(u.analyze(file), 1);
+    const uint64_t ifd = u.workspace.analysis.makerNoteOffset + 6;
+    writeU16(0xFFFF, &file[ifd], Intel);
+    EXPECT_EQ(u.analyze(file), 1);
+}
+
+TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
+    const std::map<uint16_t, int> pentaxSizes = {
+        {0x0001, 3}, {0x0005, 48}, {0x0008, 5},  {0x0009, 14},  {0x000B, 29}, {0x000C, 8},
+        {0x000D, 5}, {0x000F, 11}, {0x0014, 24}, {0x0019, 13},  {0x001A, 6},  {0x001F, 5},
+        {0x0020, 5}, {0x0021, 5},  {0x0022, 2},  {0x0023, 71},  {0x0024, 71}, {0x0025, 2},
+        {0x0026, 2}, {0x0033, 2},  {0x0037, 2},  {0x003F, 113}, {0x0049, 2}};
+    const std::map<uint16_t, int> sonySizes = {
+        {0xB023, 8},  {0xB024, 3}, {0xB025, 3}, {0xB026, 2}, {0xB027, 105},
+        {0xB029, 14}, {0xB040, 2}, {0xB041, 7}, {0xB047, 2}, {0xB04E, 2}};
+    auto check = [](const TagDef* dictionary, int entries, const std::map<uint16_t, int>& sizes) {
+        EXPECT_EQ(dictionarySize(dictionary), entries);
+        EXPECT_EQ(dictionary[entries].tag, 0);
+        EXPECT_EQ(dictionary[entries].values, nullptr);
+        for (int i = 0; i < entries; ++i) {
+            const TagDef& def = dictionary[i];
+            auto expected = sizes.find(def.tag);
+            if (expected == sizes.end()) {
+                EXPECT_EQ(def.values, nullptr) << def.name;
+                continue;
+            }
+            ASSERT_NE(def.values, nullptr) << def.name;
+            EXPECT_EQ(valueTableSize(def.values), expected->second) << def.name;
+            std::set<std::pair<int32_t, int32_t>> keys;
+            for (int k = 0; def.values[k].text[0]; ++k) {
+                EXPECT_TRUE(keys.insert({def.values[k].first, def.values[k].second}).second)
+                    << def.name << k;
+            }
+            const ValueName& closing = def.values[expected->second];
+            EXPECT_EQ(closing.kind, 0);
+            EXPECT_EQ(closing.first, 0);
+        }
+    };
+    check(PentaxMakerNoteDictionary, 48, pentaxSizes);
+    check(SonyMakerNoteDictionary, 14, sonySizes);
+    // The long lists end where they should.
+    EXPECT_STREQ(PentaxModelIdNames[47].text, "Optio A20");
+    EXPECT_STREQ(PentaxHometownCityNames[70].text, "Lisbon");
+    EXPECT_STREQ(PentaxDestinationCityNames[70].text, "Lisbon");
+    EXPECT_STREQ(PentaxLensTypeNames[112].text, "smc PENTAX-DA 16-45mm F4 ED AL");
+    EXPECT_EQ(PentaxLensTypeNames[112].first, 7);
+    EXPECT_EQ(PentaxLensTypeNames[112].second, 244);
+    EXPECT_STREQ(SonyLensIdNames[104].text, "Minolta AF 200mm F2.8 G x2");
+    EXPECT_STREQ(PentaxMakerNoteDictionary[9].name, "PictureMode");
+    EXPECT_STREQ(PentaxMakerNoteDictionary[34].name, "PictureMode");
+}
+
+TEST(MakerNoteTables, ExamplesOfTheLists) {
+    auto note = [](const TagDef* dictionary, uint16_t tag, std::string_view content) {
+        int index = lookupTag(dictionary, tag);
+        EXPECT_GE(index, 0);
+        return std::string(lookupValueName(dictionary, index, content));
+    };
+    const TagDef* pentax = PentaxMakerNoteDictionary;
+    const TagDef* sony = SonyMakerNoteDictionary;
+    EXPECT_EQ(note(pentax, 0x0005, "13"), "Optio 330/430");
+    EXPECT_EQ(note(pentax, 0x0005, "76831"), "");
+    EXPECT_EQ(note(pentax, 0x0024, "0"), "Pago Pago");
+    EXPECT_EQ(note(pentax, 0x0023, "71"), "");
+    EXPECT_EQ(note(pentax, 0x003F, "0 0"), "S(M42) Lens");
+    EXPECT_EQ(note(pentax, 0x003F, "4 1"), "smc PENTAX-FA SOFT 28mm F2.8");
+    EXPECT_EQ(note(pentax, 0x003F, "3 255"), "SIGMA");
+    EXPECT_EQ(note(sony, 0xB027, "128"), "Tamron 18-200, 28-300 or 80-300mm F3.5-6.3");
+    EXPECT_EQ(note(sony, 0xB027, "32"), "Minolta AF 300mm F2.8 G");
+    // Stored texts keep their trailing spaces and spellings.
+    EXPECT_EQ(note(pentax, 0x001A, "1"), "Auto (Daylight) ");
+    EXPECT_EQ(note(pentax, 0x0049, "0"), "Off ");
+    EXPECT_EQ(note(pentax, 0x0023, "4"), "San Fransisco");
+    EXPECT_EQ(note(pentax, 0x0033, "1 0"), "Yes");
+    EXPECT_EQ(note(pentax, 0x000C, "259"), "Auto, Fired, Red-eye reduction");
+}
+
+TEST(MakerNote, JsonNamesTheMakerNoteIfd) {
+    fixture::TempDir dir;
+    std::string path = dir.write(
+        "sony.jpg",
+        fixture::jpegWith(withMakerNote(Intel, kSony, Intel, {fixture::longs(0xB027, {2550})})));
+    auto result = testing::runCli({"show", "--json", path});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("{\"heading\":true,\"offset\":\"【メーカーノート】\""),
+              std::string::npos);
+    EXPECT_NE(
+        result.out.find("\"tag\":\"LensID\",\"content\":\"2550\",\"note\":\"Minolta AF 50mm F1.7\","
+                        "\"ifd\":\"makernote\",\"tagId\":45095}"),
+        std::string::npos);
+}
+
+}  // namespace
+}  // namespace brevino
