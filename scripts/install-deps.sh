@@ -4,7 +4,7 @@
 set -euo pipefail
 
 purpose=${1:-test}
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata)
 case "$purpose" in
   test) packages+=(libbenchmark-dev clang libclang-rt-14-dev) ;;
   run | build) ;;

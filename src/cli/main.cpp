@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "cli/cli_support.h"
+#include "cli/set_command.h"
 #include "cli/show_command.h"
 
 namespace {
@@ -12,6 +13,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Commands:\n"
     "  show      print the Exif rows of JPEG files\n"
+    "  set       edit rows of a file by name and save them in place\n"
     "Run 'brevino-cli COMMAND --help' for the arguments of a command.\n";
 
 }  // namespace
@@ -29,5 +31,6 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (command == "show") return runShow(argc - 2, argv + 2);
+    if (command == "set") return runSet(argc - 2, argv + 2);
     return usageError("unknown command " + std::string(command), "brevino-cli COMMAND [ARGUMENTS]");
 }

@@ -1,29 +1,11 @@
 // Choosing the note for a row's content text from the tag's value-name table.
 #include <cstdint>
 
+#include "tags/leading_number.h"
 #include "tags/tag_dictionary.h"
 
 namespace brevino {
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The text's leading decimal number: white space skipped, one optional sign, digits up to
-// the first other character, 0 without digits; arithmetic wraps modulo 2^32.
-int32_t leadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && isSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    uint32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + static_cast<uint32_t>(text[i] - '0');
-    }
-    return static_cast<int32_t>(negative ? 0u - value : value);
-}
 
 // The last two space-separated numbers of the text, each at most `width` characters.
 bool pairMatches(std::string_view text, size_t width, uint32_t mask, const ValueName& entry) {
@@ -35,8 +17,8 @@ bool pairMatches(std::string_view text, size_t width, uint32_t mask, const Value
     const std::string_view firstText = text.substr(firstStart, lastSpace - firstStart);
     const std::string_view secondText = text.substr(lastSpace + 1);
     if (firstText.size() > width || secondText.size() > width) return false;
-    const uint32_t first = static_cast<uint32_t>(leadingNumber(firstText)) & mask;
-    const uint32_t second = static_cast<uint32_t>(leadingNumber(secondText)) & mask;
+    const uint32_t first = leadingNumber(firstText) & mask;
+    const uint32_t second = leadingNumber(secondText) & mask;
     return first == static_cast<uint32_t>(entry.first) &&
            second == static_cast<uint32_t>(entry.second);
 }
@@ -53,7 +35,7 @@ bool valueNameMatches(const ValueName& entry, std::string_view content) {
             return c - 48 == entry.first;
         case MatchNumber:
         case MatchNumberAlt:
-            return leadingNumber(content) == entry.first;
+            return leadingSignedNumber(content) == entry.first;
         case MatchCharCode:
             return c == entry.first;
         case MatchDigitBit:

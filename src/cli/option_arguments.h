@@ -1,0 +1,17 @@
+// --option KEY=VALUE: one setting overridden for the run.
+#pragma once
+
+#include <string_view>
+
+#include "workspace/settings.h"
+
+namespace brevino::cli {
+
+// Applies "DateUp=1", "AllDate=0" or "ExifDate=1" (key letter case ignored, value read like
+// the settings file reads it); false for any other key or a missing "=".
+bool applyOption(std::string_view keyValue, Settings& settings);
+
+// The settings file's values when it exists, the defaults otherwise; never writes it.
+Settings settingsForRun();
+
+}  // namespace brevino::cli

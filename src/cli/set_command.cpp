@@ -1,0 +1,95 @@
+#include "cli/set_command.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/cli_support.h"
+#include "cli/option_arguments.h"
+#include "edit/overwrite_save.h"
+#include "edit/row_editor.h"
+#include "edit/row_lookup.h"
+#include "exif/analysis.h"
+#include "platform/text_encoding.h"
+#include "workspace/workspace.h"
+
+namespace brevino::cli {
+namespace {
+
+constexpr std::string_view kUsage = "brevino-cli set [--option KEY=VALUE]... FILE NAME=VALUE...";
+constexpr std::string_view kHelp =
+    "usage: brevino-cli set [--option KEY=VALUE]... FILE NAME=VALUE...\n"
+    "\n"
+    "Sets rows of FILE and saves them in place, under the same rules as editing a row in the\n"
+    "desktop application. NAME is a tag's display name (画像タイトル) or its number (0x010E,\n"
+    "270); the first editable row of that name gets VALUE. When any value is refused,\n"
+    "nothing is saved. Without NAME=VALUE pairs the file is just saved (with\n"
+    "--option ExifDate=1 that aligns its dates and times with its file-change date).\n"
+    "  --option KEY=VALUE  DateUp, AllDate or ExifDate for this run (default: brevino.ini)\n"
+    "Exit status: 0 when saved, 1 when refused or failed, 2 for a usage error.\n";
+
+}  // namespace
+
+int runSet(int argc, char** argv) {
+    Settings settings = settingsForRun();
+    std::vector<std::string> positional;
+    for (int i = 0; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (isHelpFlag(argument)) {
+            writeOut(kHelp);
+            return kExitOk;
+        }
+        if (argument == "--option") {
+            if (i + 1 >= argc) return usageError("--option needs KEY=VALUE", kUsage);
+            if (!applyOption(argv[++i], settings)) {
+                return usageError("unknown option " + std::string(argv[i]), kUsage);
+            }
+        } else if (argument.starts_with("--option=")) {
+            if (!applyOption(argument.substr(9), settings)) {
+                return usageError("unknown option " + std::string(argument.substr(9)), kUsage);
+            }
+        } else if (argument.starts_with("--")) {
+            return usageError("unknown option " + std::string(argument), kUsage);
+        } else {
+            positional.emplace_back(argument);
+        }
+    }
+    if (positional.empty()) return usageError("no FILE given", kUsage);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (size_t i = 1; i < positional.size(); ++i) {
+        const size_t equals = positional[i].find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return usageError("expected NAME=VALUE, got " + positional[i], kUsage);
+        }
+        pairs.emplace_back(positional[i].substr(0, equals), positional[i].substr(equals + 1));
+    }
+
+    Workspace workspace;
+    StderrReporter reporter;
+    workspace.reporter = &reporter;
+    workspace.settings = settings;
+    computeDictionaryStarts();
+    workspace.currentFile = positional[0];
+    if (analyzeFile(workspace, workspace.currentFile) != 1) return kExitFailed;
+
+    bool refused = false;
+    for (const auto& [name, value] : pairs) {
+        const RowLookup lookup = findRowByTagName(workspace, name);
+        if (lookup.editable < 0) {
+            if (lookup.exists) {
+                workspace.report(kNotEditableMessage);
+            } else {
+                reporter.report("no row named " + name, "brevino-cli");
+            }
+            refused = true;
+            continue;
+        }
+        const std::string input = value.substr(0, utf8CutLength(value, kInputLimit));
+        if (!applyRowEdit(workspace, static_cast<size_t>(lookup.editable), input)) refused = true;
+    }
+    if (refused) return kExitFailed;
+    return overwriteSave(workspace, workspace.currentFile) == 1 ? kExitOk : kExitFailed;
+}
+
+}  // namespace brevino::cli

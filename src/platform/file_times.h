@@ -1,0 +1,26 @@
+// A file's time stamps: read and set, and Exif dates turned into them.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace brevino {
+
+struct FileTimes {
+    std::optional<timespec> creation;  // read where the file system reports it; never set
+    timespec access{};
+    timespec modification{};
+};
+
+// Reads the times of an existing regular file; 0 when it cannot be opened.
+int getFileTimes(const std::string& path, FileTimes& times);
+// Sets the access and modification times, to the nanosecond; 0 when that fails.
+int setFileTimes(const std::string& path, const FileTimes& times);
+
+// A calendar date and time read as local time at that date (summer dates get the summer
+// offset). Nothing for a date that is not a real one or lies outside the years 1601 to 9999.
+std::optional<timespec> localTimeToFileTime(int year, int month, int day, int hour, int minute,
+                                            int second);
+
+}  // namespace brevino
