@@ -1,0 +1,28 @@
+// Giving files new names after their Exif dates, without ever replacing another file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brevino {
+
+class Workspace;
+
+// The file's name without its folder and without its extension.
+std::string baseNameOf(std::string_view path);
+
+// Replaces every occurrence of `from` by `to`, left to right.
+void replaceAll(std::string& text, std::string_view from, std::string_view to);
+
+// A free path in the file's folder for `name`: "name.jpg", else "name(2).jpg" up to
+// "name(100).jpg". A file that already carries one of these names keeps it. Nothing when
+// the file does not exist, every candidate is taken, or the name would leave the folder.
+std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name);
+
+// Renames the file after the content of the row named `rowName` (colons made full-width);
+// the new path, or nothing when there is no such row or the rename is not possible.
+std::optional<std::string> renameAfterDateRow(Workspace& workspace, std::string_view rowName,
+                                              const std::string& path);
+
+}  // namespace brevino

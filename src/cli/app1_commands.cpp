@@ -1,0 +1,81 @@
+#include "cli/app1_commands.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app1/app1_transfer.h"
+#include "cli/cli_support.h"
+#include "exif/analysis.h"
+#include "workspace/workspace.h"
+
+namespace brevino::cli {
+namespace {
+
+constexpr std::string_view kExportUsage = "brevino-cli export FILE OUT.ap1";
+constexpr std::string_view kImportUsage = "brevino-cli import FILE SIDE.ap1";
+constexpr std::string_view kExportHelp =
+    "usage: brevino-cli export FILE OUT.ap1\n"
+    "\n"
+    "Writes FILE's Exif segment, as the file holds it, to OUT.ap1 (a start-of-image marker\n"
+    "and the segment). An existing OUT.ap1 is replaced.\n"
+    "Exit status: 0 when written, 1 when it failed, 2 for a usage error.\n";
+constexpr std::string_view kImportHelp =
+    "usage: brevino-cli import FILE SIDE.ap1\n"
+    "\n"
+    "Writes a copy of FILE whose Exif segment is the one in SIDE.ap1, named after FILE with\n"
+    "\"_out.jpg\" in place of its extension. FILE itself is not changed.\n"
+    "Exit status: 0 when written, 1 when it failed, 2 for a usage error.\n";
+
+// Answers the one path it was given, and remembers whether it was asked.
+class FixedChooser : public FileChooser {
+  public:
+    explicit FixedChooser(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> choose(FileChoice, std::string_view) override { return path_; }
+
+  private:
+    std::string path_;
+};
+
+int runTransfer(int argc, char** argv, std::string_view usage, std::string_view help,
+                bool exporting) {
+    std::vector<std::string> positional;
+    for (int i = 0; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (isHelpFlag(argument)) {
+            writeOut(help);
+            return kExitOk;
+        }
+        if (argument.starts_with("--"))
+            return usageError("unknown option " + std::string(argument), usage);
+        positional.emplace_back(argument);
+    }
+    if (positional.size() != 2) return usageError("expected two paths", usage);
+
+    Workspace workspace;
+    StderrReporter reporter;
+    FixedChooser chooser(positional[1]);
+    workspace.reporter = &reporter;
+    workspace.fileChooser = &chooser;
+    computeDictionaryStarts();
+    workspace.currentFile = positional[0];
+    // The analysis may fail after locating the segment (a broken TIFF header); the
+    // transfer still works on the located segment, and reports for itself otherwise.
+    analyzeFile(workspace, workspace.currentFile);
+    const bool written = exporting ? exportApp1(workspace, workspace.currentFile)
+                                   : importApp1(workspace, workspace.currentFile);
+    return written ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+int runExport(int argc, char** argv) {
+    return runTransfer(argc, argv, kExportUsage, kExportHelp, true);
+}
+
+int runImport(int argc, char** argv) {
+    return runTransfer(argc, argv, kImportUsage, kImportHelp, false);
+}
+
+}  // namespace brevino::cli

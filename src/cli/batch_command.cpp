@@ -1,0 +1,123 @@
+#include "cli/batch_command.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/batch_run.h"
+#include "cli/cli_support.h"
+#include "cli/option_arguments.h"
+#include "platform/file_io.h"
+#include "tags/tag_dictionary.h"
+#include "workspace/workspace.h"
+
+namespace brevino::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--verbose] OPERATION FILE...";
+constexpr std::string_view kHelp =
+    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--verbose] OPERATION "
+    "FILE...\n"
+    "\n"
+    "(options may stand anywhere before \"--\"; everything after it is the operation or a file)\n"
+    "Runs one batch operation over the files, in the order given. OPERATION is one of\n"
+    "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
+    "  rename-by-original-date  Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする\n"
+    "  name-to-dates            ﾌｧｲﾙ名をExifの日付にする\n"
+    "  align-times              ﾌｧｲﾙ変更日時に合わせる\n"
+    "  name-to-title            ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする\n"
+    "(the alias or the text), or a tag's display name or number, which sets that tag of every\n"
+    "file to the --value TEXT and saves it.\n"
+    "  --option KEY=VALUE  DateUp, AllDate or ExifDate for this run (default: brevino.ini)\n"
+    "  --value TEXT        the value for setting a tag\n"
+    "  --verbose           also show the messages that a batch run keeps silent\n"
+    "Progress and the completion message go to standard error; the new path of each renamed\n"
+    "file goes to standard output. Files that cannot be analysed are skipped.\n"
+    "Exit status: 0 when the run completed, 2 for a usage error.\n";
+
+constexpr std::string_view kAliases[] = {"rename-by-change-date", "rename-by-original-date",
+                                         "name-to-dates", "align-times", "name-to-title"};
+
+std::string operationText(std::string_view argument) {
+    for (size_t i = 0; i < std::size(kAliases); ++i) {
+        if (argument == kAliases[i]) return std::string(kBatchOperationTexts[i]);
+    }
+    return std::string(argument);
+}
+
+}  // namespace
+
+int runBatch(int argc, char** argv) {
+    Settings settings = settingsForRun();
+    std::optional<std::string> value;
+    bool verbose = false;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (int i = 0; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (optionsEnded) {
+            positional.emplace_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+        } else if (isHelpFlag(argument)) {
+            writeOut(kHelp);
+            return kExitOk;
+        }
+        if (argument == "--option" || argument == "--value") {
+            if (i + 1 >= argc) return usageError(std::string(argument) + " needs a value", kUsage);
+            std::string_view next = argv[++i];
+            if (argument == "--value") {
+                value = std::string(next);
+            } else if (!applyOption(next, settings)) {
+                return usageError("unknown option " + std::string(next), kUsage);
+            }
+        } else if (argument == "--verbose") {
+            verbose = true;
+        } else if (argument.starts_with("--")) {
+            return usageError("unknown option " + std::string(argument), kUsage);
+        } else {
+            positional.emplace_back(argument);
+        }
+    }
+    if (positional.empty()) return usageError("no OPERATION given", kUsage);
+    if (positional.size() < 2) return usageError("no FILE given", kUsage);
+    const std::string operation = operationText(positional[0]);
+    if (batchOperationFor(operation) == BatchOperation::SetTag && !value) {
+        return usageError("setting a tag needs --value TEXT", kUsage);
+    }
+
+    Workspace workspace;
+    StderrReporter reporter;
+    workspace.reporter = &reporter;
+    if (verbose) workspace.silencedReporter = &reporter;
+    workspace.settings = settings;
+    computeDictionaryStarts();
+    for (size_t i = 1; i < positional.size(); ++i) {
+        if (isRegularFile(positional[i])) workspace.fileList.push_back(positional[i]);
+    }
+
+    BatchRun run;
+    if (!run.start(workspace, operation, value.value_or(""))) {
+        reporter.report(kBatchCompleted, kCaptionMessage);
+        return kExitOk;
+    }
+    std::string renamed;
+    for (;;) {
+        BatchRun::Step step = run.step(workspace);
+        if (step.ended) break;
+        reporter.report(progressCaption(step.done, step.total), kBatchCaption);
+        if (step.renamedTo) renamed.append(*step.renamedTo).push_back('\n');
+        if (renamed.size() > 1 << 16) {
+            writeOut(renamed);
+            renamed.clear();
+        }
+    }
+    writeOut(renamed);
+    return kExitOk;
+}
+
+}  // namespace brevino::cli

@@ -1,0 +1,294 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "batch/batch_run.h"
+#include "batch/renaming.h"
+#include "platform/file_io.h"
+#include "platform/file_times.h"
+#include "run_process.h"
+#include "test_support.h"
+
+namespace brevino {
+namespace {
+
+using fixture::Bytes;
+using testing::Message;
+using testing::TestWorkspace;
+
+fixture::Tiff datedTiff(const std::string& changeDate,
+                        const std::string& original = "2001:02:03 04:05:06") {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::shorts(0x0100, {640}), fixture::rationals(0x011A, {{72, 1}}),
+                         fixture::ascii(0x010E, "title", 10), fixture::ascii(0x0132, changeDate)};
+    tiff.exif = fixture::Ifd{{fixture::ascii(0x9003, original), fixture::ascii(0x9004, original)}};
+    return tiff;
+}
+
+// Every file of a folder with its contents, to show that nothing was lost or replaced.
+std::map<std::string, Bytes> folderContents(const std::string& folder) {
+    std::map<std::string, Bytes> contents;
+    auto listing = testing::runProcess({"/bin/ls", "-A", folder});
+    size_t start = 0;
+    for (size_t end; (end = listing.out.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string name = listing.out.substr(start, end - start);
+        contents[name] = fixture::readFile(folder + "/" + name);
+    }
+    return contents;
+}
+
+std::multiset<Bytes> contentsOnly(const std::map<std::string, Bytes>& contents) {
+    std::multiset<Bytes> result;
+    for (const auto& [name, bytes] : contents)
+        result.insert(bytes);
+    return result;
+}
+
+struct Batch : ::testing::Test {
+    fixture::TempDir dir;
+    TestWorkspace t;
+    std::string add(const std::string& name, const Bytes& bytes) {
+        std::string path = dir.write(name, bytes);
+        t.workspace.fileList.push_back(path);
+        return path;
+    }
+    std::vector<BatchRun::Step> run(std::string_view operation, std::string_view value = "") {
+        BatchRun batch;
+        std::vector<BatchRun::Step> steps;
+        if (!batch.start(t.workspace, operation, value)) return steps;
+        for (;;) {
+            steps.push_back(batch.step(t.workspace));
+            if (steps.back().ended) break;
+        }
+        return steps;
+    }
+    std::string contentOf(const std::string& path, std::string_view tag) {
+        TestWorkspace check;
+        EXPECT_EQ(check.analyzePath(path), 1) << path;
+        return check.cell(check.findRow(tag), Column::Content);
+    }
+};
+
+TEST_F(Batch, RenameByDateNumbersDuplicatesAndIsIdempotent) {
+    add("b.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    add("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09", "2000:01:01 00:00:00")));
+    add("c.jpg", fixture::jpegWith(datedTiff("2010:10:10 10:10:10")));
+    add("broken.jpg", {0xFF, 0xD8, 0x00});
+    const auto before = contentsOnly(folderContents(dir.path()));
+    t.workspace.currentFile = t.workspace.fileList[1];
+
+    auto steps = run(kBatchOperationTexts[0]);
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_EQ(*steps[0].renamedTo, dir.file("2004：05：06 07：08：09.jpg"));
+    EXPECT_EQ(*steps[1].renamedTo, dir.file("2004：05：06 07：08：09(2).jpg"));
+    EXPECT_EQ(*steps[2].renamedTo, dir.file("2010：10：10 10：10：10.jpg"));
+    EXPECT_FALSE(steps[3].renamedTo.has_value());
+    EXPECT_EQ(t.workspace.fileList[1],
+              dir.file("2004：05：06 07：08：09(2).jpg"));  // replaced in place
+    EXPECT_EQ(t.workspace.currentFile, dir.file("2004：05：06 07：08：09(2).jpg"));
+    EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
+
+    // Running again keeps every name.
+    const auto named = folderContents(dir.path());
+    steps = run(kBatchOperationTexts[0]);
+    for (const auto& step : steps)
+        EXPECT_FALSE(step.renamedTo.has_value());
+    EXPECT_EQ(folderContents(dir.path()), named);
+
+    // By the original date instead.
+    steps = run(kBatchOperationTexts[1]);
+    EXPECT_EQ(*steps[0].renamedTo, dir.file("2001：02：03 04：05：06.jpg"));
+    EXPECT_EQ(*steps[1].renamedTo, dir.file("2000：01：01 00：00：00.jpg"));
+    EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
+}
+
+TEST_F(Batch, NamesFromExifNeverLeaveTheFolder) {
+    for (std::string date : {"../../escape", "a/b", "..", "."}) {
+        add("x" + std::to_string(t.workspace.fileList.size()) + ".jpg",
+            fixture::jpegWith(datedTiff(date)));
+    }
+    const auto before = folderContents(dir.path());
+    auto steps = run(kBatchOperationTexts[0]);
+    for (const auto& step : steps)
+        EXPECT_FALSE(step.renamedTo.has_value());
+    EXPECT_EQ(folderContents(dir.path()), before);
+}
+
+TEST_F(Batch, UniqueNamesAndTheirLimits) {
+    std::string path = dir.write("photo.jpg", {1});
+    EXPECT_EQ(makeUniqueName(path, "name"), dir.file("name.jpg"));
+    fixture::writeFile(dir.file("name.jpg"), {2});
+    EXPECT_EQ(makeUniqueName(path, "name"), dir.file("name(2).jpg"));
+    for (int n = 2; n <= 100; ++n)
+        fixture::writeFile(dir.file("name(" + std::to_string(n) + ").jpg"), {3});
+    EXPECT_EQ(makeUniqueName(path, "name"), std::nullopt);
+    EXPECT_EQ(makeUniqueName(dir.file("name(57).jpg"), "name"), dir.file("name(57).jpg"));
+    EXPECT_EQ(makeUniqueName(dir.file("gone.jpg"), "name"), std::nullopt);
+    EXPECT_EQ(makeUniqueName(path, ""), std::nullopt);
+    // A rename never replaces a file, whoever made it.
+    EXPECT_FALSE(renameNoReplace(path, dir.file("name.jpg")));
+    EXPECT_EQ(fixture::readFile(dir.file("name.jpg")), Bytes{2});
+
+    EXPECT_EQ(baseNameOf("/a.b/c/IMG_0001.JPG"), "IMG_0001");
+    EXPECT_EQ(baseNameOf("/a/b.c.d"), "b.c");
+    std::string text = "2004:05:06 07:08:09";
+    replaceAll(text, ":", "：");
+    EXPECT_EQ(text, "2004：05：06 07：08：09");
+}
+
+TEST_F(Batch, FileNameIntoDatesAndTitle) {
+    std::string dated =
+        add("2004：05：06 07：08：09.jpg", fixture::jpegWith(datedTiff("1999:01:01 00:00:00")));
+    std::string titled =
+        add("日本の写真タイトル.jpg", fixture::jpegWith(datedTiff("1999:01:01 00:00:00")));
+    run(kBatchOperationTexts[2]);
+    // A count-20 date keeps 19 bytes, cut at a whole character.
+    EXPECT_EQ(contentOf(dated, "ファイル変更日時"), "2004：05：06 07");
+    EXPECT_EQ(contentOf(dated, "原画像データの生成日時"), "2004：05：06 07");
+    run(kBatchOperationTexts[4]);
+    EXPECT_EQ(contentOf(titled, "画像タイトル"),
+              "日本の");  // count 10: nine bytes, three characters
+
+    // A file without a title row is left alone.
+    fixture::Tiff untitled = datedTiff("1999:01:01 00:00:00");
+    untitled.ifd0.entries.erase(untitled.ifd0.entries.begin() + 2);
+    t.workspace.fileList = {dir.write("plain.jpg", fixture::jpegWith(untitled))};
+    const Bytes before = fixture::readFile(t.workspace.fileList[0]);
+    run(kBatchOperationTexts[4]);
+    EXPECT_EQ(fixture::readFile(t.workspace.fileList[0]), before);
+}
+
+TEST_F(Batch, AlignTimesSetsTimesWithoutWritingContent) {
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    std::string path = add("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    const Bytes before = fixture::readFile(path);
+    run(kBatchOperationTexts[3]);
+    EXPECT_EQ(fixture::readFile(path), before);
+    struct stat info {};
+    stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mtim.tv_sec, 1083827289);
+    unsetenv("TZ");
+    tzset();
+}
+
+TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
+    std::string path = add("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    FileTimes old;
+    old.access = {1000000000, 5};
+    old.modification = {1000000001, 6};
+    setFileTimes(path, old);
+    run("画像の幅の解像度", "300/1");
+    EXPECT_EQ(contentOf(path, "画像の幅の解像度"), "300/1");
+    EXPECT_EQ(contentOf(path, "画像の幅"), "640");
+    struct stat info {};
+    stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mtim.tv_sec, 1000000001);
+    EXPECT_EQ(info.st_mtim.tv_nsec, 6);
+    // A rational without "/" is written as zero bytes.
+    run("画像の幅の解像度", "72");
+    EXPECT_EQ(contentOf(path, "画像の幅の解像度"), "0/0");
+    // The prompt text itself names no tag: nothing changes.
+    const Bytes before = fixture::readFile(path);
+    run(kBatchPromptText, "x");
+    EXPECT_EQ(fixture::readFile(path), before);
+}
+
+TEST_F(Batch, ProgressSilenceAndCompletion) {
+    for (int i = 0; i < 3; ++i)
+        add("f" + std::to_string(i) + ".jpg", fixture::jpegWith(datedTiff("bad date")));
+    add("missing.jpg", {});
+    std::remove(t.workspace.fileList.back().c_str());
+    testing::RecordingReporter silenced;
+    t.workspace.silencedReporter = &silenced;
+    int previews = 0;
+    t.workspace.loadPreview = [&](const std::string&) { ++previews; };
+    auto steps = run("ExifDate=0");
+    ASSERT_EQ(steps.size(), 5u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(steps[i].done, i + 1);
+        EXPECT_EQ(steps[i].total, 4u);
+        EXPECT_FALSE(steps[i].ended);
+    }
+    EXPECT_TRUE(steps[4].ended);
+    EXPECT_EQ(previews, 0);
+    EXPECT_EQ(silenced.messages, (std::vector<Message>{{"解析ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。", "message"}}));
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"一括変換完了しました。", "message"}}));
+    EXPECT_EQ(t.workspace.messagesEnabled, 1);
+    EXPECT_EQ(t.workspace.previewEnabled, 1);
+    EXPECT_EQ(progressCaption(1, 3), "1 / 3 file completion.");
+}
+
+TEST_F(Batch, StartNeedsAnOperationAndFilesAndStopEndsBetweenFiles) {
+    BatchRun batch;
+    EXPECT_FALSE(batch.start(t.workspace, "画像タイトル", "x"));  // empty file list
+    std::string first = add("1.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    std::string second = add("2.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    EXPECT_FALSE(batch.start(t.workspace, "", "x"));
+    EXPECT_EQ(batch.state(), BatchRun::State::Idle);
+    const Bytes secondBefore = fixture::readFile(second);
+    ASSERT_TRUE(batch.start(t.workspace, "画像タイトル", "changed"));
+    EXPECT_EQ(batch.state(), BatchRun::State::Running);
+    batch.step(t.workspace);
+    batch.stop(t.workspace);
+    EXPECT_EQ(batch.state(), BatchRun::State::Idle);
+    EXPECT_TRUE(batch.step(t.workspace).ended);
+    EXPECT_TRUE(t.takeMessages().empty());  // no completion message after a cancel
+    EXPECT_EQ(contentOf(first, "画像タイトル"), "changed");
+    EXPECT_EQ(fixture::readFile(second), secondBefore);
+    EXPECT_EQ(batchOperationFor(kBatchOperationTexts[3]), BatchOperation::AlignTimes);
+    EXPECT_EQ(batchOperationFor("anything"), BatchOperation::SetTag);
+}
+
+TEST(BatchCorpus, RenameCopiesOfTheCorpusLosesNothing) {
+    std::vector<std::string> files = fixture::corpusFiles();
+    if (files.empty()) GTEST_SKIP() << "no corpus";
+    fixture::TempDir dir;
+    TestWorkspace t;
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::string path = dir.write("c" + std::to_string(i) + ".jpg", fixture::readFile(files[i]));
+        t.workspace.fileList.push_back(path);
+        if (i < 5)
+            t.workspace.fileList.push_back(
+                dir.write("d" + std::to_string(i) + ".jpg", fixture::readFile(files[i])));
+    }
+    const auto before = contentsOnly(folderContents(dir.path()));
+    for (int pass = 0; pass < 2; ++pass) {
+        BatchRun batch;
+        ASSERT_TRUE(batch.start(t.workspace, kBatchOperationTexts[0], ""));
+        while (!batch.step(t.workspace).ended) {
+        }
+        EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
+    }
+    EXPECT_TRUE(pathExists(dir.file("2008：07：31 10：38：11(2).jpg")));
+}
+
+TEST(BatchCli, RunsTheOperationOverTheFiles) {
+    fixture::TempDir dir;
+    std::string a = dir.write("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    std::string b = dir.write("b.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    mkdir(dir.file("folder.jpg").c_str(), 0700);
+    auto result = testing::runCli({"batch", "rename-by-change-date", a, dir.file("folder.jpg"), b},
+                                  {"XDG_CONFIG_HOME=" + dir.file("cfg")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, dir.file("2004：05：06 07：08：09.jpg") + "\n" +
+                              dir.file("2004：05：06 07：08：09(2).jpg") + "\n");
+    EXPECT_EQ(result.err,
+              "Batch Convert: 1 / 2 file completion.\nBatch Convert: 2 / 2 file completion.\n"
+              "message: 一括変換完了しました。\n");
+    std::string renamed = dir.file("2004：05：06 07：08：09.jpg");
+    EXPECT_EQ(testing::runCli({"batch", "画像タイトル", renamed}).status, 2);  // needs --value
+    result = testing::runCli({"batch", "--value", "new", "0x010E", renamed});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(testing::runCli({"show", "--tsv", renamed}).out.find("\t画像タイトル\tnew\t"),
+              std::string::npos);
+    result = testing::runCli(
+        {"batch", "--verbose", "画像タイトル", "--value", "x", dir.file("none.jpg")});
+    EXPECT_EQ(result.status, 0);
+}
+
+}  // namespace
+}  // namespace brevino
