@@ -21,7 +21,6 @@ constexpr std::string_view kHelp =
     "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--verbose] OPERATION "
     "FILE...\n"
     "\n"
-    "(options may stand anywhere before \"--\"; everything after it is the operation or a file)\n"
     "Runs one batch operation over the files, in the order given. OPERATION is one of\n"
     "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
     "  rename-by-original-date  Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする\n"
@@ -35,6 +34,7 @@ constexpr std::string_view kHelp =
     "  --verbose           also show the messages that a batch run keeps silent\n"
     "Progress and the completion message go to standard error; the new path of each renamed\n"
     "file goes to standard output. Files that cannot be analysed are skipped.\n"
+    "Options may stand anywhere before \"--\"; what follows it is the operation and files.\n"
     "Exit status: 0 when the run completed, 2 for a usage error.\n";
 
 constexpr std::string_view kAliases[] = {"rename-by-change-date", "rename-by-original-date",
