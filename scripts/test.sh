@@ -16,4 +16,7 @@ cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 
+# The fuzz targets, a fixed number of runs each from a fixed seed.
+bash fuzz/run.sh --ci 10000
+
 echo "All tests passed."

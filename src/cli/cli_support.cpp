@@ -44,4 +44,8 @@ void writeOut(std::string_view text) {
     writeAll(STDOUT_FILENO, text);
 }
 
+void writeErr(std::string_view text) {
+    writeAll(STDERR_FILENO, text);
+}
+
 }  // namespace brevino::cli

@@ -36,7 +36,8 @@ int usageError(std::string_view problem, std::string_view usage);
 
 bool isHelpFlag(std::string_view argument);
 
-// Writes the whole text to standard output at once.
+// Writes the whole text to standard output (or standard error) at once.
 void writeOut(std::string_view text);
+void writeErr(std::string_view text);
 
 }  // namespace brevino::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 #include "platform/text_encoding.h"
 
@@ -20,25 +21,74 @@ void appendPadded(std::string& out, std::string_view text, size_t width) {
     if (shown < width) out.append(width - shown, ' ');
 }
 
+// Bytes that TSV output writes as an escape.
+constexpr std::array<const char*, 256> kTsvEscapes = [] {
+    std::array<const char*, 256> escapes{};
+    escapes['\t'] = "\\t";
+    escapes['\n'] = "\\n";
+    escapes['\r'] = "\\r";
+    escapes['\\'] = "\\\\";
+    return escapes;
+}();
+
+// Whether any of the eight bytes might need an escape: a control character or a backslash.
+bool mayNeedEscape(const char* bytes) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    const uint64_t controls = (word - kOnes * 0x20) & ~word & kHighBits;
+    const uint64_t backslash = word ^ (kOnes * '\\');
+    return (controls | ((backslash - kOnes) & ~backslash & kHighBits)) != 0;
+}
+
+// Whether the text holds no byte that TSV escapes: it is written as it is.
+bool isEscapeFree(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        if (mayNeedEscape(text.data() + i)) break;
+    }
+    for (; i < text.size(); ++i) {
+        if (kTsvEscapes[static_cast<unsigned char>(text[i])] != nullptr) return false;
+    }
+    return true;
+}
+
+bool isAscii(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) != 0) return false;
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    }
+    return true;
+}
+
+// Appends the text with tab, line feed, carriage return and backslash escaped.
+void appendEscaped(std::string& out, std::string_view text) {
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        // Skip eight bytes at a time while none of them can need an escape.
+        while (i + 8 <= text.size() && !mayNeedEscape(text.data() + i))
+            i += 8;
+        if (i >= text.size()) break;
+        const char* escape = kTsvEscapes[static_cast<unsigned char>(text[i])];
+        if (escape == nullptr) continue;
+        out.append(text.data() + start, i - start).append(escape);
+        start = i + 1;
+    }
+    out.append(text.data() + start, text.size() - start);
+}
+
+// A cell's text for TSV; bytes that are not UTF-8 become U+FFFD.
 void appendTsvField(std::string& out, std::string_view text) {
-    std::string clean = sanitizeUtf8(text);
-    for (char c : clean) {
-        switch (c) {
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out.push_back(c);
-        }
+    if (isValidUtf8(text)) {
+        appendEscaped(out, text);
+    } else {
+        appendEscaped(out, sanitizeUtf8(text));
     }
 }
 
@@ -155,14 +205,52 @@ void appendTable(std::string& out, const FileReport& report, const Workspace& wo
 
 void appendTsv(std::string& out, const FileReport& report, const Workspace& workspace) {
     if (!report.ok) return;
+    std::string path;
+    appendTsvField(path, report.path);
     const TagList& rows = workspace.tagList;
+    std::array<std::string_view, kColumnCount> cells;
+    std::array<bool, kColumnCount> plain;
+    std::string cleaned;
     for (size_t r = 0; r < rows.size(); ++r) {
-        appendTsvField(out, report.path);
+        // The row is written straight into room made for it: escapes at most double a cell.
+        size_t room = path.size() + kColumnCount + 1;
         for (int c = 0; c < kColumnCount; ++c) {
-            out.push_back('\t');
-            appendTsvField(out, rows.cell(r, static_cast<Column>(c)));
+            const Column column = static_cast<Column>(c);
+            cells[c] = rows.cell(r, column);
+            // Tag names, notes and headings are the program's own UTF-8 texts; values are
+            // checked, since bytes that are not UTF-8 must not reach the output.
+            if (column != Column::Tag && column != Column::Note && !isAscii(cells[c]) &&
+                !isValidUtf8(cells[c])) {
+                cleaned = sanitizeUtf8(cells[c]);
+                cells[c] = cleaned;
+            }
+            plain[c] = isEscapeFree(cells[c]);
+            room += 2 * cells[c].size();
         }
-        out.push_back('\n');
+        const size_t start = out.size();
+        out.resize(start + room);
+        char* at = out.data() + start;
+        std::memcpy(at, path.data(), path.size());
+        at += path.size();
+        for (int c = 0; c < kColumnCount; ++c) {
+            *at++ = '\t';
+            if (plain[c]) {
+                std::memcpy(at, cells[c].data(), cells[c].size());
+                at += cells[c].size();
+                continue;
+            }
+            for (char ch : cells[c]) {
+                const char* escape = kTsvEscapes[static_cast<unsigned char>(ch)];
+                if (escape == nullptr) {
+                    *at++ = ch;
+                } else {
+                    *at++ = escape[0];
+                    *at++ = escape[1];
+                }
+            }
+        }
+        *at++ = '\n';
+        out.resize(static_cast<size_t>(at - out.data()));
     }
 }
 

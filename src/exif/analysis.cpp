@@ -120,9 +120,8 @@ int analyzeFile(Workspace& workspace, const std::string& path) {
     workspace.analysedFile = AnalysedFile{true, path, *identity};
     LeadingBytes bytes(file, static_cast<uint64_t>(identity->size), workspace.analysisBuffer);
     int result = analyzeLeadingBytes(workspace, bytes);
-    if (workspace.analysisBuffer.capacity() > kKeptBufferCapacity) {
-        std::vector<uint8_t>().swap(workspace.analysisBuffer);
-    }
+    if (workspace.analysisBuffer.capacity() > kKeptBufferCapacity)
+        workspace.analysisBuffer.release();
     return result;
 }
 

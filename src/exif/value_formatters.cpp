@@ -99,7 +99,7 @@ void formatAscii(IfdEntry& entry, const ValueSource& source, std::string& text) 
     const uint8_t* bytes = valueBytes(entry, source, entry.count <= 4, entry.count);
     if (bytes == nullptr) return;
     size_t shown = std::min<size_t>(entry.count, kAsciiLimit);
-    text = decodeForDisplay(untilZero(bytes, shown));
+    appendDecodedForDisplay(untilZero(bytes, shown), text);
 }
 
 void formatUserComment(IfdEntry& entry, const ValueSource& source, std::string& text) {
@@ -114,16 +114,16 @@ void formatUserComment(IfdEntry& entry, const ValueSource& source, std::string& 
 
     if (std::memcmp(code, "ASCII", 5) == 0) {
         text = "(ASCII)";
-        text += decodeForDisplay(untilZero(body, bodyLength));
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
     } else if (std::memcmp(code, "JIS", 3) == 0) {
         text = "(JIS)";
-        text += decodeForDisplay(untilZero(body, bodyLength));
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
     } else if (std::memcmp(code, "UNICODE", 7) == 0) {
         text = "(Unicode)";
         appendUtf16LeAsUtf8(body, bodyLength / 2, text);
     } else {
         text = "(Undefined)";
-        text += decodeForDisplay(untilZero(body, bodyLength));
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
     }
     text.push_back(' ');
     text.resize(utf8CutLength(text, kValueListLimit));

@@ -14,18 +14,6 @@ namespace {
 
 std::atomic<WriteFaultHook> writeFaultHook{nullptr};
 
-FileHandle openRegular(const std::string& path, int flags) {
-    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return FileHandle();
-    FileHandle handle(fd);
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return FileHandle();
-    // Back to blocking reads and writes now that the file is known to be a regular one.
-    int status = fcntl(fd, F_GETFL);
-    if (status >= 0) fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
-    return handle;
-}
-
 FileIdentity identityOf(const struct stat& info) {
     FileIdentity identity;
     identity.device = info.st_dev;
@@ -33,6 +21,18 @@ FileIdentity identityOf(const struct stat& info) {
     identity.size = info.st_size;
     identity.modified = info.st_mtim;
     return identity;
+}
+
+// Opens without blocking (a FIFO would block an ordinary open) and keeps only regular
+// files; for those, O_NONBLOCK changes nothing about reads and writes.
+FileHandle openRegular(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return FileHandle();
+    FileHandle handle(fd);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return FileHandle();
+    handle.setOpenedAs(identityOf(info));
+    return handle;
 }
 
 std::string folderOf(const std::string& path) {
@@ -74,7 +74,9 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     if (this != &other) {
         close();
         fd_ = other.fd_;
+        openedAs_ = other.openedAs_;
         other.fd_ = -1;
+        other.openedAs_.reset();
     }
     return *this;
 }
@@ -87,6 +89,7 @@ bool FileHandle::close() {
 }
 
 std::optional<FileIdentity> FileHandle::identity() const {
+    if (openedAs_) return openedAs_;
     struct stat info {};
     if (fd_ < 0 || fstat(fd_, &info) != 0) return std::nullopt;
     return identityOf(info);

@@ -34,7 +34,9 @@ class FileHandle {
     FileHandle() = default;
     explicit FileHandle(int fd) : fd_(fd) {}
     ~FileHandle() { close(); }
-    FileHandle(FileHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileHandle(FileHandle&& other) noexcept : fd_(other.fd_), openedAs_(other.openedAs_) {
+        other.fd_ = -1;
+    }
     FileHandle& operator=(FileHandle&& other) noexcept;
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -44,7 +46,9 @@ class FileHandle {
     // Closes the file; false when closing reported an error (a write that did not land).
     bool close();
 
+    // The file's identity as it was when it was opened.
     std::optional<FileIdentity> identity() const;
+    void setOpenedAs(const FileIdentity& identity) { openedAs_ = identity; }
     // Reads up to `length` bytes at `offset`, retrying short reads; the number read.
     size_t readAt(uint64_t offset, void* destination, size_t length) const;
     // Writes all `length` bytes at `offset`; the number written.
@@ -54,6 +58,7 @@ class FileHandle {
 
   private:
     int fd_ = -1;
+    std::optional<FileIdentity> openedAs_;
 };
 
 // Opens an existing regular file for reading; not open for anything else (a directory,

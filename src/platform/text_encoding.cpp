@@ -101,7 +101,10 @@ class ShiftJisDecoder {
 }  // namespace
 
 bool isValidUtf8(std::string_view text) {
-    for (size_t i = 0; i < text.size();) {
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<uint8_t>(text[ascii]) < 0x80)
+        ++ascii;
+    for (size_t i = ascii; i < text.size();) {
         if (static_cast<uint8_t>(text[i]) < 0x80) {
             ++i;
             continue;
@@ -113,19 +116,30 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string decodeForDisplay(std::string_view bytes) {
+void appendDecodedForDisplay(std::string_view bytes, std::string& out) {
     size_t validEnd = 0;
     while (validEnd < bytes.size()) {
+        if (static_cast<uint8_t>(bytes[validEnd]) < 0x80) {
+            ++validEnd;
+            continue;
+        }
         size_t length = utf8CharLength(bytes, validEnd);
         if (length == 0) break;
         validEnd += length;
     }
-    if (validEnd == bytes.size()) return std::string(bytes);
-    if (isCutUtf8Tail(bytes, validEnd)) return std::string(bytes.substr(0, validEnd));
-    thread_local ShiftJisDecoder decoder;
+    if (validEnd == bytes.size()) {
+        out.append(bytes);
+    } else if (isCutUtf8Tail(bytes, validEnd)) {
+        out.append(bytes.substr(0, validEnd));
+    } else {
+        thread_local ShiftJisDecoder decoder;
+        decoder.decode(bytes, out);
+    }
+}
+
+std::string decodeForDisplay(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size() * 3 / 2);
-    decoder.decode(bytes, out);
+    appendDecodedForDisplay(bytes, out);
     return out;
 }
 

@@ -14,6 +14,7 @@ bool isValidUtf8(std::string_view text);
 // is read as Shift-JIS (CP932). Bytes that are neither become U+FFFD. A multi-byte
 // character cut short at the very end (the value was cut) is dropped.
 std::string decodeForDisplay(std::string_view bytes);
+void appendDecodedForDisplay(std::string_view bytes, std::string& out);
 
 // Appends the UTF-8 form of `units` little-endian 16-bit code units, stopping at the first
 // zero unit; unpaired surrogates become U+FFFD.

@@ -1,4 +1,10 @@
 // Finding the standard dictionaries in their shared table and looking tags up in them.
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "tags/maker_note_dictionaries.h"
 #include "tags/tag_dictionary.h"
 
 namespace brevino {
@@ -34,7 +40,43 @@ const TagDef* standardDictionary(IfdKind kind) {
     }
 }
 
+namespace {
+
+// A dictionary's tags in ascending order with their first index, for binary search.
+struct SortedDictionary {
+    const TagDef* dictionary = nullptr;
+    std::vector<std::pair<uint16_t, int>> tags;
+};
+
+SortedDictionary sortDictionary(const TagDef* dictionary) {
+    SortedDictionary sorted{dictionary, {}};
+    for (int i = 0; dictionary[i].name[0] != '\0'; ++i)
+        sorted.tags.emplace_back(dictionary[i].tag, i);
+    // Stable, so that of two entries with one tag the first still wins.
+    std::stable_sort(sorted.tags.begin(), sorted.tags.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    return sorted;
+}
+
+// The dictionaries that rows are looked up in, sorted once.
+const std::array<SortedDictionary, 6>& sortedDictionaries() {
+    static const std::array<SortedDictionary, 6> sorted = {
+        sortDictionary(StandardTagTable + 0),      sortDictionary(StandardTagTable + 33),
+        sortDictionary(StandardTagTable + 77),     sortDictionary(StandardTagTable + 80),
+        sortDictionary(PentaxMakerNoteDictionary), sortDictionary(SonyMakerNoteDictionary)};
+    return sorted;
+}
+
+}  // namespace
+
 int lookupTag(const TagDef* dictionary, uint16_t tag) {
+    for (const SortedDictionary& sorted : sortedDictionaries()) {
+        if (sorted.dictionary != dictionary) continue;
+        auto found = std::lower_bound(
+            sorted.tags.begin(), sorted.tags.end(), tag,
+            [](const auto& entry, uint16_t wanted) { return entry.first < wanted; });
+        return found != sorted.tags.end() && found->first == tag ? found->second : -1;
+    }
     for (int i = 0; dictionary[i].name[0] != '\0'; ++i) {
         if (dictionary[i].tag == tag) return i;
     }

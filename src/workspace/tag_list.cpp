@@ -1,8 +1,24 @@
 #include "workspace/tag_list.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace brevino {
+namespace {
+
+// "0x" and at least eight upper-case hexadecimal digits; answers the length.
+size_t formatOffset(uint64_t position, char* out) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    int digits = 8;
+    while (digits < 16 && (position >> (4 * digits)) != 0)
+        ++digits;
+    out[0] = '0';
+    out[1] = 'x';
+    for (int i = 0; i < digits; ++i)
+        out[2 + i] = kDigits[(position >> (4 * (digits - 1 - i))) & 0xF];
+    return static_cast<size_t>(2 + digits);
+}
+
+}  // namespace
 
 void TagList::clear() {
     rows_.clear();
@@ -19,13 +35,16 @@ void TagList::appendEntry(const EntryFacts& facts, std::string_view tag, std::st
                           std::string_view note) {
     Row& row = rows_.emplace_back();
     row.facts = facts;
-    row.offsetLength =
-        static_cast<uint8_t>(std::snprintf(row.offsetText, sizeof row.offsetText, "0x%08llX",
-                                           static_cast<unsigned long long>(facts.position)));
-    row.typeLength =
-        static_cast<uint8_t>(std::snprintf(row.typeText, sizeof row.typeText, "%u", facts.type));
-    row.countLength = static_cast<uint8_t>(std::snprintf(row.countText, sizeof row.countText, "%d",
-                                                         static_cast<int32_t>(facts.count)));
+    row.offsetLength = static_cast<uint8_t>(formatOffset(facts.position, row.offsetText));
+    row.typeLength = static_cast<uint8_t>(
+        std::to_chars(row.typeText, row.typeText + sizeof row.typeText, facts.type).ptr -
+        row.typeText);
+    // The count prints as a signed number, as the cell has always shown it.
+    row.countLength =
+        static_cast<uint8_t>(std::to_chars(row.countText, row.countText + sizeof row.countText,
+                                           static_cast<int32_t>(facts.count))
+                                 .ptr -
+                             row.countText);
     row.tag = tag;
     row.note = note;
     row.contentStart = static_cast<uint32_t>(contentArena_.size());

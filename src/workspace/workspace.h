@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exif/analysis_state.h"
+#include "exif/leading_bytes.h"
 #include "platform/file_io.h"
 #include "workspace/reporter.h"
 #include "workspace/settings.h"
@@ -44,7 +45,7 @@ class Workspace {
     std::function<void()> releasePreview;
 
     // Scratch storage for the leading bytes of analysed files, reused between analyses.
-    std::vector<uint8_t> analysisBuffer;
+    ByteStore analysisBuffer;
 
     // Shows a message unless messages are switched off.
     void report(std::string_view text, std::string_view caption = kCaptionMessage);

@@ -1,0 +1,39 @@
+#include "write_check.h"
+
+#include "edit/row_editor.h"
+#include "exif/ifd_walker.h"
+#include "workspace/workspace.h"
+
+namespace brevino::fixture {
+
+std::vector<std::pair<uint64_t, uint64_t>> writableRanges(const Workspace& workspace) {
+    std::vector<std::pair<uint64_t, uint64_t>> ranges;
+    const TagList& rows = workspace.tagList;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (!isEditableRow(workspace, r) || !rows.contentChanged(r)) continue;
+        const EntryFacts& facts = rows.facts(r);
+        ranges.emplace_back(facts.position,
+                            facts.position + uint64_t{facts.count} * typeSize(facts.type));
+    }
+    return ranges;
+}
+
+std::optional<std::string> strayWrite(const std::vector<uint8_t>& before,
+                                      const std::vector<uint8_t>& after,
+                                      const std::vector<std::pair<uint64_t, uint64_t>>& ranges,
+                                      const ExifLocation& location) {
+    if (before.size() != after.size()) return "the file's size changed";
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (after[i] == before[i]) continue;
+        if (i < location.tiffStart() || i >= location.exifEnd) {
+            return "byte " + std::to_string(i) + " outside the Exif segment changed";
+        }
+        bool allowed = false;
+        for (auto [from, to] : ranges)
+            allowed = allowed || (i >= from && i < to);
+        if (!allowed) return "byte " + std::to_string(i) + " outside the changed values changed";
+    }
+    return std::nullopt;
+}
+
+}  // namespace brevino::fixture
