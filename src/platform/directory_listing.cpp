@@ -1,0 +1,42 @@
+#include "platform/directory_listing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace brevino {
+
+PathKind pathKind(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0) return PathKind::Missing;
+    return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::Other;
+}
+
+std::vector<std::string> regularFileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(fd), ::closedir);
+    if (!dir) {
+        ::close(fd);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat info {};
+            regular = ::fstatat(::dirfd(dir.get()), entry->d_name, &info, 0) == 0 &&
+                      S_ISREG(info.st_mode);
+        }
+        if (regular) names.emplace_back(name);
+    }
+    return names;
+}
+
+}  // namespace brevino

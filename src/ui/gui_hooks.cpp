@@ -1,0 +1,83 @@
+#include "ui/gui_hooks.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+#include "ui/dialog_units.h"
+#include "ui/input_dialog.h"
+#include "workspace/file_list.h"
+
+namespace brevino::ui {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString localPath(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+std::string fromLocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+MessageBox::MessageBox(std::string_view text, std::string_view caption, QWidget* owner)
+    : QMessageBox(QMessageBox::NoIcon, fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner) {
+    setTextFormat(Qt::PlainText);
+}
+
+void MessageBox::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);  // settles the box's size
+    centreOnScreen(this);
+}
+
+void MessageBoxReporter::report(std::string_view text, std::string_view caption) {
+    MessageBox box(text, caption, owner_);
+    box.exec();
+}
+
+std::optional<std::string> DialogInputPrompt::prompt(std::string_view caption,
+                                                     std::string_view initialText) {
+    return InputDialog::ask(caption, initialText, owner_);
+}
+
+QStringList chooserFilters(FileChoice purpose) {
+    return {purpose == FileChoice::Export ? QStringLiteral("Export Files (*.ap1)")
+                                          : QStringLiteral("Import Files (*.ap1)"),
+            QStringLiteral("All Files (*)")};
+}
+
+std::optional<std::string> DialogFileChooser::choose(FileChoice purpose, std::string_view title) {
+    QFileDialog dialog(owner_, fromUtf8(title));
+    dialog.setNameFilters(chooserFilters(purpose));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(purpose == FileChoice::Export ? QFileDialog::AcceptSave
+                                                       : QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (startFile_ && !startFile_->empty()) {
+        const size_t slash = startFile_->rfind('/');
+        if (slash != std::string::npos) {
+            dialog.setDirectory(localPath(slash == 0 ? "/" : startFile_->substr(0, slash)));
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
+    std::string path = fromLocalPath(files.front());
+    if (purpose == FileChoice::Export) path = withDefaultExtension(std::move(path), ".ap1");
+    return path;
+}
+
+std::optional<std::string> DialogFolderBrowser::browse(std::string_view title,
+                                                       const std::string& startFolder) {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        owner_, fromUtf8(title), startFolder.empty() ? QString() : localPath(startFolder),
+        QFileDialog::ShowDirsOnly);
+    if (chosen.isEmpty()) return std::nullopt;
+    return fromLocalPath(chosen);
+}
+
+}  // namespace brevino::ui

@@ -1,0 +1,112 @@
+// The main window: a view of one Workspace. It shows the file list, the preview and the
+// TagList, and turns menu commands, toolbar buttons, selections and drops into calls of the
+// core.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "workspace/workspace.h"
+
+class QListWidget;
+class QTableView;
+class QToolBar;
+
+namespace brevino::ui {
+
+class BatchDialog;
+class FolderBrowser;
+class PreviewPane;
+class TagListModel;
+
+inline constexpr char kMainCaption[] = "Exif情報アップデート";
+inline constexpr char kOpenFolderTitle[] = "JPEGﾌｫﾙﾀﾞを開く";
+
+// Where the window's messages, questions and choices go; each one left empty gets the
+// program's own dialog.
+struct UiHooks {
+    Reporter* reporter = nullptr;
+    InputPrompt* inputPrompt = nullptr;
+    FileChooser* fileChooser = nullptr;
+    FolderBrowser* folderBrowser = nullptr;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(const UiHooks& hooks = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& workspace() { return workspace_; }
+    const std::string& settingsPath() const { return settingsPath_; }
+
+    // Carries out a menu command or toolbar button by its id.
+    void dispatch(int id);
+    // The user selected entry `row` of the file list: it becomes the current file and is
+    // analysed.
+    void selectFile(int row);
+    // Items dropped on the window, in drop order.
+    void dropPaths(const std::vector<std::string>& paths);
+    // Shows the workspace's file list and rows again after the core changed them.
+    void refreshFileList();
+    void refreshRows();
+
+    // Lets a batch dialog take the TagList while its run is active and gives it back
+    // afterwards (the current file analysed again, following a rename).
+    void attachBatchDialog(BatchDialog& dialog);
+
+    QAction* action(int id) const;
+    QToolBar* toolBar() const { return toolBar_; }
+    QTableView* tagListView() const { return tagView_; }
+    QListWidget* fileListView() const { return fileList_; }
+    PreviewPane* previewPane() const { return preview_; }
+    TagListModel* tagListModel() const { return model_; }
+    QWidget* clientArea() const { return client_; }
+
+  signals:
+    // A batch dialog is about to run (tests drive it from here).
+    void batchDialogOpened(BatchDialog* dialog);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenu();
+    void buildToolBar();
+    void buildTagList();
+    void layoutClient(int width, int height);
+    void openFolder();
+    void overwrite();
+    void copyToClipboard();
+    void runBatch();
+    // After a batch run: the file list may hold new names, and the TagList holds the rows of
+    // the last file the run handled; the current file is analysed again.
+    void takeBackTagList();
+    void syncSelection();
+    void editSelectedRow();
+    void markCurrentFileInList();
+
+    Workspace workspace_;
+    std::string settingsPath_;
+    std::unique_ptr<Reporter> ownReporter_;
+    std::unique_ptr<InputPrompt> ownPrompt_;
+    std::unique_ptr<FileChooser> ownChooser_;
+    std::unique_ptr<FolderBrowser> ownBrowser_;
+    FolderBrowser* folderBrowser_ = nullptr;
+
+    QWidget* client_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    PreviewPane* preview_ = nullptr;
+    QListWidget* fileList_ = nullptr;
+    QTableView* tagView_ = nullptr;
+    TagListModel* model_ = nullptr;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace brevino::ui

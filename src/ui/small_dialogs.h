@@ -1,0 +1,50 @@
+// The version dialog and the options dialog.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "workspace/settings.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace brevino::ui {
+
+inline constexpr char kVersionCaption[] = "ﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr char kVersionText[] = "Brevino Version 1.32";
+
+class VersionDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit VersionDialog(QWidget* parent = nullptr);
+};
+
+inline constexpr char kOptionsCaption[] = "ｵﾌﾟｼｮﾝ設定";
+
+// The four switches in check boxes. OK stores them (a ticked box as 1, a clear one as 0) and
+// writes every setting to the settings file; Cancel changes and writes nothing.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    OptionsDialog(Settings& settings, std::string settingsPath, QWidget* parent = nullptr);
+
+    QCheckBox* box(int id) const;
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+  public slots:
+    void accept() override;
+
+  private:
+    Settings& settings_;
+    std::string settingsPath_;
+    QCheckBox* folder_;
+    QCheckBox* dateUp_;
+    QCheckBox* allDate_;
+    QCheckBox* exifDate_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace brevino::ui

@@ -1,0 +1,49 @@
+// The TagList of a workspace as a table: six text columns, heading rows on light blue and
+// rows that cannot be edited on grey.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+
+namespace brevino {
+class Workspace;
+}
+
+namespace brevino::ui {
+
+inline const QColor kHeadingRowColour(189, 225, 231);
+inline const QColor kFixedRowColour(204, 204, 204);
+
+// Column headings and widths in pixels.
+struct ColumnSpec {
+    const char* heading;
+    int width;
+};
+inline constexpr ColumnSpec kTagListColumns[] = {{"offset", 120}, {"type", 45},     {"count", 45},
+                                                 {"tag", 220},    {"content", 180}, {"note", 500}};
+
+class TagListModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit TagListModel(Workspace& workspace, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The workspace has new rows (a file was analysed): show them.
+    void reload();
+    // Cells of the present rows changed (an edit).
+    void contentsChanged();
+    // Shows no rows until the next reload, while the TagList is used by someone else.
+    void detach();
+
+  private:
+    Workspace& workspace_;
+    int rows_ = 0;
+    bool detached_ = false;
+};
+
+}  // namespace brevino::ui

@@ -1,0 +1,102 @@
+#include "workspace/file_list.h"
+
+#include <algorithm>
+
+#include "exif/analysis.h"
+#include "platform/directory_listing.h"
+#include "platform/settings_profile.h"
+#include "workspace/workspace.h"
+
+namespace brevino {
+namespace {
+
+char foldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+}  // namespace
+
+bool isListedJpegName(std::string_view name) {
+    constexpr std::string_view kExtension = ".jpg";
+    if (name.size() < kExtension.size()) return false;
+    const std::string_view tail = name.substr(name.size() - kExtension.size());
+    return std::equal(tail.begin(), tail.end(), kExtension.begin(),
+                      [](char a, char b) { return foldCase(a) == b; });
+}
+
+bool pathLessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(foldCase(x)) < static_cast<unsigned char>(foldCase(y));
+    });
+}
+
+size_t addToFileList(std::vector<std::string>& list, std::string path) {
+    auto place = std::upper_bound(
+        list.begin(), list.end(), path,
+        [](const std::string& a, const std::string& b) { return pathLessIgnoringCase(a, b); });
+    place = list.insert(place, std::move(path));
+    return static_cast<size_t>(place - list.begin());
+}
+
+std::string joinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (path.empty() || path.back() != '/') path += '/';
+    path += name;
+    return path;
+}
+
+std::string withoutTrailingSeparators(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    return std::string(path);
+}
+
+void listFolder(Workspace& workspace, const std::string& folder) {
+    workspace.fileList.clear();
+    for (const std::string& name : regularFileNames(folder)) {
+        if (isListedJpegName(name)) addToFileList(workspace.fileList, joinPath(folder, name));
+    }
+}
+
+void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    workspace.fileList.clear();
+    for (const std::string& dropped : paths) {
+        const std::string path = withoutTrailingSeparators(dropped);
+        switch (pathKind(path)) {
+            case PathKind::Missing:
+                break;
+            case PathKind::Directory:
+                // A folder replaces whatever this drop listed before it.
+                workspace.currentFolder = path;
+                listFolder(workspace, path);
+                break;
+            case PathKind::Other:
+                if (isAnalyzableName(path)) addToFileList(workspace.fileList, path);
+                break;
+        }
+    }
+}
+
+std::string withDefaultExtension(std::string path, std::string_view extension) {
+    const size_t slash = path.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (nameStart < path.size() && path.find('.', nameStart) == std::string::npos) {
+        path += extension;
+    }
+    return path;
+}
+
+std::string browserStartFolder(const Settings& settings) {
+    return settings.folder != 0 ? settings.lastFolder : std::string();
+}
+
+void openChosenFolder(Workspace& workspace, const std::string& folder,
+                      const std::string& settingsPath) {
+    workspace.currentFolder = withoutTrailingSeparators(folder);
+    listFolder(workspace, workspace.currentFolder);
+    workspace.settings.lastFolder = workspace.currentFolder;
+    saveFolderPath(settingsPath, workspace.settings.lastFolder);
+}
+
+}  // namespace brevino

@@ -1,0 +1,53 @@
+// The file list: full paths of JPEG files, kept sorted with letter case ignored, filled from
+// a folder or from dropped files and folders.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workspace/settings.h"
+
+namespace brevino {
+
+class Workspace;
+
+// Whether a folder listing takes a file of this name: it ends in ".jpg" in any letter case.
+bool isListedJpegName(std::string_view name);
+
+// The order of the file list: byte by byte, with ASCII letters compared without case.
+bool pathLessIgnoringCase(std::string_view a, std::string_view b);
+
+// Adds a path at its sorted place, after the entries that compare equal to it (the list is
+// never deduplicated). Answers the index it took.
+size_t addToFileList(std::vector<std::string>& list, std::string path);
+
+// `folder` + "/" + `name`, without doubling a separator that ends the folder.
+std::string joinPath(std::string_view folder, std::string_view name);
+
+// The path without separators at its end (the root stays "/").
+std::string withoutTrailingSeparators(std::string_view path);
+
+// Replaces the file list by the JPEG files directly inside `folder`. A folder that cannot
+// be read gives an empty list, without a message.
+void listFolder(Workspace& workspace, const std::string& folder);
+
+// Fills the file list from dropped items, in drop order: a folder becomes the current folder
+// and replaces the list by its JPEG files; a file whose name analysis accepts is added; an
+// item that cannot be examined, or any other file, is skipped. A drop of no items leaves the
+// list as it was. Never analyses, never changes the current file or the settings.
+void dropItems(Workspace& workspace, const std::vector<std::string>& paths);
+
+// The path with `extension` added when its file name has no "." at all (a name typed
+// without an extension in the export chooser).
+std::string withDefaultExtension(std::string path, std::string_view extension);
+
+// Where the folder browser starts: the remembered folder when the `folder` switch is on.
+std::string browserStartFolder(const Settings& settings);
+
+// A folder chosen in the folder browser: it becomes the current folder, is listed, and is
+// remembered at once in the settings file (only its own key is written).
+void openChosenFolder(Workspace& workspace, const std::string& folder,
+                      const std::string& settingsPath);
+
+}  // namespace brevino

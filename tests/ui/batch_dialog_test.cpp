@@ -1,0 +1,274 @@
+// The batch dialog: its controls, a run over three files with its captions, progress and
+// completion message, cancelling between files, and the main window after a run.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/batch_dialog.h"
+#include "ui/preview_pane.h"
+#include "ui/tag_list_model.h"
+#include "ui_test_support.h"
+
+using namespace brevino;
+using brevino::testing::Message;
+using brevino::testing::TestWindow;
+
+namespace {
+
+// Records the dialog's captions as they change, and the caption shown with each message.
+struct Observer {
+    QStringList captions;
+    std::vector<std::pair<Message, QString>> messages;
+};
+
+class CaptionReporter : public Reporter {
+  public:
+    CaptionReporter(Observer& observer, QWidget*& dialog) : observer_(observer), dialog_(dialog) {}
+    void report(std::string_view text, std::string_view caption) override {
+        observer_.messages.push_back({{std::string(text), std::string(caption)},
+                                      dialog_ ? dialog_->windowTitle() : QString()});
+    }
+
+  private:
+    Observer& observer_;
+    QWidget*& dialog_;
+};
+
+std::string titleOf(const std::string& path) {
+    Workspace workspace;
+    computeDictionaryStarts();
+    analyzeFile(workspace, path);
+    for (size_t row = 0; row < workspace.tagList.size(); ++row) {
+        if (workspace.tagList.cell(row, Column::Tag) == "画像タイトル") {
+            return std::string(workspace.tagList.cell(row, Column::Content));
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class BatchDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void controlsAndInitialTexts();
+    void goNeedsAnOperationAndFiles();
+    void runOverThreeFiles();
+    void cancelTakesEffectBetweenFiles();
+    void enterAndCloseStopTheRun();
+    void mainWindowFollowsARenamedCurrentFile();
+    void commandOpensTheDialog();
+};
+
+void BatchDialogTest::controlsAndInitialTexts() {
+    Workspace workspace;
+    ui::BatchDialog dialog(workspace, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Batch Convert"));
+    QComboBox* box = dialog.operationBox();
+    QVERIFY(box->isEditable());
+    QCOMPARE(box->currentText(), QString::fromUtf8("変更するﾀｸﾞを選択して下さい"));
+    QCOMPARE(box->count(), 5 + 104);
+    QCOMPARE(box->itemText(0), QString::fromUtf8("Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"));
+    QCOMPARE(box->itemText(4), QString::fromUtf8("ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"));
+    QVERIFY(box->findText(QString::fromUtf8("画像タイトル")) >= 5);
+    QCOMPARE(dialog.valueField()->text(), QString::fromUtf8("変更する値をここに入力して下さい"));
+    QCOMPARE(dialog.goButton()->text(), QStringLiteral("GO"));
+    QCOMPARE(dialog.closeButton()->text(), QStringLiteral("CANCEL"));
+    QCOMPARE(dialog.progressBar()->value(), 0);
+}
+
+void BatchDialogTest::goNeedsAnOperationAndFiles() {
+    TestWindow t;
+    ui::BatchDialog dialog(t.workspace(), &t.window);
+    dialog.show();
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);  // empty file list
+    QVERIFY(!dialog.running());
+    QCOMPARE(dialog.goButton()->text(), QStringLiteral("GO"));
+    t.workspace().fileList = {"/nonexistent/a.jpg"};
+    dialog.operationBox()->setEditText(QString());
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);  // empty operation
+    QVERIFY(!dialog.running());
+    dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+    QVERIFY(dialog.running());
+    QCOMPARE(dialog.goButton()->text(), QStringLiteral("Cancel"));
+    QVERIFY(!dialog.operationBox()->isEnabled());
+    QVERIFY(!dialog.valueField()->isEnabled());
+    QCOMPARE(t.workspace().messagesEnabled, 0);
+    QCOMPARE(t.workspace().previewEnabled, 0);
+    QTRY_VERIFY(!dialog.running());
+    QCOMPARE(t.workspace().messagesEnabled, 1);
+    QCOMPARE(t.takeMessages(), (std::vector<Message>{{"一括変換完了しました。", "message"}}));
+}
+
+void BatchDialogTest::runOverThreeFiles() {
+    testing::ConfigFolder config;
+    Observer observer;
+    QWidget* shown = nullptr;
+    CaptionReporter reporter(observer, shown);
+    ui::MainWindow window(ui::UiHooks{&reporter, nullptr, nullptr, nullptr});
+    window.show();
+    fixture::TempDir dir;
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+        window.workspace().fileList.push_back(
+            dir.write(name, fixture::jpegWith(testing::sampleTiff("old"))));
+    }
+    window.refreshFileList();
+
+    ui::BatchDialog dialog(window.workspace(), &window);
+    window.attachBatchDialog(dialog);
+    shown = &dialog;
+    connect(&dialog, &QWidget::windowTitleChanged, [&](const QString& title) {
+        observer.captions << title;
+        if (dialog.running()) {
+            // While the run is active the main window is not redrawn and stays silent.
+            QVERIFY(!window.updatesEnabled());
+            QCOMPARE(window.workspace().messagesEnabled, 0);
+        }
+    });
+    dialog.show();
+    dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+    dialog.valueField()->setText(QStringLiteral("batch"));
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 5000);
+
+    QCOMPARE(observer.captions, QStringList({"1 / 3 file completion.", "2 / 3 file completion.",
+                                             "3 / 3 file completion.", "Batch Convert"}));
+    QCOMPARE(dialog.progressBar()->maximum(), 3);
+    QCOMPARE(dialog.progressBar()->value(), 3);
+    QCOMPARE(observer.messages.size(), size_t{1});
+    QCOMPARE(observer.messages[0].first, (Message{"一括変換完了しました。", "message"}));
+    QCOMPARE(observer.messages[0].second, QStringLiteral("Batch Convert"));
+    QCOMPARE(dialog.goButton()->text(), QStringLiteral("GO"));
+    QVERIFY(dialog.operationBox()->isEnabled());
+    QVERIFY(window.updatesEnabled());
+    for (const std::string& path : window.workspace().fileList) {
+        QCOMPARE(titleOf(path), std::string("batch"));
+    }
+    // No file was selected before the run: its last file's rows are not left to save.
+    QCOMPARE(window.tagListModel()->rowCount(), 0);
+    QVERIFY(window.workspace().tagList.empty());
+}
+
+void BatchDialogTest::cancelTakesEffectBetweenFiles() {
+    TestWindow t;
+    fixture::TempDir dir;
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+        t.workspace().fileList.push_back(
+            dir.write(name, fixture::jpegWith(testing::sampleTiff("old"))));
+    }
+    ui::BatchDialog dialog(t.workspace(), &t.window);
+    dialog.show();
+    dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+    dialog.valueField()->setText(QStringLiteral("new"));
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+    QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("1 / 3 file completion."));
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);  // now "Cancel"
+    QVERIFY(!dialog.running());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Batch Convert"));
+    QCOMPARE(dialog.goButton()->text(), QStringLiteral("GO"));
+    QTest::qWait(300);
+    QVERIFY(t.takeMessages().empty());
+    QCOMPARE(titleOf(t.workspace().fileList[0]), std::string("new"));
+    QCOMPARE(titleOf(t.workspace().fileList[1]), std::string("old"));
+    QCOMPARE(titleOf(t.workspace().fileList[2]), std::string("old"));
+    QVERIFY(t.window.updatesEnabled());
+    QCOMPARE(t.workspace().messagesEnabled, 1);
+}
+
+void BatchDialogTest::enterAndCloseStopTheRun() {
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        TestWindow t;
+        fixture::TempDir dir;
+        for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+            t.workspace().fileList.push_back(
+                dir.write(name, fixture::jpegWith(testing::sampleTiff("old"))));
+        }
+        ui::BatchDialog dialog(t.workspace(), &t.window);
+        dialog.show();
+        dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+        QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("1 / 3 file completion."));
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), key == Qt::Key_Return ? 1 : 2);
+        QVERIFY(!dialog.running());
+        QCOMPARE(t.workspace().messagesEnabled, 1);
+        QCOMPARE(t.workspace().previewEnabled, 1);
+        QTest::qWait(250);
+        QCOMPARE(titleOf(t.workspace().fileList[1]), std::string("old"));
+    }
+}
+
+void BatchDialogTest::mainWindowFollowsARenamedCurrentFile() {
+    TestWindow t;
+    fixture::TempDir dir;
+    t.workspace().fileList = {
+        dir.write("a.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff("A"))),
+        dir.write("b.jpg", fixture::jpegWith(testing::sampleTiff("B")))};
+    t.window.refreshFileList();
+    t.window.show();
+    t.window.selectFile(1);
+    t.window.selectFile(0);
+    QVERIFY(!t.window.previewPane()->picture().isNull());
+
+    ui::BatchDialog dialog(t.workspace(), &t.window);
+    t.window.attachBatchDialog(dialog);
+    dialog.show();
+    dialog.operationBox()->setCurrentIndex(0);  // rename after the file-change date
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 5000);
+
+    const std::string renamed = dir.file("2004：05：06 07：08：09.jpg");
+    QCOMPARE(t.workspace().currentFile, renamed);
+    QCOMPARE(t.workspace().analysedFile.path, renamed);
+    QVERIFY(t.window.tagListModel()->rowCount() > 0);
+    QCOMPARE(t.window.fileListView()->item(0)->text(), QString::fromStdString(renamed));
+    QVERIFY(!t.window.previewPane()->picture().isNull());
+}
+
+void BatchDialogTest::commandOpensTheDialog() {
+    TestWindow t;
+    fixture::TempDir dir;
+    t.workspace().fileList = {
+        dir.write("a.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff("A"))),
+        dir.write("b.jpg", fixture::jpegWith(testing::sampleTiff("B")))};
+    t.window.refreshFileList();
+    t.window.show();
+    t.window.selectFile(0);
+    connect(&t.window, &ui::MainWindow::batchDialogOpened, [](ui::BatchDialog* dialog) {
+        QTimer::singleShot(0, [dialog] {
+            QCOMPARE(QApplication::activeModalWidget(), dialog);
+            dialog->operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+            dialog->valueField()->setText(QStringLiteral("X"));
+            QTest::mouseClick(dialog->goButton(), Qt::LeftButton);
+            // Closed once the run has ended.
+            auto* check = new QTimer(dialog);
+            QObject::connect(check, &QTimer::timeout, [dialog] {
+                if (!dialog->running()) dialog->reject();
+            });
+            check->start(50);
+        });
+    });
+    t.window.dispatch(205);
+    QCOMPARE(t.takeMessages(), (std::vector<Message>{{"一括変換完了しました。", "message"}}));
+    // The current file was analysed again: its rows show the new title, its preview is back.
+    QCOMPARE(t.workspace().currentFile, dir.file("a.jpg"));
+    QCOMPARE(t.workspace().analysedFile.path, dir.file("a.jpg"));
+    QCOMPARE(titleOf(dir.file("b.jpg")), std::string("X"));
+    bool found = false;
+    for (int row = 0; row < t.window.tagListModel()->rowCount(); ++row) {
+        found = found || t.window.tagListModel()->index(row, 4).data().toString() == "X";
+    }
+    QVERIFY(found);
+    QVERIFY(!t.window.previewPane()->picture().isNull());
+}
+
+QTEST_MAIN(BatchDialogTest)
+#include "batch_dialog_test.moc"

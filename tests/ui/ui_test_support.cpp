@@ -1,0 +1,63 @@
+#include "ui_test_support.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+
+namespace brevino::testing {
+
+ConfigFolder::ConfigFolder()
+    : previous_(qgetenv("XDG_CONFIG_HOME")),
+      hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+}
+
+ConfigFolder::~ConfigFolder() {
+    if (hadPrevious_) {
+        qputenv("XDG_CONFIG_HOME", previous_);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+std::string ConfigFolder::settingsFile() const {
+    return dir_.path().toStdString() + "/brevino.ini";
+}
+
+std::optional<std::string> ScriptedFolderBrowser::browse(std::string_view title,
+                                                         const std::string& startFolder) {
+    asked.emplace_back(std::string(title), startFolder);
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+fixture::Bytes pictureJpeg(QSize size, const std::optional<fixture::Tiff>& tiff) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    QPainter(&image).fillRect(0, 0, size.width() / 2, size.height() / 2, Qt::yellow);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 50);
+    fixture::Bytes bytes(encoded.begin(), encoded.end());
+    if (!tiff) return bytes;
+    // The Exif segment of a fixture file sits right after its start-of-image marker.
+    const fixture::Bytes exif = fixture::jpegWith(*tiff);
+    const size_t length = (size_t{exif[4]} << 8) | exif[5];
+    bytes.insert(bytes.begin() + 2, exif.begin() + 2, exif.begin() + 4 + static_cast<long>(length));
+    return bytes;
+}
+
+fixture::Tiff sampleTiff(const std::string& title) {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010E, title, 20), fixture::shorts(0x0112, {1}),
+                         fixture::rationals(0x011A, {{72, 1}}),
+                         fixture::ascii(0x0132, "2004:05:06 07:08:09")};
+    tiff.exif = fixture::Ifd{{fixture::undefined(0x9000, "0230")}};
+    return tiff;
+}
+
+}  // namespace brevino::testing

@@ -1,0 +1,62 @@
+// Helpers of the window tests: a private settings folder, scripted folder browsing, and
+// JPEG files that both carry chosen Exif entries and decode as pictures.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fixture_builder.h"
+#include "test_support.h"
+#include "ui/gui_hooks.h"
+#include "ui/main_window.h"
+
+namespace brevino::testing {
+
+// Points XDG_CONFIG_HOME at a fresh folder for as long as it lives.
+class ConfigFolder {
+  public:
+    ConfigFolder();
+    ~ConfigFolder();
+    std::string settingsFile() const;
+    QString path() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+    bool hadPrevious_;
+};
+
+class ScriptedFolderBrowser : public ui::FolderBrowser {
+  public:
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::pair<std::string, std::string>> asked;  // title, start folder
+    std::optional<std::string> browse(std::string_view title,
+                                      const std::string& startFolder) override;
+};
+
+// A main window whose messages, prompts and choices are recorded and scripted.
+struct TestWindow {
+    ConfigFolder config;
+    RecordingReporter reporter;
+    ScriptedPrompt prompt;
+    ScriptedChooser chooser;
+    ScriptedFolderBrowser browser;
+    ui::MainWindow window{ui::UiHooks{&reporter, &prompt, &chooser, &browser}};
+
+    Workspace& workspace() { return window.workspace(); }
+    std::vector<Message> takeMessages() { return std::exchange(reporter.messages, {}); }
+};
+
+// A JPEG picture of the given size (Qt's encoder), with the Exif segment of `tiff` put
+// right after its start-of-image marker when given.
+fixture::Bytes pictureJpeg(QSize size, const std::optional<fixture::Tiff>& tiff = std::nullopt);
+
+// A TIFF with an image title, a date, a SHORT, a RATIONAL and an UNDEFINED entry.
+fixture::Tiff sampleTiff(const std::string& title = "title");
+
+}  // namespace brevino::testing
