@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brevino and shows the Exif rows of a sample file.
+# Installs what is missing, builds Brevino and starts the desktop application.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,9 +7,7 @@ bash scripts/install-deps.sh run
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j"$(nproc)"
 
-sample=../shared/corpus/Canon_40D.jpg
-if [ ! -f "$sample" ]; then
-  sample=build/release/sample.jpg
-  build/release/tests/brevino_make_sample "$sample"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: run it under a display server, e.g. xvfb-run -a bash scripts/run.sh" >&2
 fi
-build/release/src/brevino-cli show "$sample"
+exec build/release/src/ui/brevino
