@@ -1,5 +1,6 @@
 #include "ui/gui_hooks.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QFileDialog>
 
@@ -27,6 +28,7 @@ std::string fromLocalPath(const QString& path) {
 MessageBox::MessageBox(std::string_view text, std::string_view caption, QWidget* owner)
     : QMessageBox(QMessageBox::NoIcon, fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner) {
     setTextFormat(Qt::PlainText);
+    if (QAbstractButton* ok = button(QMessageBox::Ok)) ok->setIcon(QIcon());
 }
 
 void MessageBox::showEvent(QShowEvent* event) {
