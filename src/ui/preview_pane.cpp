@@ -11,7 +11,7 @@ namespace brevino::ui {
 namespace {
 
 // Files larger than this are not read for a preview.
-constexpr int64_t kMaxPreviewFileSize = int64_t{1} << 30;
+constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
 
 }  // namespace
 
