@@ -235,7 +235,7 @@ void appendTsv(std::string& out, const FileReport& report, const Workspace& work
         for (int c = 0; c < kColumnCount; ++c) {
             *at++ = '\t';
             if (plain[c]) {
-                std::memcpy(at, cells[c].data(), cells[c].size());
+                if (!cells[c].empty()) std::memcpy(at, cells[c].data(), cells[c].size());
                 at += cells[c].size();
                 continue;
             }
