@@ -83,8 +83,8 @@ memory=$( (cd "$work/master" && /usr/bin/time -f %M "$cli" show --tsv ./*.jpg >/
 echo "peak memory of brevino-cli show --tsv: ${memory} KiB"
 echo
 echo "Setting the image title (ratio: their time / ours)"
-ours=$(on_fresh_copy "$cli" batch --value "Bench title" 画像タイトル)
-row "brevino-cli batch 画像タイトル" "$ours" "1.0"
+ours=$(on_fresh_copy "$cli" batch --value "Bench title" 0x010E)
+row "brevino-cli batch --value ... 0x010E" "$ours" "1.0"
 t=$(on_fresh_copy exiv2 -M "set Exif.Image.ImageDescription Bench title")
 row "exiv2 -M set Exif.Image.ImageDescription" "$t" "$(ratio "$t" "$ours")"
 t=$(on_fresh_copy exiftool -overwrite_original "-ImageDescription=Bench title")

@@ -17,19 +17,6 @@ constexpr std::string_view kTimesWriteError = "ﾌｧｲﾙｽﾀﾝﾌﾟ設定
 constexpr std::string_view kCannotOpen = "ﾌｧｲﾙを開けません。";
 constexpr std::string_view kWriteFailed = "ﾌｧｲﾙの書き込みに失敗しました。";
 
-// The values of a content text: split at spaces, or the whole text when it holds none.
-std::vector<std::string_view> splitValues(std::string_view content) {
-    std::vector<std::string_view> values;
-    for (size_t start = 0; start < content.size();) {
-        size_t space = content.find(' ', start);
-        size_t end = space == std::string_view::npos ? content.size() : space;
-        if (end > start) values.push_back(content.substr(start, end - start));
-        start = end + 1;
-    }
-    if (values.empty()) values.push_back(content);
-    return values;
-}
-
 }  // namespace
 
 uint64_t parseOffsetCell(std::string_view cell) {

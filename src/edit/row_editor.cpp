@@ -26,6 +26,18 @@ std::string cutAtWholeCharacter(std::string_view text, size_t limit) {
 
 }  // namespace
 
+std::vector<std::string_view> splitValues(std::string_view text) {
+    std::vector<std::string_view> values;
+    for (size_t start = 0; start < text.size();) {
+        const size_t space = text.find(' ', start);
+        const size_t end = space == std::string_view::npos ? text.size() : space;
+        if (end > start) values.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    if (values.empty()) values.push_back(text);
+    return values;
+}
+
 bool isEditableType(uint32_t type) {
     switch (type) {
         case 1:
@@ -56,15 +68,7 @@ EditResult normaliseEdit(uint16_t type, int32_t count, std::string_view input) {
             count > 1 ? cutAtWholeCharacter(input, static_cast<size_t>(count) - 1) : "";
         return result;
     }
-    // Values are separated by spaces only; an input without any value counts as one.
-    std::vector<std::string_view> values;
-    for (size_t start = 0; start < input.size();) {
-        size_t space = input.find(' ', start);
-        size_t end = space == std::string_view::npos ? input.size() : space;
-        if (end > start) values.push_back(input.substr(start, end - start));
-        start = end + 1;
-    }
-    if (values.empty()) values.push_back(input);
+    const std::vector<std::string_view> values = splitValues(input);
 
     std::string& content = result.content;
     for (std::string_view value : values) {

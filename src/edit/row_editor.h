@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brevino {
 
@@ -16,6 +17,10 @@ inline constexpr size_t kInputLimit = 255;
 inline constexpr std::string_view kNotEditableMessage = "編集出来ない[type]です。";
 inline constexpr std::string_view kSlashRequiredMessage = "[/]を必ず入れて下さい。";
 inline constexpr std::string_view kValueCountMessage = "空白の数が合いません。";
+
+// The values of a text: separated by spaces only (a run of spaces counts as one); a text
+// without any value counts as one value, the whole text.
+std::vector<std::string_view> splitValues(std::string_view text);
 
 // Whether the TIFF type number is one of the seven that are edited and written back.
 bool isEditableType(uint32_t type);
