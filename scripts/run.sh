@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh run
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j"$(nproc)"
+cmake --build build/release -j"$(nproc)" --target brevino
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display: run it under a display server, e.g. xvfb-run -a bash scripts/run.sh" >&2
