@@ -309,6 +309,8 @@ void MainWindow::copyToClipboard() {
 
 void MainWindow::attachBatchDialog(BatchDialog& dialog) {
     connect(&dialog, &BatchDialog::runStarted, model_, &TagListModel::detach);
+    // A run rewrites and renames files: pictures decoded ahead for them are not wanted.
+    connect(&dialog, &BatchDialog::runStarted, preview_, &PreviewPane::cancelPrefetch);
     connect(&dialog, &BatchDialog::runStopped, this, &MainWindow::takeBackTagList);
 }
 
@@ -341,6 +343,17 @@ void MainWindow::selectFile(int row) {
     }
     analyzeFile(workspace_, workspace_.currentFile);
     refreshRows();
+    prefetchNeighbours(static_cast<size_t>(row));
+}
+
+void MainWindow::prefetchNeighbours(size_t row) {
+    // Never while previews are off (a batch run): the run owns the files then.
+    const std::vector<std::string>& list = workspace_.fileList;
+    if (workspace_.previewEnabled != 1 || row >= list.size()) return;
+    std::vector<std::string> neighbours;
+    if (row + 1 < list.size()) neighbours.push_back(list[row + 1]);  // the likelier next step
+    if (row > 0) neighbours.push_back(list[row - 1]);
+    preview_->prefetch(neighbours);
 }
 
 void MainWindow::dropPaths(const std::vector<std::string>& paths) {
@@ -349,6 +362,7 @@ void MainWindow::dropPaths(const std::vector<std::string>& paths) {
 }
 
 void MainWindow::refreshFileList() {
+    preview_->cancelPrefetch();  // what was queued were neighbours in the old list
     const QSignalBlocker blocker(fileList_);
     fileList_->clear();
     for (const std::string& path : workspace_.fileList) {
@@ -388,6 +402,7 @@ void MainWindow::editSelectedRow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    preview_->cancelPrefetch();
     resetAnalysis(workspace_);
     event->accept();
 }

@@ -46,7 +46,8 @@ class MainWindow : public QMainWindow {
     // Carries out a menu command or toolbar button by its id.
     void dispatch(int id);
     // The user selected entry `row` of the file list: it becomes the current file and is
-    // analysed.
+    // analysed. While previews are on, the pictures of the entries before and after it are
+    // then decoded in the background.
     void selectFile(int row);
     // Items dropped on the window, in drop order.
     void dropPaths(const std::vector<std::string>& paths);
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow {
     void syncSelection();
     void editSelectedRow();
     void markCurrentFileInList();
+    void prefetchNeighbours(size_t row);
 
     Workspace workspace_;
     std::string settingsPath_;

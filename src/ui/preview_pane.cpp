@@ -8,12 +8,6 @@
 #include "workspace/preview_fit.h"
 
 namespace brevino::ui {
-namespace {
-
-// Files larger than this are not read for a preview.
-constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
-
-}  // namespace
 
 QImage decodeForPane(const QByteArray& bytes, QSize paneSize, QSize* naturalSize) {
     QBuffer buffer;
@@ -40,17 +34,11 @@ PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
 
 void PreviewPane::load(const std::string& path) {
     FileHandle file = openForRead(path);
-    const std::optional<FileIdentity> identity = file.isOpen() ? file.identity() : std::nullopt;
-    if (!identity) return;
-    picture_ = QImage();
-    naturalSize_ = QSize();
-    if (identity->size > 0 && identity->size <= kMaxPreviewFileSize) {
-        QByteArray bytes(static_cast<qsizetype>(identity->size), Qt::Uninitialized);
-        const size_t read = file.readAt(0, bytes.data(), static_cast<size_t>(bytes.size()));
-        bytes.truncate(static_cast<qsizetype>(read));
-        file.close();
-        picture_ = decodeForPane(bytes, contentsRect().size(), &naturalSize_);
-    }
+    if (!file.isOpen() || !file.identity()) return;
+    PreviewPicture loaded = cache_.picture(path, file, contentsRect().size());
+    file.close();
+    picture_ = std::move(loaded.picture);
+    naturalSize_ = loaded.natural;
     const std::string title = previewTitle(path);
     emit titleChanged(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     update();
@@ -61,6 +49,14 @@ void PreviewPane::release() {
     picture_ = QImage();
     naturalSize_ = QSize();
     update();
+}
+
+void PreviewPane::prefetch(const std::vector<std::string>& paths) {
+    cache_.prefetch(paths, contentsRect().size());
+}
+
+void PreviewPane::cancelPrefetch() {
+    cache_.cancel();
 }
 
 QRect PreviewPane::pictureRect() const {

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QSize>
 #include <string>
+#include <vector>
+
+#include "ui/preview_cache.h"
 
 namespace brevino::ui {
 
@@ -14,10 +17,18 @@ class PreviewPane : public QFrame {
     explicit PreviewPane(QWidget* parent = nullptr);
 
     // Loads the picture of the file. A file that cannot be opened changes nothing; a file
-    // that does not decode leaves the pane empty but still names the file.
+    // that does not decode leaves the pane empty but still names the file. A picture decoded
+    // ahead of time for this version of the file and this pane size is used as it is.
     void load(const std::string& path);
     // Forgets the picture.
     void release();
+
+    // Decodes the pictures of these files in the background, in this order, so that loading
+    // one of them next finds it ready. Replaces the files asked for before.
+    void prefetch(const std::vector<std::string>& paths);
+    // Drops the background work not yet started.
+    void cancelPrefetch();
+    PreviewCache& cache() { return cache_; }
 
     const QImage& picture() const { return picture_; }
     // The picture's own size, before it was shrunk for the pane.
@@ -35,6 +46,7 @@ class PreviewPane : public QFrame {
   private:
     QImage picture_;
     QSize naturalSize_;
+    PreviewCache cache_;
 };
 
 // Decodes the picture in `bytes` at the size that the preview pane of `paneSize` draws it,
