@@ -15,6 +15,8 @@ command -v exiftool >/dev/null || need+=(libimage-exiftool-perl)
 command -v jhead >/dev/null || need+=(jhead)
 [ -x /usr/bin/time ] || need+=(time)
 command -v bc >/dev/null || need+=(bc)
+command -v hyperfine >/dev/null || need+=(hyperfine)
+command -v jq >/dev/null || need+=(jq)
 if [ ${#need[@]} -gt 0 ]; then
   sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
@@ -38,31 +40,23 @@ for ((i = 0; i < count; i++)); do
 done
 chmod u+w "$work"/master/*.jpg
 
-now() { date +%s.%N; }
-# Best of three runs of a read-only command over the master copies (given as its last
-# arguments), in seconds.
-best_of_three() {
-  local best=""
-  for _ in 1 2 3; do
-    local start end took
-    start=$(now)
-    (cd "$work/master" && "$@" ./*.jpg >/dev/null 2>&1) || true
-    end=$(now)
-    took=$(echo "$end - $start" | bc)
-    if [ -z "$best" ] || [ "$(echo "$took < $best" | bc)" = 1 ]; then best=$took; fi
-  done
-  echo "$best"
+# mean_time RUNS FOLDER PREPARE COMMAND...: the mean wall time in seconds of COMMAND over the
+# files of FOLDER (appended as its last arguments), run by hyperfine without a shell; PREPARE,
+# when not empty, runs before each run (a fresh copy of the files for writing commands).
+mean_time() {
+  local runs=$1 folder=$2 prepare=$3
+  shift 3
+  local command options
+  command="$(printf '%q ' "$@")$(printf '%q ' "$work/$folder"/*.jpg)"
+  options=(-N -i --runs "$runs" --export-json "$work/h.json")
+  if [ -n "$prepare" ]; then options+=(--prepare "$prepare"); else options+=(--warmup 3); fi
+  hyperfine "${options[@]}" "$command" >/dev/null 2>&1
+  jq '.results[0].mean' "$work/h.json"
 }
-# One run of a writing command over a fresh copy of the files, in seconds.
-on_fresh_copy() {
-  rm -rf "$work/copy"
-  cp -r "$work/master" "$work/copy"
-  local start end
-  start=$(now)
-  (cd "$work/copy" && "$@" ./*.jpg >/dev/null 2>&1) || true
-  end=$(now)
-  echo "$end - $start" | bc
-}
+cp -r "$work/master" "$work/copy"
+fresh_copy="bash -c 'rm -rf $work/copy && cp -r $work/master $work/copy'"
+read_time() { mean_time 20 master "" "$@"; }
+write_time() { mean_time 5 copy "$fresh_copy" "$@"; }
 ratio() { echo "scale=1; $1 / $2" | bc; }
 row() { printf '%-44s %9.3f s   %7sx\n' "$1" "$2" "$3"; }
 
@@ -72,26 +66,27 @@ echo "Date: $(date -u +%Y-%m-%d)"
 echo "Files: $count copies of ${#sources[@]} corpus camera files"
 echo
 echo "Reading (ratio: their time / ours)"
-ours=$(best_of_three "$cli" show --tsv)
+ours=$(read_time "$cli" show --tsv)
 row "brevino-cli show --tsv" "$ours" "1.0"
-t=$(best_of_three "$floor");              row "floor: open, read 8 KiB, close" "$t" "$(ratio "$t" "$ours")"
-t=$(best_of_three exiv2 -pa);             row "exiv2 -pa" "$t" "$(ratio "$t" "$ours")"
-t=$(best_of_three exiftool -s);           row "exiftool -s" "$t" "$(ratio "$t" "$ours")"
-t=$(best_of_three jhead);                 row "jhead" "$t" "$(ratio "$t" "$ours")"
+t=$(read_time "$floor");              row "floor: open, read 8 KiB, close" "$t" "$(ratio "$t" "$ours")"
+t=$(read_time exiv2 -pa);             row "exiv2 -pa" "$t" "$(ratio "$t" "$ours")"
+t=$(read_time exiftool -s);           row "exiftool -s" "$t" "$(ratio "$t" "$ours")"
+t=$(read_time jhead);                 row "jhead" "$t" "$(ratio "$t" "$ours")"
 
-memory=$( (cd "$work/master" && /usr/bin/time -f %M "$cli" show --tsv ./*.jpg >/dev/null 2>"$work/time.txt") ; tail -n1 "$work/time.txt")
+/usr/bin/time -f %M -o "$work/time.txt" "$cli" show --tsv "$work"/master/*.jpg >/dev/null 2>&1 || true
+memory=$(tail -n1 "$work/time.txt")
 echo "peak memory of brevino-cli show --tsv: ${memory} KiB"
 echo
 echo "Setting the image title (ratio: their time / ours)"
-ours=$(on_fresh_copy "$cli" batch --value "Bench title" 0x010E)
+ours=$(write_time "$cli" batch --value "Bench title" 0x010E)
 row "brevino-cli batch --value ... 0x010E" "$ours" "1.0"
-t=$(on_fresh_copy exiv2 -M "set Exif.Image.ImageDescription Bench title")
+t=$(write_time exiv2 -M "set Exif.Image.ImageDescription Bench title")
 row "exiv2 -M set Exif.Image.ImageDescription" "$t" "$(ratio "$t" "$ours")"
-t=$(on_fresh_copy exiftool -overwrite_original "-ImageDescription=Bench title")
+t=$(write_time exiftool -overwrite_original "-ImageDescription=Bench title")
 row "exiftool -overwrite_original" "$t" "$(ratio "$t" "$ours")"
 echo
 echo "File times from the Exif date (ratio: their time / ours)"
-ours=$(on_fresh_copy "$cli" batch align-times)
+ours=$(write_time "$cli" batch align-times)
 row "brevino-cli batch align-times" "$ours" "1.0"
-t=$(on_fresh_copy jhead -ft)
+t=$(write_time jhead -ft)
 row "jhead -ft" "$t" "$(ratio "$t" "$ours")"

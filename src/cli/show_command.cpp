@@ -1,9 +1,9 @@
 #include "cli/show_command.h"
 
 #include <algorithm>
-#include <deque>
-#include <functional>
-#include <future>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -39,12 +39,18 @@ struct ShowOutput {
     bool allAnalysed = true;
 };
 
-// Analyses files [begin, end) in a workspace of their own.
-ShowOutput showFiles(const std::vector<std::string>& files, size_t begin, size_t end,
-                     Format format) {
+// A worker's own workspace, reused for every chunk it analyses.
+struct ShowWorkspace {
     Workspace workspace;
     CollectingReporter collected;
-    workspace.reporter = &collected;
+    ShowWorkspace() { workspace.reporter = &collected; }
+};
+
+// Analyses files [begin, end).
+ShowOutput showFiles(ShowWorkspace& own, const std::vector<std::string>& files, size_t begin,
+                     size_t end, Format format) {
+    Workspace& workspace = own.workspace;
+    CollectingReporter& collected = own.collected;
     ShowOutput output;
     output.out.reserve(8192 * (end - begin));
     for (size_t i = begin; i < end; ++i) {
@@ -107,24 +113,69 @@ int runShow(int argc, char** argv) {
     if (files.empty()) return usageError("no FILE given", kUsage);
 
     computeDictionaryStarts();
+    const size_t chunks = (files.size() + kChunkSize - 1) / kChunkSize;
+    const size_t workers =
+        std::min(chunks, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers));
+    auto chunkOf = [&](ShowWorkspace& own, size_t chunk) {
+        return showFiles(own, files, chunk * kChunkSize,
+                         std::min(files.size(), (chunk + 1) * kChunkSize), format);
+    };
     int status = kExitOk;
-    // Files are analysed in chunks on every core; the output keeps the files' order.
-    const size_t workers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers);
-    std::deque<std::future<ShowOutput>> pending;
-    size_t next = 0;
-    while (next < files.size() || !pending.empty()) {
-        while (next < files.size() && pending.size() < 2 * workers) {
-            const size_t end = std::min(files.size(), next + kChunkSize);
-            pending.push_back(std::async(workers > 1 ? std::launch::async : std::launch::deferred,
-                                         showFiles, std::cref(files), next, end, format));
-            next = end;
-        }
-        ShowOutput output = pending.front().get();
-        pending.pop_front();
+    auto emit = [&](const ShowOutput& output) {
         writeErr(output.err);
         writeOut(output.out);
         if (!output.allAnalysed) status = kExitFailed;
+    };
+    if (workers <= 1) {
+        ShowWorkspace own;
+        for (size_t chunk = 0; chunk < chunks; ++chunk)
+            emit(chunkOf(own, chunk));
+        return status;
     }
+
+    // Worker threads take chunks in turn; this thread writes them out in the files' order.
+    // Workers stay at most a few chunks ahead of the writer, so memory stays flat.
+    std::vector<std::optional<ShowOutput>> done(chunks);
+    std::mutex mutex;
+    std::condition_variable changed;
+    size_t nextChunk = 0;
+    size_t written = 0;
+    auto work = [&] {
+        ShowWorkspace own;
+        for (;;) {
+            size_t chunk;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(
+                    lock, [&] { return nextChunk >= chunks || nextChunk < written + 4 * workers; });
+                if (nextChunk >= chunks) return;
+                chunk = nextChunk++;
+            }
+            ShowOutput output = chunkOf(own, chunk);
+            {
+                std::lock_guard lock(mutex);
+                done[chunk] = std::move(output);
+            }
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < workers; ++i)
+        threads.emplace_back(work);
+    for (; written < chunks;) {
+        ShowOutput output;
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return done[written].has_value(); });
+            output = std::move(*done[written]);
+            done[written].reset();
+            ++written;
+        }
+        changed.notify_all();
+        emit(output);
+    }
+    for (std::thread& thread : threads)
+        thread.join();
     return status;
 }
 

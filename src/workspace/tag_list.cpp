@@ -22,6 +22,7 @@ size_t formatOffset(uint64_t position, char* out) {
 
 void TagList::clear() {
     rows_.clear();
+    edits_.clear();
     contentArena_.clear();
 }
 
@@ -70,7 +71,7 @@ std::string_view TagList::cell(size_t index, Column column) const {
         case Column::Tag:
             return row.tag;
         case Column::Content:
-            return row.edited ? std::string_view(row.editedContent) : analysedContent(index);
+            return row.edited ? std::string_view(edits_[row.editIndex]) : analysedContent(index);
         case Column::Note:
             return row.note;
     }
@@ -79,13 +80,17 @@ std::string_view TagList::cell(size_t index, Column column) const {
 
 void TagList::setContent(size_t index, std::string_view text) {
     Row& row = rows_[index];
-    row.editedContent.assign(text);
-    row.edited = true;
+    if (!row.edited) {
+        row.editIndex = static_cast<uint32_t>(edits_.size());
+        edits_.emplace_back();
+        row.edited = true;
+    }
+    edits_[row.editIndex].assign(text);
 }
 
 bool TagList::contentChanged(size_t index) const {
     const Row& row = rows_[index];
-    return row.edited && row.editedContent != analysedContent(index);
+    return row.edited && edits_[row.editIndex] != analysedContent(index);
 }
 
 void TagList::clearSelection() {

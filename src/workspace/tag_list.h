@@ -64,11 +64,13 @@ class TagList {
         std::string_view note;
         uint32_t contentStart = 0;
         uint32_t contentLength = 0;
-        std::string editedContent;
+        uint32_t editIndex = 0;  // into edits_, when edited
         EntryFacts facts;
     };
 
     std::vector<Row> rows_;
+    // Contents set since the analysis; few rows are ever edited, so rows stay plain data.
+    std::vector<std::string> edits_;
     // Contents as analysed, back to back, so rows do not each allocate.
     std::string contentArena_;
 };
