@@ -15,7 +15,7 @@ fi
 build=build/fuzz
 targets=(analyze_fuzzer edit_save_fuzzer import_export_fuzzer)
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVINO_BUILD_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVINO_WERROR=ON -DBREVINO_BUILD_FUZZ=ON \
   -DBREVINO_BUILD_TESTS=OFF -DBREVINO_BUILD_GUI=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" fuzz_seed_builder
 

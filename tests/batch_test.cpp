@@ -40,11 +40,18 @@ std::map<std::string, Bytes> folderContents(const std::string& folder) {
     return contents;
 }
 
-std::multiset<Bytes> contentsOnly(const std::map<std::string, Bytes>& contents) {
-    std::multiset<Bytes> result;
+std::multiset<std::string> contentsOnly(const std::map<std::string, Bytes>& contents) {
+    std::multiset<std::string> result;
     for (const auto& [name, bytes] : contents)
-        result.insert(bytes);
+        result.emplace(bytes.begin(), bytes.end());
     return result;
+}
+
+// "<prefix><number>.jpg"
+std::string numberedName(const char* prefix, size_t number) {
+    std::string name = prefix;
+    name.append(std::to_string(number)).append(".jpg");
+    return name;
 }
 
 struct Batch : ::testing::Test {
@@ -107,7 +114,7 @@ TEST_F(Batch, RenameByDateNumbersDuplicatesAndIsIdempotent) {
 
 TEST_F(Batch, NamesFromExifNeverLeaveTheFolder) {
     for (std::string date : {"../../escape", "a/b", "..", "."}) {
-        add("x" + std::to_string(t.workspace.fileList.size()) + ".jpg",
+        add(numberedName("x", t.workspace.fileList.size()),
             fixture::jpegWith(datedTiff(date)));
     }
     const auto before = folderContents(dir.path());
@@ -199,7 +206,7 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
 
 TEST_F(Batch, ProgressSilenceAndCompletion) {
     for (int i = 0; i < 3; ++i)
-        add("f" + std::to_string(i) + ".jpg", fixture::jpegWith(datedTiff("bad date")));
+        add(numberedName("f", i), fixture::jpegWith(datedTiff("bad date")));
     add("missing.jpg", {});
     std::remove(t.workspace.fileList.back().c_str());
     testing::RecordingReporter silenced;
@@ -249,11 +256,11 @@ TEST(BatchCorpus, RenameCopiesOfTheCorpusLosesNothing) {
     fixture::TempDir dir;
     TestWorkspace t;
     for (size_t i = 0; i < files.size(); ++i) {
-        std::string path = dir.write("c" + std::to_string(i) + ".jpg", fixture::readFile(files[i]));
+        std::string path = dir.write(numberedName("c", i), fixture::readFile(files[i]));
         t.workspace.fileList.push_back(path);
         if (i < 5)
             t.workspace.fileList.push_back(
-                dir.write("d" + std::to_string(i) + ".jpg", fixture::readFile(files[i])));
+                dir.write(numberedName("d", i), fixture::readFile(files[i])));
     }
     const auto before = contentsOnly(folderContents(dir.path()));
     for (int pass = 0; pass < 2; ++pass) {

@@ -20,8 +20,13 @@ std::string folderPrefix(const std::string& path) {
 std::string numberedCandidate(const std::string& prefix, std::string_view name, int number) {
     std::string candidate = prefix;
     candidate.append(name);
-    if (number > 1) candidate += "(" + std::to_string(number) + ")";
-    return candidate + ".jpg";
+    if (number > 1) {
+        candidate.push_back('(');
+        candidate.append(std::to_string(number));
+        candidate.push_back(')');
+    }
+    candidate.append(".jpg");
+    return candidate;
 }
 
 // A name that stays inside its folder.

@@ -134,7 +134,9 @@ void Profile::set(std::string_view section, std::string_view key, std::string_vi
         lines_.insert(lines_.begin() + static_cast<long>(*sectionEnd), newLine);
         return;
     }
-    lines_.push_back("[" + std::string(section) + "]");
+    std::string header(1, '[');
+    header.append(section).push_back(']');
+    lines_.push_back(std::move(header));
     lines_.push_back(newLine);
 }
 
