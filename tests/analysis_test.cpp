@@ -69,13 +69,16 @@ TEST(AnalyzeFile, NameTestComesFirstAndKeepsThePreviousRows) {
     const size_t rows = t.rows().size();
     ASSERT_GT(rows, 10u);
 
-    EXPECT_EQ(t.analyzePath(dir.write("b.Jpg", file)), 0);
+    // Neither a JPEG name nor JPEG content: refused, and the rows stay.
+    EXPECT_EQ(t.analyzePath(dir.write("b.png", {'P', 'N', 'G'})), 0);
     EXPECT_EQ(t.takeMessages(),
               (std::vector<Message>{{"解析対象のﾌｧｲﾙではありません。", "message"}}));
     EXPECT_EQ(t.rows().size(), rows);
 
-    for (const char* name : {"c.JPG", "d.JPEG", "e.jpg"})
-        EXPECT_EQ(t.analyzePath(dir.write(name, file)), 1);
+    // A JPEG is known by its content, whatever its name.
+    for (const char* name :
+         {"c.JPG", "d.JPEG", "e.jpg", "f.Jpg", "g.jpe", "h.JFIF", "noname", "i.png"})
+        EXPECT_EQ(t.analyzePath(dir.write(name, file)), 1) << name;
 
     // A TIFF name passes the name test, empties the list, and the locator refuses it.
     std::string tiff = "II*\0\x08\0\0\0\0\0\0\0";
@@ -85,13 +88,15 @@ TEST(AnalyzeFile, NameTestComesFirstAndKeepsThePreviousRows) {
 }
 
 TEST(AnalyzeFile, AcceptedExtensions) {
-    for (const char* good :
-         {"a.jpg", "a.JPG", "a.jpeg", "a.JPEG", "a.tif", "a.TIF", "a.tiff", "a.TIFF"}) {
+    for (const char* good : {"a.jpg", "a.JPG", "a.Jpg", "a.jpeg", "a.jPEG", "a.jpe", "a.jfif",
+                             "a.JFIF", "a.tif", "a.TIF", "a.tiff", "a.Tiff"}) {
         EXPECT_TRUE(isAnalyzableName(good)) << good;
     }
-    for (const char* bad : {"a.Jpg", "a.jPG", "a.png", "jpg", "a.jpg.bak", ""}) {
+    for (const char* bad : {"a.png", "jpg", "a.jpg.bak", ""}) {
         EXPECT_FALSE(isAnalyzableName(bad)) << bad;
     }
+    EXPECT_FALSE(isJpegName("a.tif"));
+    EXPECT_TRUE(isJpegName("a.JPE"));
 }
 
 TEST(AnalyzeFile, FilesThatCannotBeOpenedGiveTheOpenError) {

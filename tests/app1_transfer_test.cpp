@@ -119,7 +119,7 @@ TEST_F(Transfer, NothingToExport) {
 
     // A path the analysis refused, or a file changed since: not the analysed file.
     std::string good = open("good.jpg", fixture::jpegWith(smallTiff("t")));
-    std::string refused = dir.write("bad.Jpg", fixture::jpegWith(smallTiff("t")));
+    std::string refused = dir.write("bad.png", {'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'});
     t.analyzePath(refused);
     t.takeMessages();
     EXPECT_FALSE(exportTo(refused, dir.file("x.ap1")));
@@ -199,12 +199,12 @@ TEST_F(Transfer, OutputsAppearWholeOrNotAtAll) {
     std::string path = open("p.jpg", photo);
     std::string side = dir.file("s.ap1");
     ASSERT_TRUE(exportTo(path, side));
-    // The import's own earlier output as the side file: read whole before it is replaced.
+    // The import's own earlier output as the side file: it is read whole, and kept.
     ASSERT_TRUE(importFrom(path, side));
     std::string output = dir.file("p_out.jpg");
     ASSERT_TRUE(exportTo(path, output));
     ASSERT_TRUE(importFrom(path, output));
-    EXPECT_EQ(fixture::readFile(output), photo);
+    EXPECT_EQ(fixture::readFile(dir.file("p_out(2).jpg")), photo);
 
     // A write that fails part way leaves the existing output as it was and no stray file.
     Bytes existing = fixture::readFile(output);
@@ -217,11 +217,11 @@ TEST_F(Transfer, OutputsAppearWholeOrNotAtAll) {
               (std::vector<Message>{{"出力ﾌｧｲﾙﾗｲﾄｴﾗｰ。", "ﾒｯｾｰｼ"}, {"出力ﾌｧｲﾙﾗｲﾄｴﾗｰ。", "ﾒｯｾｰｼ"}}));
     EXPECT_EQ(fixture::readFile(output), existing);
     size_t entries = 0;
-    for (std::string name : {"p.jpg", "s.ap1", "p_out.jpg"})
+    for (std::string name : {"p.jpg", "s.ap1", "p_out.jpg", "p_out(2).jpg"})
         entries += pathExists(dir.file(name));
-    EXPECT_EQ(entries, 3u);
+    EXPECT_EQ(entries, 4u);
     auto listing = testing::runProcess({"/bin/ls", "-A", dir.path()});
-    EXPECT_EQ(listing.out, "p.jpg\np_out.jpg\ns.ap1\n");
+    EXPECT_EQ(listing.out, "p.jpg\np_out(2).jpg\np_out.jpg\ns.ap1\n");
 }
 
 TEST_F(Transfer, LongPathsWork) {
@@ -241,8 +241,9 @@ TEST_F(Transfer, LongPathsWork) {
 }
 
 TEST(TransferNames, OutputPathAndSideFileShape) {
-    EXPECT_EQ(importOutputPath("/photos/IMG_0001.JPG"), "/photos/IMG_0001_out.jpg");
-    EXPECT_EQ(importOutputPath("/photos/a.b.jpeg"), "/photos/a.b_out.jpg");
+    EXPECT_EQ(importOutputStem("/photos/IMG_0001.JPG"), "/photos/IMG_0001_out");
+    EXPECT_EQ(importOutputStem("/photos/a.b.jpeg"), "/photos/a.b_out");
+    EXPECT_EQ(importOutputStem("/pho.tos/noext"), "/pho.tos/noext_out");
     EXPECT_TRUE(isSideFile({0xFF, 0xD8, 0xFF, 0xE1, 0, 8, 'E', 'x', 'i', 'f', 0, 0}));
     EXPECT_FALSE(isSideFile({0xFF, 0xD8, 0xFF, 0xE1, 0, 9, 'E', 'x', 'i', 'f', 0, 0}));
 }
@@ -261,9 +262,46 @@ TEST(TransferCorpus, ExportImportRoundTripOfEveryCameraFile) {
         ASSERT_TRUE(exportApp1(t.workspace, path)) << source;
         ASSERT_TRUE(importApp1(t.workspace, path)) << source;
         EXPECT_EQ(fixture::readFile(dir.file("photo_out.jpg")), photo) << source;
+        std::remove(dir.file("photo_out.jpg").c_str());
         ++roundTrips;
     }
     EXPECT_GT(roundTrips, 40);
+}
+
+TEST_F(Transfer, ImportNeverReplacesAFile) {
+    // x.jpg, x.JPG and x.jpeg share the output name; an existing file keeps its bytes and
+    // each import takes the next free number, naming it in its message.
+    const Bytes taken = {'k', 'e', 'e', 'p'};
+    fixture::writeFile(dir.file("x_out.jpg"), taken);
+    int number = 2;
+    for (const char* name : {"x.jpg", "x.JPG", "x.jpeg"}) {
+        const Bytes photo = fixture::jpegWith(smallTiff(name));
+        const std::string path = dir.write(name, photo);
+        ASSERT_EQ(t.analyzePath(path), 1);
+        ASSERT_TRUE(exportTo(path, dir.file("side.ap1")));
+        t.takeMessages();
+        ASSERT_TRUE(importFrom(path, dir.file("side.ap1"))) << name;
+        const std::string output = dir.file("x_out(" + std::to_string(number++) + ").jpg");
+        EXPECT_EQ(fixture::readFile(output), photo) << name;
+        EXPECT_EQ(t.takeMessages(),
+                  (std::vector<Message>{{output + "ﾌｧｲﾙにImportし、保存しました。", "message"}}));
+    }
+    EXPECT_EQ(fixture::readFile(dir.file("x_out.jpg")), taken);
+}
+
+TEST_F(Transfer, ImportIntoAFileThatIsNoJpegIsRefused) {
+    Bytes photo = fixture::jpegWith(smallTiff("side"));
+    std::string source = dir.write("s.jpg", photo);
+    ASSERT_EQ(t.analyzePath(source), 1);
+    ASSERT_TRUE(exportTo(source, dir.file("side.ap1")));
+    for (const Bytes& target : {Bytes{0xFF, 0xD8}, Bytes{0xFF, 0xD8, 0x12, 0x34, 0x56}}) {
+        std::string path = dir.write("t.jpg", target);
+        t.analyzePath(path);
+        t.takeMessages();
+        EXPECT_FALSE(importFrom(path, dir.file("side.ap1")));
+        EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"対象外の形式です", "ﾒｯｾｰｼ"}}));
+        EXPECT_FALSE(fixture::readFile(dir.file("t_out.jpg")).size() > 0);
+    }
 }
 
 TEST(TransferCli, ExportAndImportCommands) {

@@ -5,8 +5,12 @@
 #include <functional>
 #include <map>
 
+#include <unistd.h>
+
 #include "batch/batch_run.h"
+#include "batch/name_dates.h"
 #include "batch/renaming.h"
+#include "edit/row_editor.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 #include "run_process.h"
@@ -114,8 +118,7 @@ TEST_F(Batch, RenameByDateNumbersDuplicatesAndIsIdempotent) {
 
 TEST_F(Batch, NamesFromExifNeverLeaveTheFolder) {
     for (std::string date : {"../../escape", "a/b", "..", "."}) {
-        add(numberedName("x", t.workspace.fileList.size()),
-            fixture::jpegWith(datedTiff(date)));
+        add(numberedName("x", t.workspace.fileList.size()), fixture::jpegWith(datedTiff(date)));
     }
     const auto before = folderContents(dir.path());
     auto steps = run(kBatchOperationTexts[0]);
@@ -151,10 +154,15 @@ TEST_F(Batch, FileNameIntoDatesAndTitle) {
         add("2004：05：06 07：08：09.jpg", fixture::jpegWith(datedTiff("1999:01:01 00:00:00")));
     std::string titled =
         add("日本の写真タイトル.jpg", fixture::jpegWith(datedTiff("1999:01:01 00:00:00")));
-    run(kBatchOperationTexts[2]);
-    // A count-20 date keeps 19 bytes, cut at a whole character.
-    EXPECT_EQ(contentOf(dated, "ファイル変更日時"), "2004：05：06 07");
-    EXPECT_EQ(contentOf(dated, "原画像データの生成日時"), "2004：05：06 07");
+    const Bytes titledBefore = fixture::readFile(titled);
+    auto steps = run(kBatchOperationTexts[2]);
+    // The name's date goes back into every date row; a name without one is reported.
+    EXPECT_EQ(contentOf(dated, "ファイル変更日時"), "2004:05:06 07:08:09");
+    EXPECT_EQ(contentOf(dated, "原画像データの生成日時"), "2004:05:06 07:08:09");
+    EXPECT_EQ(steps[0].outcome, BatchRun::Outcome::Done);
+    EXPECT_EQ(steps[1].outcome, BatchRun::Outcome::Failed);
+    EXPECT_EQ(steps[1].messages.front().text, "ﾌｧｲﾙ名から日付を読み取れません。");
+    EXPECT_EQ(fixture::readFile(titled), titledBefore);
     run(kBatchOperationTexts[4]);
     EXPECT_EQ(contentOf(titled, "画像タイトル"),
               "日本の");  // count 10: nine bytes, three characters
@@ -166,6 +174,41 @@ TEST_F(Batch, FileNameIntoDatesAndTitle) {
     const Bytes before = fixture::readFile(t.workspace.fileList[0]);
     run(kBatchOperationTexts[4]);
     EXPECT_EQ(fixture::readFile(t.workspace.fileList[0]), before);
+}
+
+TEST(NameDates, DatesAreReadFromTheFormsPeopleMeet) {
+    const struct {
+        const char* name;
+        const char* date;  // nullptr: no date
+    } cases[] = {
+        {"2004：05：06 07：08：09", "2004:05:06 07:08:09"},
+        {"2004：05：06 07：08：09(2)", "2004:05:06 07:08:09"},
+        {"2004:05:06 07:08:09", "2004:05:06 07:08:09"},
+        {"IMG_20220814_141231", "2022:08:14 14:12:31"},
+        {"PXL_20220814_141231123", "2022:08:14 14:12:31"},
+        {"VID-20220814-141231", "2022:08:14 14:12:31"},
+        {"Screenshot 2022-08-14 at 14.12.31", nullptr},
+        {"2022-08-14 14.12.31", "2022:08:14 14:12:31"},
+        {"Photo 2022-08-14_14-12-31 edit", "2022:08:14 14:12:31"},
+        {"2022-08-14T14:12:31", "2022:08:14 14:12:31"},
+        {"2022-08-14 14.12-31", nullptr},  // mixed separators
+        {"holiday", nullptr},
+        {"2003：12：04 06", nullptr},      // cut short
+        {"IMG_20220230_101010", nullptr},  // no 30 February
+        {"IMG_20220814_246060", nullptr},
+        {"0000：00：00 00：00：00", nullptr},
+        {"1600-12-31 23.59.59", nullptr},
+        {"x120220814_141231", nullptr},  // inside a longer number
+        {"20220814_999999 then 20220815_101010", "2022:08:15 10:10:10"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::string> date = exifDateFromName(c.name);
+        if (c.date == nullptr) {
+            EXPECT_EQ(date, std::nullopt) << c.name;
+        } else {
+            EXPECT_EQ(date, std::optional<std::string>(c.date)) << c.name;
+        }
+    }
 }
 
 TEST_F(Batch, AlignTimesSetsTimesWithoutWritingContent) {
@@ -195,12 +238,19 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
     stat(path.c_str(), &info);
     EXPECT_EQ(info.st_mtim.tv_sec, 1000000001);
     EXPECT_EQ(info.st_mtim.tv_nsec, 6);
-    // A rational without "/" is written as zero bytes.
-    run("画像の幅の解像度", "72");
-    EXPECT_EQ(contentOf(path, "画像の幅の解像度"), "0/0");
-    // The prompt text itself names no tag: nothing changes.
+    // The editor's rules hold: a refused value leaves the file as it is and fails it.
     const Bytes before = fixture::readFile(path);
-    run(kBatchPromptText, "x");
+    for (auto [name, value] : {std::pair{"画像の幅の解像度", "72"},
+                               {"画像の幅", "-5"},
+                               {"0x8769", "5"},
+                               {"ファイル変更日時", "yesterday"}}) {
+        auto steps = run(name, value);
+        EXPECT_EQ(steps[0].outcome, BatchRun::Outcome::Failed) << name;
+        EXPECT_EQ(steps[0].messages.size(), 1u) << name;
+        EXPECT_EQ(fixture::readFile(path), before) << name;
+    }
+    // The prompt text itself names no tag: nothing changes.
+    EXPECT_EQ(run(kBatchPromptText, "x")[0].outcome, BatchRun::Outcome::Skipped);
     EXPECT_EQ(fixture::readFile(path), before);
 }
 
@@ -273,28 +323,111 @@ TEST(BatchCorpus, RenameCopiesOfTheCorpusLosesNothing) {
     EXPECT_TRUE(pathExists(dir.file("2008：07：31 10：38：11(2).jpg")));
 }
 
+TEST(BatchCorpus, RenameByDateThenNameToDatesGivesTheDatesBack) {
+    std::vector<std::string> files = fixture::corpusFiles();
+    if (files.empty()) GTEST_SKIP() << "no corpus";
+    fixture::TempDir dir;
+    struct Copy {
+        std::string path;
+        Bytes bytes;
+        std::string date;                              // its original date, as analysed
+        std::vector<std::pair<size_t, size_t>> keep;   // date rows that held that date
+        std::vector<std::pair<size_t, size_t>> dates;  // every date row
+    };
+    std::vector<Copy> copies;
+    std::vector<std::string> arguments = {"batch", "rename-by-original-date"};
+    for (size_t i = 0; i < files.size(); ++i) {
+        Copy copy{dir.write(numberedName("c", i), fixture::readFile(files[i])), {}, {}, {}, {}};
+        copy.bytes = fixture::readFile(copy.path);
+        TestWorkspace t;
+        if (t.analyzePath(copy.path) != 1) continue;
+        const long original = t.findRow("原画像データの生成日時");
+        if (original < 0) continue;
+        copy.date = t.cell(original, Column::Content);
+        for (size_t r = 0; r < t.rows().size(); ++r) {
+            const EntryFacts& facts = t.rows().facts(r);
+            if (t.rows().isHeading(r) || !isDateEntry(facts.ifd, facts.tagId)) continue;
+            const std::pair<size_t, size_t> range{facts.position, facts.count};
+            copy.dates.push_back(range);
+            if (t.cell(r, Column::Content) == copy.date) copy.keep.push_back(range);
+        }
+        arguments.push_back(copy.path);
+        copies.push_back(std::move(copy));
+    }
+    ASSERT_GT(copies.size(), 40u);
+    const auto renamed = testing::runCli(arguments, {"XDG_CONFIG_HOME=" + dir.file("cfg")});
+    std::vector<std::string> names = {"batch", "name-to-dates"};
+    for (size_t start = 0, end; (end = renamed.out.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        names.push_back(renamed.out.substr(start, end - start));
+    ASSERT_EQ(names.size(), copies.size() + 2) << renamed.err;
+    testing::runCli(names, {"XDG_CONFIG_HOME=" + dir.file("cfg")});
+    for (size_t i = 0; i < copies.size(); ++i) {
+        const Copy& copy = copies[i];
+        Bytes after = fixture::readFile(names[i + 2]);
+        ASSERT_EQ(after.size(), copy.bytes.size()) << copy.path;
+        // Date rows that held the original date are byte for byte what they were; other
+        // date rows may now hold it; nothing else changed.
+        Bytes expected = copy.bytes;
+        for (auto [position, count] : copy.dates) {
+            bool kept = false;
+            for (auto range : copy.keep)
+                kept = kept || range.first == position;
+            if (!kept)
+                std::copy_n(after.begin() + static_cast<long>(position), count,
+                            expected.begin() + static_cast<long>(position));
+        }
+        EXPECT_EQ(after, expected) << copy.path << " " << copy.date;
+    }
+}
+
 TEST(BatchCli, RunsTheOperationOverTheFiles) {
     fixture::TempDir dir;
     std::string a = dir.write("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
     std::string b = dir.write("b.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
-    mkdir(dir.file("folder.jpg").c_str(), 0700);
-    auto result = testing::runCli({"batch", "rename-by-change-date", a, dir.file("folder.jpg"), b},
-                                  {"XDG_CONFIG_HOME=" + dir.file("cfg")});
+    const std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.file("cfg")};
+    auto result = testing::runCli({"batch", "rename-by-change-date", a, b}, env);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, dir.file("2004：05：06 07：08：09.jpg") + "\n" +
-                              dir.file("2004：05：06 07：08：09(2).jpg") + "\n");
+    const std::string first = dir.file("2004：05：06 07：08：09.jpg");
+    const std::string second = dir.file("2004：05：06 07：08：09(2).jpg");
+    EXPECT_EQ(result.out, first + "\n" + second + "\n");
     EXPECT_EQ(result.err,
-              "Batch Convert: 1 / 2 file completion.\nBatch Convert: 2 / 2 file completion.\n"
-              "message: 一括変換完了しました。\n");
-    std::string renamed = dir.file("2004：05：06 07：08：09.jpg");
-    EXPECT_EQ(testing::runCli({"batch", "画像タイトル", renamed}).status, 2);  // needs --value
-    result = testing::runCli({"batch", "--value", "new", "0x010E", renamed});
+              a + ": Batch Convert: 1 / 2 file completion.\n" + b +
+                  ": Batch Convert: 2 / 2 file completion.\nmessage: 一括変換完了しました。\n");
+    EXPECT_EQ(testing::runCli({"batch", "画像タイトル", first}).status, 2);  // needs --value
+    // An unknown tag is a usage error before any file is touched.
+    const Bytes before = fixture::readFile(first);
+    EXPECT_EQ(testing::runCli({"batch", "--value", "x", "0x9999", first}).status, 2);
+    EXPECT_EQ(testing::runCli({"batch", "--value", "x", "gps:画像タイトル", first}).status, 2);
+    EXPECT_EQ(fixture::readFile(first), before);
+    result = testing::runCli({"batch", "--value", "new", "0th:0x010E", first});
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(testing::runCli({"show", "--tsv", renamed}).out.find("\t画像タイトル\tnew\t"),
+    EXPECT_NE(testing::runCli({"show", "--tsv", first}).out.find("\t画像タイトル\tnew\t"),
               std::string::npos);
-    result = testing::runCli(
-        {"batch", "--verbose", "画像タイトル", "--value", "x", dir.file("none.jpg")});
+
+    // Files that could not be processed are reported and fail the run; files that lack the
+    // row are skipped, and listed only with --verbose.
+    fixture::Tiff untitled;
+    untitled.ifd0.entries = {fixture::ascii(0x0132, "2004:05:06 07:08:09")};
+    std::string plain = dir.write("plain.jpg", fixture::jpegWith(untitled));
+    mkdir(dir.file("folder.jpg").c_str(), 0700);
+    result = testing::runCli({"batch", "--value", "x", "画像タイトル", plain}, env);
     EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err.find("skipped"), std::string::npos);
+    result = testing::runCli({"batch", "--verbose", "--value", "x", "画像タイトル", plain}, env);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.err.find(plain + ": skipped: no such row\n"), std::string::npos);
+    chmod(second.c_str(), 0444);
+    result = testing::runCli({"batch", "--value", "y", "画像タイトル", dir.file("none.jpg"),
+                              dir.file("folder.jpg"), second},
+                             env);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(dir.file("none.jpg") + ": brevino-cli: not a regular file\n"),
+              std::string::npos);
+    if (geteuid() != 0) {  // root writes read-only files all the same
+        EXPECT_NE(result.err.find(second + ": message: ﾌｧｲﾙを開けません。\n"), std::string::npos);
+        EXPECT_EQ(result.err.find("ﾌｧｲﾙｽﾀﾝﾌﾟ設定に失敗しました。"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ using testing::runCli;
 fixture::Bytes titledFile() {
     fixture::Tiff tiff;
     tiff.ifd0.entries = {fixture::ascii(0x010E, "A title of some length"),
+                         fixture::ascii(0x010F, "EASTMAN KODAK COMPANY", 21),  // no zero byte
                          fixture::rationals(0x011A, {{72, 1}}),
                          fixture::ascii(0x0132, "2004:05:06 07:08:09")};
     tiff.exif = fixture::Ifd{
@@ -52,22 +53,51 @@ TEST_F(CliSet, SetsByNameOrNumberAndSaves) {
 }
 
 TEST_F(CliSet, ARefusedPairSavesNothing) {
-    auto result = set({path, "画像タイトル=changed", "画像の幅の解像度=72"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "message: [/]を必ず入れて下さい。\n");
-    EXPECT_EQ(fixture::readFile(path), before);
-
-    result = set({path, "作者名=x"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "brevino-cli: no row named 作者名\n");
-    result = set({path, "Exif バージョン=1"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "message: 編集出来ない[type]です。\n");
-    EXPECT_EQ(fixture::readFile(path), before);
+    // Each refusal names the file; nothing is written.
+    const struct {
+        std::vector<std::string> pairs;
+        std::string err;
+    } cases[] = {
+        {{"画像タイトル=changed", "画像の幅の解像度=72"}, "message: [/]を必ず入れて下さい。\n"},
+        {{"作者名=x"}, "brevino-cli: no row named 作者名\n"},
+        {{"Exif バージョン=1"},
+         "message: 編集出来ない[type]です。\n" + path +
+             ": brevino-cli: Exif バージョン: its type is not edited\n"},
+        {{"0x8769=5"},
+         "message: 編集出来ない[type]です。\n" + path +
+             ": brevino-cli: Exif IFDへのポインタ: it holds where other parts of "
+             "the file lie\n"},
+        {{"画像タイトル=" + std::string(23, 'x')}, "message: 値が長すぎます。(22 ﾊﾞｲﾄまで)\n"},
+        {{"0x011A=-1/1"}, "message: 値が範囲外です。\n"},
+        {{"0x011A=300/0"}, "message: 分母に0は使えません。\n"},
+        {{"0x011A=3e2/1"}, "message: 数値を入力して下さい。\n"},
+        {{"原画像データの生成日時=1999:02:29 00:00:00"},
+         "message: 日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。\n"},
+        {{"exif:画像タイトル=x"}, "brevino-cli: no row named exif:画像タイトル\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = {path};
+        arguments.insert(arguments.end(), c.pairs.begin(), c.pairs.end());
+        auto result = set(arguments);
+        EXPECT_EQ(result.status, 1) << c.pairs.back();
+        EXPECT_EQ(result.err, path + ": " + c.err);
+        EXPECT_EQ(fixture::readFile(path), before) << c.pairs.back();
+    }
+    // A text that is too long is cut when asked to; the value already there changes nothing.
+    EXPECT_EQ(set({"--truncate", path, "画像タイトル=" + std::string(23, 'x')}).status, 0);
+    const std::string cutTitle = "\t画像タイトル\t" + std::string(22, 'x');
+    EXPECT_NE(show().find(cutTitle), std::string::npos);
+    const fixture::Bytes cut = fixture::readFile(path);
+    EXPECT_EQ(set({path, "画像タイトル=" + std::string(22, 'x'), "0th:0x011A=72/1",
+                   "0x010F=EASTMAN KODAK COMPANY"})
+                  .status,
+              0);
+    EXPECT_EQ(fixture::readFile(path), cut);
 }
 
 TEST_F(CliSet, OptionsAndUsage) {
     EXPECT_EQ(set({"--option", "Colour=1", path}).status, 2);
+    EXPECT_EQ(set({"--option", "DateUp=2", path}).status, 2);
     EXPECT_EQ(set({path, "novalue"}).status, 2);
     EXPECT_EQ(set({}).status, 2);
     // With ExifDate the plain save aligns dates and times with the file-change date.

@@ -20,7 +20,7 @@ TEST(CliShow, JsonGivesOneObjectPerFile) {
     fixture::TempDir dir;
     std::string good = dir.write("good.jpg", sampleFile());
     std::string broken = dir.write("broken.jpg", {0xFF, 0xD8, 0x00});
-    std::string refused = dir.write("note.txt", sampleFile());
+    std::string refused = dir.write("note.txt", {'n', 'o', 't', 'e'});
     auto result = runCli({"show", "--json", good, broken, refused});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "");
@@ -69,21 +69,34 @@ TEST(CliShow, TsvEscapesItsSeparators) {
 TEST(CliShow, TablePrintsHeadingsAndMessagesGoToStandardError) {
     fixture::TempDir dir;
     std::string good = dir.write("good.jpg", sampleFile());
-    std::string refused = dir.write("x.png", sampleFile());
+    std::string refused = dir.write("x.png", {'p', 'n', 'g'});
     auto result = runCli({"show", good, refused});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find("【0th IFD】\n"), std::string::npos);
     EXPECT_NE(result.out.find("インチ"), std::string::npos);
-    EXPECT_EQ(result.err, "message: 解析対象のﾌｧｲﾙではありません。\n");
+    EXPECT_EQ(result.err, refused + ": message: 解析対象のﾌｧｲﾙではありません。\n");
 }
 
-TEST(CliShow, UsageErrors) {
-    EXPECT_EQ(runCli({"show"}).status, 2);
-    EXPECT_EQ(runCli({"show", "--xml", "a.jpg"}).status, 2);
-    EXPECT_EQ(runCli({"frobnicate"}).status, 2);
-    auto help = runCli({"show", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: brevino-cli show"), std::string::npos);
+TEST(CliShow, UsageErrorsAndHelp) {
+    for (std::vector<std::string> usage :
+         {std::vector<std::string>{"show"},
+          {"show", "--xml", "a.jpg"},
+          {"frobnicate"},
+          {"show", "--json", "--tsv", "a.jpg"},
+          {"help", "frobnicate"},
+          {"set", "--option", "DateUp=2", "a.jpg"},
+          {"batch", "--option", "AllDate=yes", "align-times", "a.jpg"}}) {
+        EXPECT_EQ(runCli(usage).status, 2) << usage[0] << " " << usage.back();
+    }
+    for (std::vector<std::string> help :
+         {std::vector<std::string>{"show", "--help"}, {"help", "show"}}) {
+        auto result = runCli(help);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_NE(result.out.find("usage: brevino-cli show"), std::string::npos);
+    }
+    auto general = runCli({"help"});
+    EXPECT_EQ(general.status, 0);
+    EXPECT_NE(general.out.find("--version"), std::string::npos);
 }
 
 }  // namespace

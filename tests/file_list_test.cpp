@@ -31,9 +31,10 @@ TEST(FileList, SortIgnoresLetterCaseAndKeepsDuplicates) {
     EXPECT_FALSE(pathLessIgnoringCase("/P/X", "/p/x"));
 }
 
-TEST(FileList, ListingTakesRegularJpgFilesInAnyCaseOnly) {
+TEST(FileList, ListingTakesRegularJpegFilesInAnyCaseOnly) {
     TempDir dir;
-    for (const char* name : {"b.jpg", "A.JPG", "c.Jpg", "d.jpeg", "e.tif", "f.jpg.txt", "jpg"}) {
+    for (const char* name :
+         {"b.jpg", "A.JPG", "c.Jpg", "d.jpeg", "e.tif", "f.jpg.txt", "jpg", "g.JPE", "h.jfif"}) {
         fixture::writeFile(dir.file(name), {1});
     }
     ASSERT_EQ(::mkdir(dir.file("sub.jpg").c_str(), 0700), 0);
@@ -44,7 +45,8 @@ TEST(FileList, ListingTakesRegularJpgFilesInAnyCaseOnly) {
     Workspace workspace;
     workspace.fileList = {"/old/entry.jpg"};
     listFolder(workspace, dir.path());
-    EXPECT_EQ(workspace.fileList, under(dir, {"A.JPG", "b.jpg", "c.Jpg", "link.jpg"}));
+    EXPECT_EQ(workspace.fileList,
+              under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "g.JPE", "h.jfif", "link.jpg"}));
 
     listFolder(workspace, dir.file("missing"));
     EXPECT_TRUE(workspace.fileList.empty());
@@ -69,7 +71,8 @@ TEST(FileList, DropsFollowTheirOrder) {
 
     // Two folders: only the second one's files.
     dropItems(workspace, {first, second});
-    EXPECT_EQ(workspace.fileList, std::vector<std::string>{second + "/two.jpg"});
+    EXPECT_EQ(workspace.fileList,
+              (std::vector<std::string>{second + "/skip.jpeg", second + "/two.jpg"}));
     EXPECT_EQ(workspace.currentFolder, second);
 
     // A file, then a folder: the folder's listing replaces the file.
@@ -77,18 +80,19 @@ TEST(FileList, DropsFollowTheirOrder) {
     EXPECT_EQ(workspace.fileList, std::vector<std::string>{first + "/one.jpg"});
     EXPECT_EQ(workspace.currentFolder, first);
 
-    // A folder, then files: the names analysis accepts are added (a.jpeg and d.tif are,
-    // c.Jpg and e.png are not), the same file twice is listed twice, a missing item skipped.
+    // A folder, then files: JPEG names in any case are added (not d.tif or e.png), the same
+    // file twice is listed twice, a missing item skipped.
     dropItems(workspace,
               {second, dir.file("d.tif"), dir.file("a.jpeg"), dir.file("c.Jpg"), dir.file("e.png"),
                dir.file("f.JPG"), dir.file("a.jpeg"), dir.file("gone.jpg"), ""});
-    EXPECT_EQ(workspace.fileList,
-              (std::vector<std::string>{dir.file("a.jpeg"), dir.file("a.jpeg"), dir.file("d.tif"),
-                                        dir.file("f.JPG"), second + "/two.jpg"}));
+    EXPECT_EQ(
+        workspace.fileList,
+        (std::vector<std::string>{dir.file("a.jpeg"), dir.file("a.jpeg"), dir.file("c.Jpg"),
+                                  dir.file("f.JPG"), second + "/skip.jpeg", second + "/two.jpg"}));
 
     // A drop of nothing keeps the list; no drop touches the current file or the settings.
     dropItems(workspace, {});
-    EXPECT_EQ(workspace.fileList.size(), 5u);
+    EXPECT_EQ(workspace.fileList.size(), 6u);
     EXPECT_EQ(workspace.currentFile, "/current.jpg");
     EXPECT_EQ(workspace.settings.lastFolder, "/remembered");
     EXPECT_TRUE(workspace.tagList.empty());

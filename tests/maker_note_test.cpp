@@ -35,12 +35,16 @@ TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
     for (ByteOrder noteOrder : {Motorola, Intel}) {
         TestWorkspace t;
         const std::string& header = noteOrder == Motorola ? kPentaxMM : kPentaxII;
-        ASSERT_EQ(t.analyze(fixture::jpegWith(withMakerNote(
-                      Intel, header, noteOrder,
-                      {fixture::longs(0x0005, {76830}), fixture::byteValues(0x003F, {3, 17}),
-                       fixture::shorts(0x0023, {56}), fixture::shorts(0x0050, {1}),
-                       fixture::rawEntry(0x0E00, 7, 8, 0)}))),
-                  1);
+        ASSERT_EQ(
+            t.analyze(fixture::jpegWith(withMakerNote(
+                Intel, header, noteOrder,
+                {fixture::longs(0x0005, {76830}),
+                 // newer cameras add a third value after the lens pair
+                 fixture::byteValues(0x003F, noteOrder == Intel ? std::vector<uint32_t>{3, 17, 0}
+                                                                : std::vector<uint32_t>{3, 17}),
+                 fixture::shorts(0x0023, {56}), fixture::shorts(0x0050, {1}),
+                 fixture::rawEntry(0x0E00, 7, 8, 0)}))),
+            1);
         EXPECT_EQ(t.workspace.analysis.byteOrder, Intel);
         EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, noteOrder);
         const long heading = t.findHeading("【メーカーノート】");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "edit/row_editor.h"
 #include "test_support.h"
 
@@ -52,6 +54,36 @@ TEST_F(EditFixture, EditableRowsAreTheSevenTypesInsideTheFile) {
     EXPECT_FALSE(isEditableRow(t.workspace, row("絞り値")));  // FLOAT
 }
 
+TEST(EditableRows, EntriesThatHoldTheFilesStructureAreNotEditable) {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::longs(0x0111, {8}), fixture::longs(0x0117, {1}),
+                         fixture::longs(0x0100, {1})};
+    tiff.exif = fixture::Ifd{{fixture::shorts(0xA002, {1})}};
+    tiff.interop = fixture::Ifd{{fixture::ascii(0x0001, "R98")}};
+    tiff.gps = fixture::Ifd{{fixture::byteValues(0x0000, {2, 2, 0, 0})}};
+    tiff.ifd1 = fixture::Ifd{{fixture::longs(0x0201, {8}), fixture::longs(0x0202, {1})}};
+    // A Pentax maker note numbers its own entries: its 0x0201 is a white point, not a pointer.
+    tiff.makerNote = fixture::MakerNote{
+        std::string("AOC\0MM", 6), Motorola, {{fixture::longs(0x0201, {7})}}, std::nullopt};
+    TestWorkspace t;
+    ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
+    std::set<uint16_t> structural;
+    std::set<uint16_t> editable;
+    for (size_t r = 0; r < t.rows().size(); ++r) {
+        if (t.rows().isHeading(r)) continue;
+        const EntryFacts& facts = t.rows().facts(r);
+        (isEditableRow(t.workspace, r) ? editable : structural).insert(facts.tagId);
+        if (facts.ifd == IfdKind::MakerNote) {
+            EXPECT_TRUE(isEditableRow(t.workspace, r));
+        }
+    }
+    EXPECT_EQ(structural,
+              (std::set<uint16_t>{0x0111, 0x0117, 0x8769, 0x8825, 0xA005, 0x0201, 0x0202, 0x927C}));
+    for (uint16_t tiles : {0x0144, 0x0145, 0x014A})
+        EXPECT_TRUE(isStructuralEntry(IfdKind::First, tiles));
+    EXPECT_EQ(editable, (std::set<uint16_t>{0x0100, 0xA002, 0x0001, 0x0000, 0x0201}));
+}
+
 TEST_F(EditFixture, RowsThatCannotBeEditedAreRefusedWithTheirMessage) {
     for (std::string tag : {"ユーザーコメント", "絞り値"}) {
         select(row(tag));
@@ -69,32 +101,62 @@ TEST_F(EditFixture, RowsThatCannotBeEditedAreRefusedWithTheirMessage) {
     EXPECT_TRUE(t.takeMessages().empty());
 }
 
-TEST_F(EditFixture, NumbersAreNormalisedAndWrapAround) {
-    EXPECT_EQ(edit("画像のビットの深さ", "  1   2 70000"), "1 2 4464");
-    EXPECT_EQ(edit("コンポーネント数", "-1"), "255");
-    EXPECT_EQ(edit("画像の幅", "3000000000"), "3000000000");
-    EXPECT_EQ(edit("画像の高さ", "3000000000"), "-1294967296");
-    EXPECT_EQ(edit("画像の高さ", "x"), "0");
-    EXPECT_EQ(edit("参照白色点の色度座標値", "72/1  300/1"), "72/1 300/1");
-    EXPECT_EQ(edit("画像の幅", ""), "0");      // an empty text counts as one value
-    EXPECT_EQ(edit("画像の幅", "1\t2"), "1");  // tabs do not separate values
+TEST_F(EditFixture, NumbersAreNormalised) {
+    EXPECT_EQ(edit("画像のビットの深さ", "  1   2 00065535"), "1 2 65535");
+    EXPECT_EQ(edit("コンポーネント数", "255"), "255");
+    EXPECT_EQ(edit("画像の幅", "4294967295"), "4294967295");
+    EXPECT_EQ(edit("画像の高さ", "-2147483648"), "-2147483648");
+    EXPECT_EQ(edit("参照白色点の色度座標値", "72/1  0300/01"), "72/1 300/1");
+    EXPECT_EQ(edit("参照白色点の色度座標値", "0/0 1/2"), "0/0 1/2");  // 0/0: unknown
     EXPECT_TRUE(t.takeMessages().empty());
     EXPECT_EQ(t.prompt.asked.front(),
               (std::pair<std::string, std::string>{"画像のビットの深さ", "8 8 8"}));
 }
 
-TEST_F(EditFixture, WrongShapesAreRefusedAndLeaveTheRow) {
-    EXPECT_EQ(edit("参照白色点の色度座標値", "72 1/2"), "1/2 3/4");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"[/]を必ず入れて下さい。", "message"}}));
-    EXPECT_EQ(edit("参照白色点の色度座標値", ""), "1/2 3/4");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"[/]を必ず入れて下さい。", "message"}}));
-    // The slash is checked value by value before the count.
-    EXPECT_EQ(edit("参照白色点の色度座標値", "1/2 3/4 5"), "1/2 3/4");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"[/]を必ず入れて下さい。", "message"}}));
-    EXPECT_EQ(edit("画像のビットの深さ", "1 2"), "8 8 8");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"空白の数が合いません。", "message"}}));
-    EXPECT_EQ(edit("画像のビットの深さ", ""), "8 8 8");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"空白の数が合いません。", "message"}}));
+TEST_F(EditFixture, WrongValuesAreRefusedAndLeaveTheRow) {
+    const struct {
+        const char* tag;
+        const char* input;
+        const char* message;
+    } cases[] = {
+        {"画像のビットの深さ", "1 2 70000", "値が範囲外です。"},
+        {"画像のビットの深さ", "1 2 x", "数値を入力して下さい。"},
+        {"画像のビットの深さ", "1 2 0x6", "数値を入力して下さい。"},
+        {"画像のビットの深さ", "1 2 +3", "数値を入力して下さい。"},
+        {"画像のビットの深さ", "1 2", "空白の数が合いません。"},
+        {"コンポーネント数", "-1", "値が範囲外です。"},
+        {"コンポーネント数", "256", "値が範囲外です。"},
+        {"画像の幅", "", "数値を入力して下さい。"},
+        {"画像の幅", "1\t2", "数値を入力して下さい。"},  // tabs do not separate values
+        {"画像の幅", "4294967296", "値が範囲外です。"},
+        {"画像の幅", "99999999999999999999999", "値が範囲外です。"},
+        {"画像の高さ", "3000000000", "値が範囲外です。"},
+        {"画像の高さ", "-", "数値を入力して下さい。"},
+        {"参照白色点の色度座標値", "72 1/2", "[/]を必ず入れて下さい。"},
+        {"参照白色点の色度座標値", "", "[/]を必ず入れて下さい。"},
+        {"参照白色点の色度座標値", "1/2 3/4 5", "[/]を必ず入れて下さい。"},  // before the count
+        {"参照白色点の色度座標値", "1/2 -1/1", "値が範囲外です。"},
+        {"参照白色点の色度座標値", "1/2 300/0", "分母に0は使えません。"},
+        {"参照白色点の色度座標値", "1/2 1/2/3", "数値を入力して下さい。"},
+        {"参照白色点の色度座標値", "1/2 a/b", "数値を入力して下さい。"},
+        {"ファイル変更日時", "2004:02:30 00:00:00",
+         "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"},
+        {"ファイル変更日時", "2004-05-06 07:08:09",
+         "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"},
+        {"ファイル変更日時", "2004:05:06 07:08:09 ",
+         "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"},
+        {"原画像データの生成日時", "holiday",
+         "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = t.cell(row(c.tag), Column::Content);
+        EXPECT_EQ(edit(c.tag, c.input), before) << c.tag << " " << c.input;
+        EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{c.message, "message"}}))
+            << c.tag << " " << c.input;
+    }
+    // Exif's unknown date is a date row's value too.
+    EXPECT_EQ(edit("ファイル変更日時", "    :  :     :  :  "), "    :  :     :  :  ");
+    EXPECT_TRUE(t.takeMessages().empty());
 }
 
 TEST_F(EditFixture, AsciiIsCutToTheCountAtAWholeCharacter) {

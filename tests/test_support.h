@@ -55,18 +55,34 @@ class ScriptedChooser : public FileChooser {
     }
 };
 
-// A workspace wired to a recorder, a scripted prompt and a scripted chooser.
+// Answers questions from a list; Yes once the list is used up.
+class ScriptedQuestioner : public Questioner {
+  public:
+    std::deque<Answer> answers;
+    std::vector<std::string> asked;
+    Answer ask(std::string_view text, std::string_view, Choices) override {
+        asked.emplace_back(text);
+        if (answers.empty()) return Answer::Yes;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A workspace wired to a recorder, a scripted prompt, questioner and chooser.
 struct TestWorkspace {
     Workspace workspace;
     RecordingReporter reporter;
     ScriptedPrompt prompt;
     ScriptedChooser chooser;
+    ScriptedQuestioner questioner;
 
     TestWorkspace() {
         computeDictionaryStarts();
         workspace.reporter = &reporter;
         workspace.inputPrompt = &prompt;
         workspace.fileChooser = &chooser;
+        workspace.questioner = &questioner;
     }
 
     int analyze(const fixture::Bytes& bytes) { return analyzeBytes(workspace, bytes); }

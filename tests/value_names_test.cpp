@@ -64,6 +64,12 @@ TEST(ValueNames, PairKindsTakeTheLastTwoNumbers) {
     EXPECT_FALSE(valueNameMatches(bytePair, "17 3"));
     EXPECT_FALSE(valueNameMatches(bytePair, "0003 17"));  // four characters do not fit a byte pair
     EXPECT_FALSE(valueNameMatches(bytePair, "317"));
+    // Newer Pentax cameras follow the lens pair with more values: the first two count.
+    ValueName leading{MatchLeadingBytePair, 3, 44, "lens"};
+    for (const char* text : {"3 44 0", "3 44", "3 44 0 1"})
+        EXPECT_TRUE(valueNameMatches(leading, text)) << text;
+    for (const char* text : {"0 3 44", "3", "44 3 0", "3 1044 0"})
+        EXPECT_FALSE(valueNameMatches(leading, text)) << text;
     ValueName zeroPair{MatchBytePair, 0, 4, "x"};
     EXPECT_TRUE(valueNameMatches(zeroPair, " 4"));  // an empty first number reads as 0
     ValueName shortPair{MatchShortPair, 4, 1, "y"};

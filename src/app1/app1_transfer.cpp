@@ -29,6 +29,9 @@ constexpr char kImportTitle[] = "Importﾌｧｲﾙを開く";
 // A side file holds one segment of at most 65535 bytes after the start-of-image marker.
 constexpr uint64_t kMaxSideFileSize = 65535 + 4;
 constexpr size_t kCopyChunk = 1 << 16;
+constexpr std::string_view kImportExtension = ".jpg";
+// As many numbered names as a rename by date tries.
+constexpr int kHighestNumber = 100;
 
 void reportFileError(Workspace& workspace, const char* message) {
     workspace.report(message, kCaptionFileError);
@@ -68,9 +71,12 @@ std::string formatted(const char* format, const std::string& path) {
 
 }  // namespace
 
-std::string importOutputPath(const std::string& currentFile) {
+std::string importOutputStem(const std::string& currentFile) {
+    const size_t slash = currentFile.rfind('/');
     const size_t dot = currentFile.rfind('.');
-    return (dot == std::string::npos ? currentFile : currentFile.substr(0, dot)) + "_out.jpg";
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? currentFile.substr(0, dot) : currentFile) + "_out";
 }
 
 bool isSideFile(const std::vector<uint8_t>& bytes) {
@@ -177,9 +183,16 @@ bool importApp1(Workspace& workspace, const std::string& currentFile) {
     uint64_t keepBefore = location.exifStart;
     uint64_t resumeAt = location.exifEnd;
     if (location.exifEnd == 0) {
-        uint8_t start[2] = {};
-        if (source->readAt(0, start, 2) != 2 || start[0] != 0xFF || start[1] != 0xD8) {
+        // A JPEG without an Exif segment takes the side file's segment right after its
+        // start-of-image marker, when a marker follows it there: anything else is no JPEG.
+        uint8_t start[4] = {};
+        const size_t got = source->readAt(0, start, 4);
+        if (got < 2 || start[0] != 0xFF || start[1] != 0xD8) {
             workspace.report(kNoExif);
+            return false;
+        }
+        if (got < 4 || start[2] != 0xFF || start[3] == 0xFF || start[3] == 0x00) {
+            reportFileError(workspace, kNotSupported);
             return false;
         }
         keepBefore = 2;
@@ -194,8 +207,8 @@ bool importApp1(Workspace& workspace, const std::string& currentFile) {
         return false;
     }
 
-    const std::string outputPath = importOutputPath(currentFile);
-    std::optional<TemporaryFile> output = createTemporaryBeside(outputPath);
+    const std::string outputStem = importOutputStem(currentFile);
+    std::optional<TemporaryFile> output = createTemporaryBeside(outputStem);
     if (!output) {
         reportFileError(workspace, kOutputOpenError);
         return false;
@@ -229,11 +242,17 @@ bool importApp1(Workspace& workspace, const std::string& currentFile) {
         return false;
     }
     if (!copyRange(resumeAt, size)) return false;
-    if (!commitTemporary(*output, outputPath)) {
+    // The output never replaces a file: it takes the first free name.
+    std::optional<std::string> outputPath;
+    if (output->handle.close()) {
+        outputPath = moveToFreeName(output->path, outputStem, kImportExtension, kHighestNumber);
+    }
+    if (!outputPath) {
+        discardTemporary(*output);
         reportFileError(workspace, kOutputWriteError);
         return false;
     }
-    workspace.report(formatted("%sﾌｧｲﾙにImportし、保存しました。", outputPath));
+    workspace.report(formatted("%sﾌｧｲﾙにImportし、保存しました。", *outputPath));
     return true;
 }
 

@@ -15,16 +15,19 @@ class Workspace;
 // true when the side file was written.
 bool exportApp1(Workspace& workspace, const std::string& currentFile);
 
-// Asks for a side file and writes "<current file without extension>_out.jpg": the current
-// file with the side file's segment in place of its own Exif segment. True when written.
+// Asks for a side file and writes "<current file without extension>_out.jpg" (numbered when
+// taken, never replacing a file): the current file with the side file's segment in place of
+// its own Exif segment. True when written.
 bool importApp1(Workspace& workspace, const std::string& currentFile);
 
 // Reads a whole file of at most `maxSize` bytes; false after reporting a failure.
 bool readWholeFile(Workspace& workspace, const std::string& path, std::vector<uint8_t>& bytes,
                    uint64_t maxSize);
 
-// The import's output path: the current file's path up to its last "." and "_out.jpg".
-std::string importOutputPath(const std::string& currentFile);
+// The import's output path without its extension: the current file's path up to the "." of
+// its extension, and "_out". The output is "<stem>.jpg", or "<stem>(2).jpg" and up when that
+// name is taken.
+std::string importOutputStem(const std::string& currentFile);
 
 // Whether the bytes are a side file: 0xFF 0xD8, one segment whose length matches the file's
 // size, and a payload that begins "Exif".

@@ -1,5 +1,6 @@
 #include "batch/batch_run.h"
 
+#include "batch/name_dates.h"
 #include "batch/renaming.h"
 #include "edit/date_rows.h"
 #include "edit/overwrite_save.h"
@@ -18,6 +19,36 @@ std::string cutToInput(std::string_view text) {
     return std::string(text.substr(0, utf8CutLength(text, kInputLimit)));
 }
 
+// Keeps what is reported while one file is handled, and passes it on to whoever listened
+// to the silenced messages before.
+class StepRecorder : public Reporter {
+  public:
+    StepRecorder(Workspace& workspace, BatchRun::Step& step)
+        : workspace_(workspace), step_(step), previous_(workspace.silencedReporter) {
+        workspace_.silencedReporter = this;
+    }
+    ~StepRecorder() override { workspace_.silencedReporter = previous_; }
+    StepRecorder(const StepRecorder&) = delete;
+    StepRecorder& operator=(const StepRecorder&) = delete;
+
+    void report(std::string_view text, std::string_view caption) override {
+        step_.messages.push_back({std::string(caption), std::string(text)});
+        if (previous_) previous_->report(text, caption);
+    }
+
+  private:
+    Workspace& workspace_;
+    BatchRun::Step& step_;
+    Reporter* previous_;
+};
+
+bool hasDateRow(const TagList& rows) {
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (!rows.isHeading(r) && isDateEntry(rows.facts(r).ifd, rows.facts(r).tagId)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 BatchOperation batchOperationFor(std::string_view text) {
@@ -34,16 +65,16 @@ std::string progressCaption(size_t done, size_t total) {
     return std::to_string(done) + " / " + std::to_string(total) + " file completion.";
 }
 
-int setTagContent(Workspace& workspace, std::string_view name, std::string_view text) {
-    const RowLookup lookup = findRowByTagName(workspace, name);
-    if (lookup.editable < 0) return 0;
-    workspace.tagList.setContent(static_cast<size_t>(lookup.editable), text);
-    return 1;
+std::string batchConfirmation(size_t files) {
+    std::string text(kBatchConfirm);
+    text.replace(text.find("%d"), 2, std::to_string(files));
+    return text;
 }
 
 void alignFileTimes(Workspace& workspace, const std::string& path) {
     FileTimes times;
-    if (exifDateToFileTimes(workspace, times)) setFileTimes(path, times);
+    if (exifDateToFileTimes(workspace, times) && !setFileTimes(path, times))
+        workspace.report(kTimesWriteErrorMessage);
 }
 
 bool BatchRun::start(Workspace& workspace, std::string_view operationText,
@@ -77,43 +108,79 @@ BatchRun::Step BatchRun::step(Workspace& workspace) {
         result.done = index_;
         return result;
     }
-    const std::string path = workspace.fileList[index_];
-    if (analyzeFile(workspace, path) == 1) apply(workspace, path, result);
+    result.path = workspace.fileList[index_];
+    {
+        StepRecorder recorder(workspace, result);
+        if (analyzeFile(workspace, result.path) == 1) {
+            apply(workspace, result.path, result);
+        } else {
+            result.outcome = Outcome::Failed;
+        }
+        // Whatever reported a failure failed the file, whichever step it came from.
+        if (result.outcome != Outcome::Skipped && !result.messages.empty())
+            result.outcome = Outcome::Failed;
+    }
     ++index_;
     result.done = index_;
     return result;
 }
 
+void BatchRun::skip(Step& step, std::string_view reason) {
+    step.outcome = Outcome::Skipped;
+    step.skipReason = reason;
+}
+
 void BatchRun::apply(Workspace& workspace, const std::string& path, Step& step) {
     switch (operation_) {
-        case BatchOperation::AlignTimes:
-            alignFileTimes(workspace, path);
-            break;
+        case BatchOperation::AlignTimes: {
+            if (!findRowContent(workspace, kFileChangeDateName))
+                return skip(step, "no file-change date");
+            FileTimes times;
+            if (!exifDateToFileTimes(workspace, times))
+                return skip(step, "its file-change date is not a date");
+            if (!setFileTimes(path, times)) workspace.report(kTimesWriteErrorMessage);
+            return;
+        }
         case BatchOperation::RenameByChangeDate:
         case BatchOperation::RenameByOriginalDate: {
             const std::string_view row = operation_ == BatchOperation::RenameByChangeDate
                                              ? kFileChangeDateName
                                              : kOriginalDateName;
-            std::optional<std::string> renamed = renameAfterDateRow(workspace, row, path);
-            if (!renamed || *renamed == path) break;
+            const RenameResult renamed = renameAfterDateRow(workspace, row, path);
+            if (renamed.outcome == RenameResult::Outcome::NoRow) return skip(step, "no such date");
+            if (renamed.outcome != RenameResult::Outcome::Renamed) return;
             // The list keeps its order: the entry is replaced where it stands.
-            workspace.fileList[index_] = *renamed;
-            if (workspace.currentFile == path) workspace.currentFile = *renamed;
-            step.renamedTo = *renamed;
-            break;
+            workspace.fileList[index_] = renamed.path;
+            if (workspace.currentFile == path) workspace.currentFile = renamed.path;
+            step.renamedTo = renamed.path;
+            return;
         }
-        case BatchOperation::NameToDates:
-            setAllDateRows(workspace, baseNameOf(path));
+        case BatchOperation::NameToDates: {
+            if (!hasDateRow(workspace.tagList)) return skip(step, "no date rows");
+            const std::optional<std::string> date = exifDateFromName(baseNameOf(path));
+            if (!date) {
+                workspace.report(kNoDateInNameMessage);
+                return;
+            }
+            setAllDateRows(workspace, *date);
             overwriteSave(workspace, path);
-            break;
+            return;
+        }
         case BatchOperation::NameToTitle:
-            if (setTagContent(workspace, kTitleName, baseNameOf(path)))
+        case BatchOperation::SetTag: {
+            const bool title = operation_ == BatchOperation::NameToTitle;
+            const RowLookup lookup =
+                findRow(workspace, parseRowName(title ? kTitleName : operationText_));
+            if (!lookup.exists()) return skip(step, "no such row");
+            if (lookup.editable < 0) {
+                workspace.report(kNotEditableMessage);
+                return;
+            }
+            const std::string value = title ? baseNameOf(path) : valueText_;
+            if (applyRowEdit(workspace, static_cast<size_t>(lookup.editable), value))
                 overwriteSave(workspace, path);
-            break;
-        case BatchOperation::SetTag:
-            if (setTagContent(workspace, operationText_, valueText_))
-                overwriteSave(workspace, path);
-            break;
+            return;
+        }
     }
 }
 

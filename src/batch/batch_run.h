@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "workspace/reporter.h"
 
 namespace brevino {
 
@@ -29,6 +32,8 @@ inline constexpr std::string_view kBatchPromptText = "変更するﾀｸﾞを�
 inline constexpr std::string_view kBatchValuePrompt = "変更する値をここに入力して下さい";
 inline constexpr std::string_view kBatchCaption = "Batch Convert";
 inline constexpr std::string_view kBatchCompleted = "一括変換完了しました。";
+inline constexpr std::string_view kBatchConfirm = "%d 個のﾌｧｲﾙを変更します。よろしいですか？";
+inline constexpr std::string_view kNoDateInNameMessage = "ﾌｧｲﾙ名から日付を読み取れません。";
 
 // Any text that is not one of the five operation texts sets the tag of that name.
 BatchOperation batchOperationFor(std::string_view text);
@@ -36,8 +41,8 @@ BatchOperation batchOperationFor(std::string_view text);
 // "%d / %d file completion."
 std::string progressCaption(size_t done, size_t total);
 
-// Sets the first editable row named `name` (a display name or a tag number) to `text`.
-int setTagContent(Workspace& workspace, std::string_view name, std::string_view text);
+// The question asked before a run over `files` files.
+std::string batchConfirmation(size_t files);
 
 // Sets the file's times from its file-change date row, when that holds a valid date.
 void alignFileTimes(Workspace& workspace, const std::string& path);
@@ -46,11 +51,27 @@ class BatchRun {
   public:
     enum class State { Idle, Running };
 
+    // What became of one file.
+    enum class Outcome {
+        Done,     // the operation was carried out (a file already named by its date included)
+        Skipped,  // the file lacks what the operation needs (the row, a date)
+        Failed,   // it could not be processed: its messages say why
+    };
+
+    struct ReportedMessage {
+        std::string caption;
+        std::string text;
+    };
+
     struct Step {
         bool ended = false;
         size_t done = 0;  // files handled so far, this one included
         size_t total = 0;
-        std::optional<std::string> renamedTo;  // the new path when the file was renamed
+        std::string path;  // the file handled, as listed before the step
+        Outcome outcome = Outcome::Done;
+        std::string skipReason;                 // for a skipped file, in a few English words
+        std::vector<ReportedMessage> messages;  // reported while the file was handled
+        std::optional<std::string> renamedTo;   // the new path when the file was renamed
     };
 
     // Starts a run over the workspace's file list; stays Idle for an empty operation text or
@@ -67,6 +88,7 @@ class BatchRun {
 
   private:
     void apply(Workspace& workspace, const std::string& path, Step& step);
+    void skip(Step& step, std::string_view reason);
 
     State state_ = State::Idle;
     size_t index_ = 0;

@@ -8,25 +8,12 @@ namespace brevino {
 namespace {
 
 constexpr std::string_view kFullWidthColon = "：";
+constexpr std::string_view kExtension = ".jpg";
 constexpr int kHighestNumber = 100;
-// Another program may take a candidate between the check and the rename; try again.
-constexpr int kRenameAttempts = 3;
 
 std::string folderPrefix(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string numberedCandidate(const std::string& prefix, std::string_view name, int number) {
-    std::string candidate = prefix;
-    candidate.append(name);
-    if (number > 1) {
-        candidate.push_back('(');
-        candidate.append(std::to_string(number));
-        candidate.push_back(')');
-    }
-    candidate.append(".jpg");
-    return candidate;
 }
 
 // A name that stays inside its folder.
@@ -54,31 +41,41 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
 
 std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name) {
     if (!isSafeName(name) || !pathExists(path)) return std::nullopt;
-    const std::string prefix = folderPrefix(path);
+    const std::string stem = folderPrefix(path).append(name);
     // Renaming again changes nothing: a file that carries one of its names keeps it.
     for (int number = 1; number <= kHighestNumber; ++number) {
-        if (numberedCandidate(prefix, name, number) == path) return path;
+        if (numberedName(stem, number, kExtension) == path) return path;
     }
     for (int number = 1; number <= kHighestNumber; ++number) {
-        std::string candidate = numberedCandidate(prefix, name, number);
+        std::string candidate = numberedName(stem, number, kExtension);
         if (!pathExists(candidate)) return candidate;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> renameAfterDateRow(Workspace& workspace, std::string_view rowName,
-                                              const std::string& path) {
+RenameResult renameAfterDateRow(Workspace& workspace, std::string_view rowName,
+                                const std::string& path) {
+    RenameResult result;
     std::optional<std::string> name = findRowContent(workspace, rowName);
-    if (!name) return std::nullopt;
+    if (!name) return result;
     replaceAll(*name, ":", kFullWidthColon);
-    for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
-        std::optional<std::string> target = makeUniqueName(path, *name);
-        if (!target) return std::nullopt;
-        if (*target == path) return path;
-        if (renameNoReplace(path, *target)) return target;
-        if (!pathExists(path)) return std::nullopt;
+    const std::optional<std::string> target = makeUniqueName(path, *name);
+    if (target && *target == path) {
+        result.outcome = RenameResult::Outcome::Kept;
+        return result;
     }
-    return std::nullopt;
+    // The move itself picks the first free name, so a name taken meanwhile is skipped.
+    std::optional<std::string> moved =
+        target ? moveToFreeName(path, folderPrefix(path).append(*name), kExtension, kHighestNumber)
+               : std::nullopt;
+    if (!moved) {
+        workspace.report(kRenameFailedMessage);
+        result.outcome = RenameResult::Outcome::Failed;
+        return result;
+    }
+    result.outcome = RenameResult::Outcome::Renamed;
+    result.path = std::move(*moved);
+    return result;
 }
 
 }  // namespace brevino

@@ -9,6 +9,8 @@ namespace brevino {
 
 class Workspace;
 
+inline constexpr std::string_view kRenameFailedMessage = "ﾌｧｲﾙ名を変更できません。";
+
 // The file's name without its folder and without its extension.
 std::string baseNameOf(std::string_view path);
 
@@ -20,9 +22,15 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to);
 // the file does not exist, every candidate is taken, or the name would leave the folder.
 std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name);
 
-// Renames the file after the content of the row named `rowName` (colons made full-width);
-// the new path, or nothing when there is no such row or the rename is not possible.
-std::optional<std::string> renameAfterDateRow(Workspace& workspace, std::string_view rowName,
-                                              const std::string& path);
+struct RenameResult {
+    enum class Outcome { NoRow, Kept, Renamed, Failed };
+    Outcome outcome = Outcome::NoRow;
+    std::string path;  // the new path when renamed
+};
+
+// Renames the file after the content of the row named `rowName` (colons made full-width).
+// A failure is reported ("ﾌｧｲﾙ名を変更できません。") and the file keeps its name.
+RenameResult renameAfterDateRow(Workspace& workspace, std::string_view rowName,
+                                const std::string& path);
 
 }  // namespace brevino

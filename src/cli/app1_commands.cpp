@@ -25,7 +25,9 @@ constexpr std::string_view kImportHelp =
     "usage: brevino-cli import FILE SIDE.ap1\n"
     "\n"
     "Writes a copy of FILE whose Exif segment is the one in SIDE.ap1, named after FILE with\n"
-    "\"_out.jpg\" in place of its extension. FILE itself is not changed.\n"
+    "\"_out.jpg\" in place of its extension; when that name is taken, \"_out(2).jpg\" and up\n"
+    "(no file is ever replaced). The message names the file written. FILE itself is not\n"
+    "changed.\n"
     "Exit status: 0 when written, 1 when it failed, 2 for a usage error.\n";
 
 // Answers the one path it was given, and remembers whether it was asked.
@@ -54,7 +56,7 @@ int runTransfer(int argc, char** argv, std::string_view usage, std::string_view 
     if (positional.size() != 2) return usageError("expected two paths", usage);
 
     Workspace workspace;
-    StderrReporter reporter;
+    StderrReporter reporter(positional[0]);
     FixedChooser chooser(positional[1]);
     workspace.reporter = &reporter;
     workspace.fileChooser = &chooser;

@@ -8,6 +8,7 @@
 #include "batch/batch_run.h"
 #include "cli/cli_support.h"
 #include "cli/option_arguments.h"
+#include "edit/row_lookup.h"
 #include "platform/file_io.h"
 #include "tags/tag_dictionary.h"
 #include "workspace/workspace.h"
@@ -27,15 +28,22 @@ constexpr std::string_view kHelp =
     "  name-to-dates            ﾌｧｲﾙ名をExifの日付にする\n"
     "  align-times              ﾌｧｲﾙ変更日時に合わせる\n"
     "  name-to-title            ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする\n"
-    "(the alias or the text), or a tag's display name or number, which sets that tag of every\n"
-    "file to the --value TEXT and saves it.\n"
-    "  --option KEY=VALUE  DateUp, AllDate or ExifDate for this run (default: brevino.ini)\n"
+    "(the alias or the text), or a tag's display name or number, optionally after its IFD\n"
+    "(0th:, exif:, gps:, interop:, 1st:, makernote:), which sets that tag of every file to\n"
+    "the --value TEXT under the editor's rules and saves it.\n"
+    "name-to-dates reads the date from names such as 2004：05：06 07：08：09.jpg,\n"
+    "IMG_20220814_141231.jpg or 2022-08-14 14.12.31.jpg; other names are reported.\n"
+    "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
+    "                      (default: brevino.ini)\n"
     "  --value TEXT        the value for setting a tag\n"
-    "  --verbose           also show the messages that a batch run keeps silent\n"
-    "Progress and the completion message go to standard error; the new path of each renamed\n"
-    "file goes to standard output. Files that cannot be analysed are skipped.\n"
-    "Options may stand anywhere before \"--\"; what follows it is the operation and files.\n"
-    "Exit status: 0 when the run completed, 2 for a usage error.\n";
+    "  --verbose           also list the files skipped because they lack what the\n"
+    "                      operation needs\n"
+    "Progress and messages go to standard error, each line naming its file; the new path of\n"
+    "each renamed file goes to standard output. Every file that could not be processed is\n"
+    "reported. Options may stand anywhere before \"--\"; what follows it is the operation and\n"
+    "files.\n"
+    "Exit status: 0 when every file was processed or skipped, 1 when any file failed, 2 for a\n"
+    "usage error (an unknown tag among them; no file is touched then).\n";
 
 constexpr std::string_view kAliases[] = {"rename-by-change-date", "rename-by-original-date",
                                          "name-to-dates", "align-times", "name-to-title"};
@@ -66,8 +74,7 @@ int runBatch(int argc, char** argv) {
         } else if (isHelpFlag(argument)) {
             writeOut(kHelp);
             return kExitOk;
-        }
-        if (argument == "--option" || argument == "--value") {
+        } else if (argument == "--option" || argument == "--value") {
             if (i + 1 >= argc) return usageError(std::string(argument) + " needs a value", kUsage);
             std::string_view next = argv[++i];
             if (argument == "--value") {
@@ -86,30 +93,46 @@ int runBatch(int argc, char** argv) {
     if (positional.empty()) return usageError("no OPERATION given", kUsage);
     if (positional.size() < 2) return usageError("no FILE given", kUsage);
     const std::string operation = operationText(positional[0]);
-    if (batchOperationFor(operation) == BatchOperation::SetTag && !value) {
-        return usageError("setting a tag needs --value TEXT", kUsage);
+    if (batchOperationFor(operation) == BatchOperation::SetTag) {
+        if (!isKnownRowName(parseRowName(operation)))
+            return usageError("unknown tag " + operation, kUsage);
+        if (!value) return usageError("setting a tag needs --value TEXT", kUsage);
     }
 
     Workspace workspace;
     StderrReporter reporter;
     workspace.reporter = &reporter;
-    if (verbose) workspace.silencedReporter = &reporter;
     workspace.settings = settings;
     computeDictionaryStarts();
+    bool failed = false;
     for (size_t i = 1; i < positional.size(); ++i) {
-        if (isRegularFile(positional[i])) workspace.fileList.push_back(positional[i]);
+        if (isRegularFile(positional[i])) {
+            workspace.fileList.push_back(positional[i]);
+        } else {
+            writeErr(messageLine(positional[i], "brevino-cli", "not a regular file"));
+            failed = true;
+        }
     }
 
     BatchRun run;
     if (!run.start(workspace, operation, value.value_or(""))) {
         reporter.report(kBatchCompleted, kCaptionMessage);
-        return kExitOk;
+        return failed ? kExitFailed : kExitOk;
     }
     std::string renamed;
     for (;;) {
         BatchRun::Step step = run.step(workspace);
         if (step.ended) break;
-        reporter.report(progressCaption(step.done, step.total), kBatchCaption);
+        std::string lines =
+            messageLine(step.path, kBatchCaption, progressCaption(step.done, step.total));
+        for (const auto& message : step.messages) {
+            if (step.outcome == BatchRun::Outcome::Failed || verbose)
+                lines += messageLine(step.path, message.caption, message.text);
+        }
+        if (step.outcome == BatchRun::Outcome::Failed) failed = true;
+        if (step.outcome == BatchRun::Outcome::Skipped && verbose)
+            lines += messageLine(step.path, "skipped", step.skipReason);
+        writeErr(lines);
         if (step.renamedTo) renamed.append(*step.renamedTo).push_back('\n');
         if (renamed.size() > 1 << 16) {
             writeOut(renamed);
@@ -117,7 +140,7 @@ int runBatch(int argc, char** argv) {
         }
     }
     writeOut(renamed);
-    return kExitOk;
+    return failed ? kExitFailed : kExitOk;
 }
 
 }  // namespace brevino::cli

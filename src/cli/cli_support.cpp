@@ -18,11 +18,16 @@ void writeAll(int fd, std::string_view text) {
 
 }  // namespace
 
-void StderrReporter::report(std::string_view text, std::string_view caption) {
+std::string messageLine(std::string_view file, std::string_view caption, std::string_view text) {
     std::string line;
-    line.reserve(caption.size() + text.size() + 3);
+    line.reserve(file.size() + caption.size() + text.size() + 5);
+    if (!file.empty()) line.append(file).append(": ");
     line.append(caption).append(": ").append(text).push_back('\n');
-    writeAll(STDERR_FILENO, line);
+    return line;
+}
+
+void StderrReporter::report(std::string_view text, std::string_view caption) {
+    writeAll(STDERR_FILENO, messageLine(file, caption, text));
 }
 
 void CollectingReporter::report(std::string_view text, std::string_view caption) {

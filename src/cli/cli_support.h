@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "workspace/reporter.h"
@@ -14,11 +15,16 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Writes messages to standard error as "caption: text".
+// Writes messages to standard error as "PATH: caption: text", naming the file they are about.
 class StderrReporter : public Reporter {
   public:
+    explicit StderrReporter(std::string file = {}) : file(std::move(file)) {}
     void report(std::string_view text, std::string_view caption) override;
+    std::string file;  // the file the messages are about; none for messages about no file
 };
+
+// "PATH: caption: text" and a line feed (without the path when it is empty).
+std::string messageLine(std::string_view file, std::string_view caption, std::string_view text);
 
 // Keeps messages for output of its own (JSON).
 class CollectingReporter : public Reporter {

@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr std::string_view kUsage = "brevino-cli COMMAND [ARGUMENTS]";
 constexpr std::string_view kHelp =
     "usage: brevino-cli COMMAND [ARGUMENTS]\n"
     "\n"
@@ -19,14 +20,38 @@ constexpr std::string_view kHelp =
     "  export    write a file's Exif segment to a side file (.ap1)\n"
     "  import    write a copy of a file with a side file's Exif segment\n"
     "  batch     run one batch operation over many files\n"
+    "  help      show this text, or a command's own help (help COMMAND)\n"
+    "Options:\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
     "Run 'brevino-cli COMMAND --help' for the arguments of a command.\n";
+
+using Command = int (*)(int argc, char** argv);
+
+struct NamedCommand {
+    std::string_view name;
+    Command run;
+};
+
+constexpr NamedCommand kCommands[] = {
+    {"show", brevino::cli::runShow},     {"set", brevino::cli::runSet},
+    {"export", brevino::cli::runExport}, {"import", brevino::cli::runImport},
+    {"batch", brevino::cli::runBatch},
+};
+
+Command commandNamed(std::string_view name) {
+    for (const NamedCommand& command : kCommands) {
+        if (command.name == name) return command.run;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace brevino::cli;
-    if (argc < 2) return usageError("no command given", "brevino-cli COMMAND [ARGUMENTS]");
-    std::string_view command = argv[1];
+    if (argc < 2) return usageError("no command given", kUsage);
+    const std::string_view command = argv[1];
     if (isHelpFlag(command)) {
         writeOut(kHelp);
         return kExitOk;
@@ -35,10 +60,17 @@ int main(int argc, char** argv) {
         writeOut("brevino-cli 1.32\n");
         return kExitOk;
     }
-    if (command == "show") return runShow(argc - 2, argv + 2);
-    if (command == "set") return runSet(argc - 2, argv + 2);
-    if (command == "export") return runExport(argc - 2, argv + 2);
-    if (command == "import") return runImport(argc - 2, argv + 2);
-    if (command == "batch") return runBatch(argc - 2, argv + 2);
-    return usageError("unknown command " + std::string(command), "brevino-cli COMMAND [ARGUMENTS]");
+    if (command == "help") {
+        if (argc < 3) {
+            writeOut(kHelp);
+            return kExitOk;
+        }
+        const Command named = commandNamed(argv[2]);
+        if (named == nullptr) return usageError("unknown command " + std::string(argv[2]), kUsage);
+        char helpFlag[] = "--help";
+        char* helpArguments[] = {helpFlag, nullptr};
+        return named(1, helpArguments);
+    }
+    if (const Command named = commandNamed(command)) return named(argc - 2, argv + 2);
+    return usageError("unknown command " + std::string(command), kUsage);
 }

@@ -11,28 +11,35 @@
 #include "edit/row_editor.h"
 #include "edit/row_lookup.h"
 #include "exif/analysis.h"
-#include "platform/text_encoding.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
 namespace {
 
-constexpr std::string_view kUsage = "brevino-cli set [--option KEY=VALUE]... FILE NAME=VALUE...";
+constexpr std::string_view kUsage =
+    "brevino-cli set [--option KEY=VALUE]... [--truncate] FILE [IFD:]NAME=VALUE...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli set [--option KEY=VALUE]... FILE NAME=VALUE...\n"
+    "usage: brevino-cli set [--option KEY=VALUE]... [--truncate] FILE [IFD:]NAME=VALUE...\n"
     "\n"
     "Sets rows of FILE and saves them in place, under the same rules as editing a row in the\n"
     "desktop application. NAME is a tag's display name (画像タイトル) or its number (0x010E,\n"
-    "270); the first editable row of that name gets VALUE. When any value is refused,\n"
+    "270); the first editable row of that name gets VALUE. An IFD before the name picks the\n"
+    "row of that IFD: 0th:, exif:, gps:, interop:, 1st: or makernote: (1st:0x011A=300/1).\n"
+    "Numbers must be plain decimals within the type's range, dates real Exif dates\n"
+    "(YYYY:MM:DD HH:MM:SS); rows that hold the file's structure are not edited. A text longer\n"
+    "than its field is refused unless --truncate is given. When any value is refused,\n"
     "nothing is saved. Without NAME=VALUE pairs the file is just saved (with\n"
     "--option ExifDate=1 that aligns its dates and times with its file-change date).\n"
-    "  --option KEY=VALUE  DateUp, AllDate or ExifDate for this run (default: brevino.ini)\n"
+    "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
+    "                      (default: brevino.ini)\n"
+    "  --truncate          cut a text that is too long at its field's length\n"
     "Exit status: 0 when saved, 1 when refused or failed, 2 for a usage error.\n";
 
 }  // namespace
 
 int runSet(int argc, char** argv) {
     Settings settings = settingsForRun();
+    LongText longText = LongText::Refuse;
     std::vector<std::string> positional;
     for (int i = 0; i < argc; ++i) {
         std::string_view argument = argv[i];
@@ -49,6 +56,8 @@ int runSet(int argc, char** argv) {
             if (!applyOption(argument.substr(9), settings)) {
                 return usageError("unknown option " + std::string(argument.substr(9)), kUsage);
             }
+        } else if (argument == "--truncate") {
+            longText = LongText::Cut;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
@@ -66,7 +75,7 @@ int runSet(int argc, char** argv) {
     }
 
     Workspace workspace;
-    StderrReporter reporter;
+    StderrReporter reporter(positional[0]);
     workspace.reporter = &reporter;
     workspace.settings = settings;
     computeDictionaryStarts();
@@ -75,18 +84,22 @@ int runSet(int argc, char** argv) {
 
     bool refused = false;
     for (const auto& [name, value] : pairs) {
-        const RowLookup lookup = findRowByTagName(workspace, name);
+        const RowLookup lookup = findRow(workspace, parseRowName(name));
         if (lookup.editable < 0) {
-            if (lookup.exists) {
+            if (lookup.exists()) {
+                const auto row = static_cast<size_t>(lookup.first);
                 workspace.report(kNotEditableMessage);
+                std::string why(workspace.tagList.cell(row, Column::Tag));
+                why.append(": ").append(whyNotEditable(workspace.tagList, row));
+                reporter.report(why, "brevino-cli");
             } else {
                 reporter.report("no row named " + name, "brevino-cli");
             }
             refused = true;
             continue;
         }
-        const std::string input = value.substr(0, utf8CutLength(value, kInputLimit));
-        if (!applyRowEdit(workspace, static_cast<size_t>(lookup.editable), input)) refused = true;
+        if (!applyRowEdit(workspace, static_cast<size_t>(lookup.editable), value, longText))
+            refused = true;
     }
     if (refused) return kExitFailed;
     return overwriteSave(workspace, workspace.currentFile) == 1 ? kExitOk : kExitFailed;

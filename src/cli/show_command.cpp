@@ -58,7 +58,7 @@ ShowOutput showFiles(ShowWorkspace& own, const std::vector<std::string>& files, 
         collected.messages.clear();
         FileReport report;
         report.path = path;
-        report.nameRefused = !isAnalyzableName(path);
+        report.nameRefused = !isAnalyzableFile(path);
         workspace.currentFile = path;
         report.ok = analyzeFile(workspace, path) == 1;
         report.messages = &collected.messages;
@@ -75,12 +75,8 @@ ShowOutput showFiles(ShowWorkspace& own, const std::vector<std::string>& files, 
                 break;
         }
         if (format != Format::Json) {
-            for (const auto& message : collected.messages) {
-                output.err.append(message.caption)
-                    .append(": ")
-                    .append(message.text)
-                    .push_back('\n');
-            }
+            for (const auto& message : collected.messages)
+                output.err += messageLine(path, message.caption, message.text);
         }
     }
     return output;
@@ -90,6 +86,7 @@ ShowOutput showFiles(ShowWorkspace& own, const std::vector<std::string>& files, 
 
 int runShow(int argc, char** argv) {
     Format format = Format::Table;
+    bool formatChosen = false;
     std::vector<std::string> files;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
@@ -98,10 +95,12 @@ int runShow(int argc, char** argv) {
             writeOut(kHelp);
             return kExitOk;
         }
-        if (!optionsEnded && argument == "--json") {
-            format = Format::Json;
-        } else if (!optionsEnded && argument == "--tsv") {
-            format = Format::Tsv;
+        if (!optionsEnded && (argument == "--json" || argument == "--tsv")) {
+            const Format chosen = argument == "--json" ? Format::Json : Format::Tsv;
+            if (formatChosen && chosen != format)
+                return usageError("--json and --tsv exclude each other", kUsage);
+            format = chosen;
+            formatChosen = true;
         } else if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with("--")) {

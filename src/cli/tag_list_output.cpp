@@ -135,26 +135,6 @@ void appendJsonNumber(std::string& out, uint64_t value) {
 
 }  // namespace
 
-std::string_view ifdName(IfdKind kind) {
-    switch (kind) {
-        case IfdKind::Zeroth:
-            return "0th";
-        case IfdKind::Exif:
-            return "exif";
-        case IfdKind::Gps:
-            return "gps";
-        case IfdKind::Interop:
-            return "interop";
-        case IfdKind::First:
-            return "1st";
-        case IfdKind::MakerNote:
-            return "makernote";
-        case IfdKind::None:
-            break;
-    }
-    return "";
-}
-
 void appendTable(std::string& out, const FileReport& report, const Workspace& workspace) {
     out.append(sanitizeUtf8(report.path)).push_back('\n');
     if (!report.ok) {

@@ -22,7 +22,4 @@ void appendTable(std::string& out, const FileReport& report, const Workspace& wo
 void appendTsv(std::string& out, const FileReport& report, const Workspace& workspace);
 void appendJson(std::string& out, const FileReport& report, const Workspace& workspace);
 
-// The name of an IFD kind as JSON output gives it.
-std::string_view ifdName(IfdKind kind);
-
 }  // namespace brevino::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "edit/row_editor.h"
 #include "tags/leading_number.h"
 #include "tags/tag_dictionary.h"
 #include "workspace/workspace.h"
@@ -28,7 +29,8 @@ int isDateTagName(std::string_view name) {
 void setAllDateRows(Workspace& workspace, std::string_view text) {
     TagList& rows = workspace.tagList;
     for (size_t r = 0; r < rows.size(); ++r) {
-        if (isDateTagName(rows.cell(r, Column::Tag))) rows.setContent(r, text);
+        if (!rows.isHeading(r) && isDateEntry(rows.facts(r).ifd, rows.facts(r).tagId))
+            rows.setContent(r, text);
     }
 }
 

@@ -12,10 +12,15 @@
 namespace brevino {
 namespace {
 
-constexpr std::string_view kTimesReadError = "ﾌｧｲﾙｽﾀﾝﾌﾟ取得に失敗しました。";
-constexpr std::string_view kTimesWriteError = "ﾌｧｲﾙｽﾀﾝﾌﾟ設定に失敗しました。";
-constexpr std::string_view kCannotOpen = "ﾌｧｲﾙを開けません。";
-constexpr std::string_view kWriteFailed = "ﾌｧｲﾙの書き込みに失敗しました。";
+// The times to keep: those the file had before the analysis read it (reading may move the
+// access time), or, for a file analysed from memory, those it has now.
+bool timesToKeep(const Workspace& workspace, const std::string& path, FileTimes& times) {
+    if (workspace.analysedFile.times) {
+        times = *workspace.analysedFile.times;
+        return true;
+    }
+    return getFileTimes(path, times) == 1;
+}
 
 }  // namespace
 
@@ -78,8 +83,8 @@ int overwriteSave(Workspace& workspace, const std::string& path) {
     }
     const Settings& settings = workspace.settings;
     FileTimes before;
-    if (settings.dateUp == 1 && !getFileTimes(path, before)) {
-        workspace.report(kTimesReadError);
+    if (settings.dateUp == 1 && !timesToKeep(workspace, path, before)) {
+        workspace.report(kTimesReadErrorMessage);
         return 0;
     }
     FileTimes fromExif;
@@ -96,13 +101,16 @@ int overwriteSave(Workspace& workspace, const std::string& path) {
         FileHandle file = openForWriteInPlace(path);
         std::optional<FileIdentity> identity = file.isOpen() ? file.identity() : std::nullopt;
         if (!file.isOpen()) {
-            workspace.report(kCannotOpen);
-            failed = true;
-        } else if (!identity || !(*identity == workspace.analysedFile.identity)) {
+            // Nothing was written: the file's times are left as they are too.
+            workspace.report(kCannotOpenMessage);
+            return 0;
+        }
+        if (!identity || !(*identity == workspace.analysedFile.identity)) {
             // Replaced between the check and the open: write nothing into another file.
             workspace.report(kOpenFirstMessage);
             return 0;
-        } else {
+        }
+        {
             for (size_t r : changed) {
                 const EntryFacts& facts = rows.facts(r);
                 const ByteOrder order =
@@ -111,24 +119,25 @@ int overwriteSave(Workspace& workspace, const std::string& path) {
                 const std::vector<uint8_t> bytes =
                     encodeRow(facts.type, facts.count, rows.cell(r, Column::Content), order);
                 if (file.writeAt(position, bytes.data(), bytes.size()) != bytes.size() && !failed) {
-                    workspace.report(kWriteFailed);
+                    workspace.report(kWriteFailedMessage);
                     failed = true;
                 }
             }
             if (!file.close() && !failed) {
-                workspace.report(kWriteFailed);
+                workspace.report(kWriteFailedMessage);
                 failed = true;
             }
         }
     }
 
-    if (settings.dateUp == 1 && !setFileTimes(path, before)) {
-        workspace.report(kTimesWriteError);
+    // A save that wrote nothing leaves the times alone: there is nothing to undo.
+    if (settings.dateUp == 1 && !changed.empty() && !setFileTimes(path, before)) {
+        workspace.report(kTimesWriteErrorMessage);
         workspace.refreshAnalysedFile();
         return 0;
     }
     if (alignDates && !setFileTimes(path, fromExif)) {
-        workspace.report(kTimesWriteError);
+        workspace.report(kTimesWriteErrorMessage);
         workspace.refreshAnalysedFile();
         return 0;
     }

@@ -15,10 +15,15 @@ class Workspace;
 inline constexpr std::string_view kOpenFirstMessage =
     "ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。";
 inline constexpr std::string_view kSavedMessage = "Exif情報を上書きしました。";
+inline constexpr std::string_view kTimesReadErrorMessage = "ﾌｧｲﾙｽﾀﾝﾌﾟ取得に失敗しました。";
+inline constexpr std::string_view kTimesWriteErrorMessage = "ﾌｧｲﾙｽﾀﾝﾌﾟ設定に失敗しました。";
+inline constexpr std::string_view kCannotOpenMessage = "ﾌｧｲﾙを開けません。";
+inline constexpr std::string_view kWriteFailedMessage = "ﾌｧｲﾙの書き込みに失敗しました。";
 
 // Writes every editable row whose content changed since the analysis into `path`, which
-// must be the analysed file, unchanged since; keeps or sets the file's times as DateUp and
-// ExifDate say. 1 on success; 0 after reporting a failure.
+// must be the analysed file, unchanged since; keeps the times the file had before it was
+// analysed (DateUp) or sets them from the file-change date (ExifDate). 1 on success; 0 after
+// reporting a failure. A file that cannot be opened for writing is left wholly alone.
 int overwriteSave(Workspace& workspace, const std::string& path);
 
 // The file offset an offset cell ("0x" and upper-case hexadecimal digits) names.

@@ -4,9 +4,20 @@
 #include <cstdint>
 
 #include "edit/row_editor.h"
+#include "tags/maker_note_dictionaries.h"
 #include "workspace/workspace.h"
 
 namespace brevino {
+namespace {
+
+bool dictionaryNames(const TagDef* dictionary, const RowName& name) {
+    for (const TagDef* entry = dictionary; entry->name[0] != '\0'; ++entry) {
+        if (name.number ? entry->tag == *name.number : name.name == entry->name) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 std::optional<uint16_t> parseTagNumber(std::string_view text) {
     int base = 10;
@@ -22,16 +33,44 @@ std::optional<uint16_t> parseTagNumber(std::string_view text) {
     return static_cast<uint16_t>(value);
 }
 
-RowLookup findRowByTagName(const Workspace& workspace, std::string_view name) {
+RowName parseRowName(std::string_view text) {
+    RowName name;
+    const size_t colon = text.find(':');
+    if (colon != std::string_view::npos) {
+        const IfdKind ifd = ifdKindNamed(text.substr(0, colon));
+        if (ifd != IfdKind::None) {
+            name.ifd = ifd;
+            text.remove_prefix(colon + 1);
+        }
+    }
+    name.number = parseTagNumber(text);
+    if (!name.number) name.name = std::string(text);
+    return name;
+}
+
+bool isKnownRowName(const RowName& name) {
+    const IfdKind standard[] = {IfdKind::Zeroth, IfdKind::Exif, IfdKind::Gps, IfdKind::Interop};
+    for (IfdKind kind : standard) {
+        const bool wanted = name.ifd == IfdKind::None || name.ifd == kind ||
+                            (name.ifd == IfdKind::First && kind == IfdKind::Zeroth);
+        if (wanted && dictionaryNames(standardDictionary(kind), name)) return true;
+    }
+    if (name.ifd != IfdKind::None && name.ifd != IfdKind::MakerNote) return false;
+    return dictionaryNames(PentaxMakerNoteDictionary, name) ||
+           dictionaryNames(SonyMakerNoteDictionary, name);
+}
+
+RowLookup findRow(const Workspace& workspace, const RowName& name) {
     RowLookup lookup;
-    const std::optional<uint16_t> number = parseTagNumber(name);
     const TagList& rows = workspace.tagList;
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows.isHeading(r)) continue;
+        const EntryFacts& facts = rows.facts(r);
+        if (name.ifd != IfdKind::None && facts.ifd != name.ifd) continue;
         const bool matches =
-            number ? rows.facts(r).tagId == *number : rows.cell(r, Column::Tag) == name;
+            name.number ? facts.tagId == *name.number : rows.cell(r, Column::Tag) == name.name;
         if (!matches) continue;
-        lookup.exists = true;
+        if (lookup.first < 0) lookup.first = static_cast<long>(r);
         if (isEditableRow(workspace, r)) {
             lookup.editable = static_cast<long>(r);
             break;

@@ -1,22 +1,39 @@
-// Finding the row a name stands for: a tag's display name, or its number.
+// Finding the row a name stands for: a tag's display name or its number, optionally after the
+// IFD that holds it ("1st:0x011A", "gps:0x0001", "interop:互換性識別子").
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "tags/tag_dictionary.h"
 
 namespace brevino {
 
 class Workspace;
 
-struct RowLookup {
-    long editable = -1;   // the first editable row that matches, in walk order
-    bool exists = false;  // some row matches, editable or not
-};
-
 // A tag number written as "0x010E" (hexadecimal, either case) or "270"; nothing otherwise.
 std::optional<uint16_t> parseTagNumber(std::string_view text);
 
-// Rows whose tag cell is `name`, or whose tag number is `name` when it is a number.
-RowLookup findRowByTagName(const Workspace& workspace, std::string_view name);
+struct RowName {
+    IfdKind ifd = IfdKind::None;     // None: any IFD
+    std::optional<uint16_t> number;  // the tag by number,
+    std::string name;                // or by display name
+};
+
+// Splits off an IFD prefix ("0th", "exif", "gps", "interop", "1st", "makernote" and ":").
+RowName parseRowName(std::string_view text);
+
+// Whether some dictionary (of the named IFD, when one is given) names the tag.
+bool isKnownRowName(const RowName& name);
+
+struct RowLookup {
+    long editable = -1;  // the first editable row that matches, in walk order
+    long first = -1;     // the first row that matches, editable or not
+    bool exists() const { return first >= 0; }
+};
+
+RowLookup findRow(const Workspace& workspace, const RowName& name);
 
 }  // namespace brevino

@@ -1,5 +1,8 @@
 #include "exif/analysis.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "exif/exif_locator.h"
 #include "exif/leading_bytes.h"
 #include "tags/maker_note.h"
@@ -104,20 +107,25 @@ void selectDictionary(Workspace& workspace, IfdKind kind) {
 }
 
 int analyzeFile(Workspace& workspace, const std::string& path) {
+    // A JPEG is known by its content; the name only lets files through that may be one.
+    FileHandle file;
     if (!isAnalyzableName(path)) {
-        workspace.report(kNotAnalyzable);
-        return 0;
+        file = openForRead(path);
+        if (!beginsWithJpegMarker(file)) {
+            workspace.report(kNotAnalyzable);
+            return 0;
+        }
     }
     startAnalysis(workspace);
     if (workspace.previewEnabled == 1 && workspace.loadPreview) workspace.loadPreview(path);
 
-    FileHandle file = openForRead(path);
+    if (!file.isOpen()) file = openForRead(path);
     std::optional<FileIdentity> identity = file.isOpen() ? file.identity() : std::nullopt;
     if (!identity) {
         workspace.report(kOpenError);
         return 0;
     }
-    workspace.analysedFile = AnalysedFile{true, path, *identity};
+    workspace.analysedFile = AnalysedFile{true, path, *identity, timesOf(*identity)};
     LeadingBytes bytes(file, static_cast<uint64_t>(identity->size), workspace.analysisBuffer);
     int result = analyzeLeadingBytes(workspace, bytes);
     if (workspace.analysisBuffer.capacity() > kKeptBufferCapacity)
@@ -157,13 +165,38 @@ bool isHeadingRow(const Workspace& workspace, size_t row) {
     return workspace.tagList.cell(row, Column::Offset).starts_with(kHeadingMark);
 }
 
-bool isAnalyzableName(std::string_view path) {
-    static constexpr std::string_view kExtensions[] = {".jpg", ".JPG", ".jpeg", ".JPEG",
-                                                       ".tif", ".TIF", ".tiff", ".TIFF"};
-    for (std::string_view extension : kExtensions) {
-        if (path.ends_with(extension)) return true;
+namespace {
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
+    if (text.size() < tail.size()) return false;
+    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + 32 : b); });
+}
+
+bool endsWithAny(std::string_view path, std::initializer_list<std::string_view> extensions) {
+    for (std::string_view extension : extensions) {
+        if (endsWithIgnoringCase(path, extension)) return true;
     }
     return false;
+}
+
+}  // namespace
+
+bool isJpegName(std::string_view path) {
+    return endsWithAny(path, {".jpg", ".jpeg", ".jpe", ".jfif"});
+}
+
+bool isAnalyzableName(std::string_view path) {
+    return isJpegName(path) || endsWithAny(path, {".tif", ".tiff"});
+}
+
+bool beginsWithJpegMarker(const FileHandle& file) {
+    uint8_t start[2] = {};
+    return file.isOpen() && file.readAt(0, start, 2) == 2 && start[0] == 0xFF && start[1] == 0xD8;
+}
+
+bool isAnalyzableFile(const std::string& path) {
+    return isAnalyzableName(path) || beginsWithJpegMarker(openForRead(path));
 }
 
 }  // namespace brevino

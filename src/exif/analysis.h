@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "exif/ifd_walker.h"
+#include "platform/file_io.h"
 #include "tags/tag_dictionary.h"
 
 namespace brevino {
@@ -29,8 +30,16 @@ int appendTagRow(Workspace& workspace, std::string_view text, const IfdEntry* en
 
 bool isHeadingRow(const Workspace& workspace, size_t row);
 
-// Whether the name ends in one of the accepted extensions, letter case exactly as listed.
+// Whether the name ends in ".jpg", ".jpeg", ".jpe" or ".jfif", in any letter case: the files
+// a folder listing or a drop takes.
+bool isJpegName(std::string_view path);
+// Whether the name lets a file through to the analysis without looking at its content: a
+// JPEG name, or ".tif"/".tiff" (which the locator then refuses), in any letter case.
 bool isAnalyzableName(std::string_view path);
+// Whether the open file begins with the JPEG start-of-image marker FF D8.
+bool beginsWithJpegMarker(const FileHandle& file);
+// Whether the analysis takes the file at all: by its name, or else by its content.
+bool isAnalyzableFile(const std::string& path);
 
 // Makes the dictionary for an IFD of the given kind current.
 void selectDictionary(Workspace& workspace, IfdKind kind);

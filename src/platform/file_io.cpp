@@ -20,6 +20,7 @@ FileIdentity identityOf(const struct stat& info) {
     identity.inode = info.st_ino;
     identity.size = info.st_size;
     identity.modified = info.st_mtim;
+    identity.accessed = info.st_atim;
     return identity;
 }
 
@@ -189,6 +190,27 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
         return false;
     }
     return true;
+}
+
+std::string numberedName(std::string_view stem, int number, std::string_view extension) {
+    std::string name(stem);
+    if (number > 1) {
+        name.push_back('(');
+        name.append(std::to_string(number));
+        name.push_back(')');
+    }
+    name.append(extension);
+    return name;
+}
+
+std::optional<std::string> moveToFreeName(const std::string& from, std::string_view stem,
+                                          std::string_view extension, int highest) {
+    for (int number = 1; number <= highest; ++number) {
+        std::string candidate = numberedName(stem, number, extension);
+        if (renameNoReplace(from, candidate)) return candidate;
+        if (errno != EEXIST) return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 void setWriteFaultHook(WriteFaultHook hook) {

@@ -9,16 +9,19 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brevino {
 
-// What tells one file version from another: which file, how long, when last written.
+// What tells one file version from another: which file, how long, when last written. The
+// access time comes along (it does not tell versions apart): reading moves it.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
     timespec modified{};
+    timespec accessed{};
 
     bool operator==(const FileIdentity& other) const;
 };
@@ -80,6 +83,15 @@ void discardTemporary(TemporaryFile& temporary);
 
 // Renames within a folder, never replacing an existing file.
 bool renameNoReplace(const std::string& from, const std::string& to);
+
+// "<stem><extension>" for number 1, "<stem>(<number>)<extension>" for the numbers after it.
+std::string numberedName(std::string_view stem, int number, std::string_view extension);
+
+// Moves `from` to the first of the numbered names 1 to `highest` that is free, never
+// replacing a file (another program may take a name meanwhile: the next one is tried).
+// The path it took, or nothing when none was free or the move failed otherwise.
+std::optional<std::string> moveToFreeName(const std::string& from, std::string_view stem,
+                                          std::string_view extension, int highest);
 
 // Test hook: when set, every in-place write that the save makes asks it first and writes
 // nothing when it answers false, as a full disk or a failing device would.

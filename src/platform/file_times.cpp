@@ -19,6 +19,13 @@ int daysInMonth(int year, int month) {
 
 }  // namespace
 
+FileTimes timesOf(const FileIdentity& identity) {
+    FileTimes times;
+    times.access = identity.accessed;
+    times.modification = identity.modified;
+    return times;
+}
+
 int getFileTimes(const std::string& path, FileTimes& times) {
     FileHandle file = openForRead(path);
     if (!file.isOpen()) return 0;

@@ -13,6 +13,11 @@ struct FileTimes {
     timespec modification{};
 };
 
+struct FileIdentity;
+
+// The access and modification times an identity was taken with.
+FileTimes timesOf(const FileIdentity& identity);
+
 // Reads the times of an existing regular file; 0 when it cannot be opened.
 int getFileTimes(const std::string& path, FileTimes& times);
 // Sets the access and modification times, to the nanosecond; 0 when that fails.

@@ -42,6 +42,30 @@ const TagDef* standardDictionary(IfdKind kind) {
 
 namespace {
 
+constexpr std::pair<IfdKind, std::string_view> kIfdNames[] = {
+    {IfdKind::Zeroth, "0th"},      {IfdKind::Exif, "exif"}, {IfdKind::Gps, "gps"},
+    {IfdKind::Interop, "interop"}, {IfdKind::First, "1st"}, {IfdKind::MakerNote, "makernote"}};
+
+}  // namespace
+
+std::string_view ifdName(IfdKind kind) {
+    for (const auto& [each, name] : kIfdNames) {
+        if (each == kind) return name;
+    }
+    return {};
+}
+
+IfdKind ifdKindNamed(std::string_view name) {
+    for (const auto& [kind, each] : kIfdNames) {
+        if (std::equal(name.begin(), name.end(), each.begin(), each.end(),
+                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; }))
+            return kind;
+    }
+    return IfdKind::None;
+}
+
+namespace {
+
 // A dictionary's tags in ascending order with their first index, for binary search.
 struct SortedDictionary {
     const TagDef* dictionary = nullptr;

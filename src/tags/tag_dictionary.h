@@ -15,6 +15,9 @@ enum MatchKind : int32_t {
     MatchDigitBit = 5,   // (first character minus '0') AND 1 equals the first value
     MatchBytePair = 6,   // last two numbers, 8 bits each, equal (first, second)
     MatchShortPair = 7,  // last two numbers, 16 bits each, equal (first, second)
+    // first two numbers, 8 bits each, equal (first, second): for codes that newer cameras
+    // follow with further values (the Pentax lens type of three or four values)
+    MatchLeadingBytePair = 8,
 };
 
 // One coded value and its note. A table ends at the first entry whose text is empty.
@@ -36,6 +39,12 @@ inline constexpr uint16_t kSeparatorTag = 0xFFFF;
 
 // Which kind of IFD is about to be walked; chooses the dictionary.
 enum class IfdKind : uint8_t { None, Zeroth, Exif, Gps, Interop, First, MakerNote };
+
+// The short name of an IFD kind ("0th", "exif", "gps", "interop", "1st", "makernote"), as the
+// command line and JSON output write it; empty for None.
+std::string_view ifdName(IfdKind kind);
+// The kind a short name stands for (letter case ignored), or None.
+IfdKind ifdKindNamed(std::string_view name);
 
 // The four standard dictionaries back to back: primary, Exif, interoperability, GPS,
 // each closed by a separator entry, the whole closed by an end entry.

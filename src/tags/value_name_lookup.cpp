@@ -1,4 +1,5 @@
 // Choosing the note for a row's content text from the tag's value-name table.
+#include <algorithm>
 #include <cstdint>
 
 #include "tags/leading_number.h"
@@ -7,20 +8,35 @@
 namespace brevino {
 namespace {
 
-// The last two space-separated numbers of the text, each at most `width` characters.
-bool pairMatches(std::string_view text, size_t width, uint32_t mask, const ValueName& entry) {
-    const size_t lastSpace = text.rfind(' ');
-    if (lastSpace == std::string_view::npos) return false;
-    const size_t previousSpace =
-        lastSpace == 0 ? std::string_view::npos : text.rfind(' ', lastSpace - 1);
-    const size_t firstStart = previousSpace == std::string_view::npos ? 0 : previousSpace + 1;
-    const std::string_view firstText = text.substr(firstStart, lastSpace - firstStart);
-    const std::string_view secondText = text.substr(lastSpace + 1);
+// Whether two numbers, each at most `width` characters, equal the entry's pair.
+bool pairMatches(std::string_view firstText, std::string_view secondText, size_t width,
+                 uint32_t mask, const ValueName& entry) {
     if (firstText.size() > width || secondText.size() > width) return false;
     const uint32_t first = leadingNumber(firstText) & mask;
     const uint32_t second = leadingNumber(secondText) & mask;
     return first == static_cast<uint32_t>(entry.first) &&
            second == static_cast<uint32_t>(entry.second);
+}
+
+// The last two space-separated numbers of the text.
+bool lastPairMatches(std::string_view text, size_t width, uint32_t mask, const ValueName& entry) {
+    const size_t lastSpace = text.rfind(' ');
+    if (lastSpace == std::string_view::npos) return false;
+    const size_t previousSpace =
+        lastSpace == 0 ? std::string_view::npos : text.rfind(' ', lastSpace - 1);
+    const size_t firstStart = previousSpace == std::string_view::npos ? 0 : previousSpace + 1;
+    return pairMatches(text.substr(firstStart, lastSpace - firstStart), text.substr(lastSpace + 1),
+                       width, mask, entry);
+}
+
+// The first two space-separated numbers of the text.
+bool leadingPairMatches(std::string_view text, size_t width, uint32_t mask,
+                        const ValueName& entry) {
+    const size_t firstSpace = text.find(' ');
+    if (firstSpace == std::string_view::npos) return false;
+    const size_t secondEnd = std::min(text.find(' ', firstSpace + 1), text.size());
+    return pairMatches(text.substr(0, firstSpace),
+                       text.substr(firstSpace + 1, secondEnd - firstSpace - 1), width, mask, entry);
 }
 
 }  // namespace
@@ -41,9 +57,11 @@ bool valueNameMatches(const ValueName& entry, std::string_view content) {
         case MatchDigitBit:
             return ((c - 48) & 1) == entry.first;
         case MatchBytePair:
-            return pairMatches(content, 3, 0xFF, entry);
+            return lastPairMatches(content, 3, 0xFF, entry);
         case MatchShortPair:
-            return pairMatches(content, 5, 0xFFFF, entry);
+            return lastPairMatches(content, 5, 0xFFFF, entry);
+        case MatchLeadingBytePair:
+            return leadingPairMatches(content, 3, 0xFF, entry);
         default:
             return false;
     }

@@ -48,13 +48,16 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
             operation_->addItem(QString::fromUtf8(tag.name));
         }
     }
-    operation_->setEditText(fromUtf8(kBatchPromptText));
+    // The hints are placeholders: shown while a field is empty, never taken as its text.
+    operation_->lineEdit()->setPlaceholderText(fromUtf8(kBatchPromptText));
+    operation_->setEditText(QString());
 
     go_ = new QPushButton(QStringLiteral("GO"), this);
     go_->setObjectName(QString::number(ids::kBatchGo));
     go_->setGeometry(units.rect(225, 3, 39, 18));
 
-    value_ = new QLineEdit(fromUtf8(kBatchValuePrompt), this);
+    value_ = new QLineEdit(this);
+    value_->setPlaceholderText(fromUtf8(kBatchValuePrompt));
     value_->setObjectName(QString::number(ids::kBatchValue));
     value_->setGeometry(units.rect(3, 24, 216, 15));
 
@@ -96,9 +99,11 @@ void BatchDialog::goPressed() {
 }
 
 void BatchDialog::start() {
-    if (!run_.start(workspace_, toUtf8(operation_->currentText()), toUtf8(value_->text()))) {
-        return;
-    }
+    const std::string operation = toUtf8(operation_->currentText());
+    if (operation.empty() || workspace_.fileList.empty()) return;
+    // Every operation changes the files (their bytes, names or times): ask first.
+    if (workspace_.ask(batchConfirmation(workspace_.fileList.size())) != Answer::Yes) return;
+    if (!run_.start(workspace_, operation, toUtf8(value_->text()))) return;
     operation_->setEnabled(false);
     value_->setEnabled(false);
     go_->setText(QStringLiteral("Cancel"));

@@ -41,6 +41,27 @@ void MessageBoxReporter::report(std::string_view text, std::string_view caption)
     box.exec();
 }
 
+Answer MessageBoxQuestioner::ask(std::string_view text, std::string_view caption, Choices choices) {
+    const bool yesNo = choices == Choices::YesNo;
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(caption), fromUtf8(text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No
+                          : QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    owner_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Save);
+    box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+        case QMessageBox::Save:
+            return Answer::Yes;
+        case QMessageBox::No:
+        case QMessageBox::Discard:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 std::optional<std::string> DialogInputPrompt::prompt(std::string_view caption,
                                                      std::string_view initialText) {
     return InputDialog::ask(caption, initialText, owner_);

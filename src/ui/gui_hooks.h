@@ -32,6 +32,16 @@ class MessageBoxReporter : public Reporter {
     QWidget* owner_;
 };
 
+// A question in a message box without icon: Yes and No, or Save, Discard and Cancel.
+class MessageBoxQuestioner : public Questioner {
+  public:
+    explicit MessageBoxQuestioner(QWidget* owner) : owner_(owner) {}
+    Answer ask(std::string_view text, std::string_view caption, Choices choices) override;
+
+  private:
+    QWidget* owner_;
+};
+
 class DialogInputPrompt : public InputPrompt {
   public:
     explicit DialogInputPrompt(QWidget* owner) : owner_(owner) {}

@@ -62,6 +62,12 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         ownPrompt_ = std::make_unique<DialogInputPrompt>(this);
         workspace_.inputPrompt = ownPrompt_.get();
     }
+    if (hooks.questioner) {
+        workspace_.questioner = hooks.questioner;
+    } else {
+        ownQuestioner_ = std::make_unique<MessageBoxQuestioner>(this);
+        workspace_.questioner = ownQuestioner_.get();
+    }
     if (hooks.fileChooser) {
         workspace_.fileChooser = hooks.fileChooser;
     } else {

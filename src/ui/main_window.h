@@ -32,6 +32,7 @@ struct UiHooks {
     InputPrompt* inputPrompt = nullptr;
     FileChooser* fileChooser = nullptr;
     FolderBrowser* folderBrowser = nullptr;
+    Questioner* questioner = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -98,6 +99,7 @@ class MainWindow : public QMainWindow {
     std::string settingsPath_;
     std::unique_ptr<Reporter> ownReporter_;
     std::unique_ptr<InputPrompt> ownPrompt_;
+    std::unique_ptr<Questioner> ownQuestioner_;
     std::unique_ptr<FileChooser> ownChooser_;
     std::unique_ptr<FolderBrowser> ownBrowser_;
     FolderBrowser* folderBrowser_ = nullptr;

@@ -16,14 +16,6 @@ char foldCase(char c) {
 
 }  // namespace
 
-bool isListedJpegName(std::string_view name) {
-    constexpr std::string_view kExtension = ".jpg";
-    if (name.size() < kExtension.size()) return false;
-    const std::string_view tail = name.substr(name.size() - kExtension.size());
-    return std::equal(tail.begin(), tail.end(), kExtension.begin(),
-                      [](char a, char b) { return foldCase(a) == b; });
-}
-
 bool pathLessIgnoringCase(std::string_view a, std::string_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(foldCase(x)) < static_cast<unsigned char>(foldCase(y));
@@ -54,7 +46,7 @@ std::string withoutTrailingSeparators(std::string_view path) {
 void listFolder(Workspace& workspace, const std::string& folder) {
     workspace.fileList.clear();
     for (const std::string& name : regularFileNames(folder)) {
-        if (isListedJpegName(name)) addToFileList(workspace.fileList, joinPath(folder, name));
+        if (isJpegName(name)) addToFileList(workspace.fileList, joinPath(folder, name));
     }
 }
 
@@ -72,7 +64,7 @@ void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
                 listFolder(workspace, path);
                 break;
             case PathKind::Other:
-                if (isAnalyzableName(path)) addToFileList(workspace.fileList, path);
+                if (isJpegName(path)) addToFileList(workspace.fileList, path);
                 break;
         }
     }

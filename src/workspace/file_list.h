@@ -12,9 +12,6 @@ namespace brevino {
 
 class Workspace;
 
-// Whether a folder listing takes a file of this name: it ends in ".jpg" in any letter case.
-bool isListedJpegName(std::string_view name);
-
 // The order of the file list: byte by byte, with ASCII letters compared without case.
 bool pathLessIgnoringCase(std::string_view a, std::string_view b);
 
@@ -28,7 +25,7 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // The path without separators at its end (the root stays "/").
 std::string withoutTrailingSeparators(std::string_view path);
 
-// Replaces the file list by the JPEG files directly inside `folder`. A folder that cannot
+// Replaces the file list by the JPEG files (by name) directly inside `folder`. A folder that cannot
 // be read gives an empty list, without a message.
 void listFolder(Workspace& workspace, const std::string& folder);
 

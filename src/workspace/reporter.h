@@ -26,6 +26,16 @@ class InputPrompt {
                                               std::string_view initialText) = 0;
 };
 
+// The buttons a question offers, and the answer given. Save stands as Yes, Discard as No.
+enum class Choices { YesNo, SaveDiscardCancel };
+enum class Answer { Yes, No, Cancel };
+
+class Questioner {
+  public:
+    virtual ~Questioner() = default;
+    virtual Answer ask(std::string_view text, std::string_view caption, Choices choices) = 0;
+};
+
 // What a file is chosen for; the desktop application shows its own dialog for each.
 enum class FileChoice { Export, Import };
 

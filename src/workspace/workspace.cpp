@@ -10,6 +10,10 @@ void Workspace::report(std::string_view text, std::string_view caption) {
     }
 }
 
+Answer Workspace::ask(std::string_view text, Choices choices, std::string_view caption) {
+    return questioner ? questioner->ask(text, caption, choices) : Answer::Yes;
+}
+
 bool Workspace::isAnalysedFileUnchanged(const std::string& path) const {
     if (!analysedFile.valid || path.empty() || path != analysedFile.path) return false;
     if (!isRegularFile(path)) return false;
@@ -22,6 +26,7 @@ void Workspace::refreshAnalysedFile() {
     std::optional<FileIdentity> now = identifyFile(analysedFile.path);
     if (now) {
         analysedFile.identity = *now;
+        if (analysedFile.times) analysedFile.times = timesOf(*now);
     } else {
         analysedFile.valid = false;
     }

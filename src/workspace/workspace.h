@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "exif/analysis_state.h"
 #include "exif/leading_bytes.h"
 #include "platform/file_io.h"
+#include "platform/file_times.h"
 #include "workspace/reporter.h"
 #include "workspace/settings.h"
 #include "workspace/tag_list.h"
@@ -22,6 +24,9 @@ struct AnalysedFile {
     bool valid = false;
     std::string path;
     FileIdentity identity;
+    // The times the file had before the analysis read it; a save that keeps times puts these
+    // back, to the nanosecond.
+    std::optional<FileTimes> times;
 };
 
 class Workspace {
@@ -40,6 +45,7 @@ class Workspace {
     // Receives the messages that a batch run silences, when set (the CLI's --verbose).
     Reporter* silencedReporter = nullptr;
     InputPrompt* inputPrompt = nullptr;
+    Questioner* questioner = nullptr;  // none: every question is answered Yes
     FileChooser* fileChooser = nullptr;
     std::function<void(const std::string& path)> loadPreview;
     std::function<void()> releasePreview;
@@ -49,6 +55,9 @@ class Workspace {
 
     // Shows a message unless messages are switched off.
     void report(std::string_view text, std::string_view caption = kCaptionMessage);
+    // Asks the user; Yes when there is nobody to ask.
+    Answer ask(std::string_view text, Choices choices = Choices::YesNo,
+               std::string_view caption = kCaptionMessage);
 
     // Whether `path` is the file the TagList was read from, unchanged since.
     bool isAnalysedFileUnchanged(const std::string& path) const;

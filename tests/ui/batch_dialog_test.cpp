@@ -72,12 +72,16 @@ void BatchDialogTest::controlsAndInitialTexts() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Batch Convert"));
     QComboBox* box = dialog.operationBox();
     QVERIFY(box->isEditable());
-    QCOMPARE(box->currentText(), QString::fromUtf8("変更するﾀｸﾞを選択して下さい"));
+    // The hints are placeholders, never the fields' texts.
+    QCOMPARE(box->currentText(), QString());
+    QCOMPARE(box->lineEdit()->placeholderText(), QString::fromUtf8("変更するﾀｸﾞを選択して下さい"));
     QCOMPARE(box->count(), 5 + 104);
     QCOMPARE(box->itemText(0), QString::fromUtf8("Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"));
     QCOMPARE(box->itemText(4), QString::fromUtf8("ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"));
     QVERIFY(box->findText(QString::fromUtf8("画像タイトル")) >= 5);
-    QCOMPARE(dialog.valueField()->text(), QString::fromUtf8("変更する値をここに入力して下さい"));
+    QCOMPARE(dialog.valueField()->text(), QString());
+    QCOMPARE(dialog.valueField()->placeholderText(),
+             QString::fromUtf8("変更する値をここに入力して下さい"));
     QCOMPARE(dialog.goButton()->text(), QStringLiteral("GO"));
     QCOMPARE(dialog.closeButton()->text(), QStringLiteral("CANCEL"));
     QCOMPARE(dialog.progressBar()->value(), 0);
@@ -95,6 +99,12 @@ void BatchDialogTest::goNeedsAnOperationAndFiles() {
     QTest::mouseClick(dialog.goButton(), Qt::LeftButton);  // empty operation
     QVERIFY(!dialog.running());
     dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+    // A run that writes is confirmed first; No leaves everything as it was.
+    t.questioner.answers = {Answer::No};
+    QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
+    QVERIFY(!dialog.running());
+    QCOMPARE(t.questioner.asked,
+             std::vector<std::string>{"1 個のﾌｧｲﾙを変更します。よろしいですか？"});
     QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
     QVERIFY(dialog.running());
     QCOMPARE(dialog.goButton()->text(), QStringLiteral("Cancel"));
@@ -112,7 +122,8 @@ void BatchDialogTest::runOverThreeFiles() {
     Observer observer;
     QWidget* shown = nullptr;
     CaptionReporter reporter(observer, shown);
-    ui::MainWindow window(ui::UiHooks{&reporter, nullptr, nullptr, nullptr});
+    testing::ScriptedQuestioner questioner;
+    ui::MainWindow window(ui::UiHooks{&reporter, nullptr, nullptr, nullptr, &questioner});
     window.show();
     fixture::TempDir dir;
     for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {

@@ -348,7 +348,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
           local(dir.file("d.tif")), local(dir.file("a.jpeg")), QUrl("https://example.org/x.jpg")});
     QCOMPARE(listed(), QStringList({QString::fromStdString(dir.file("a.jpeg")),
                                     QString::fromStdString(dir.file("a.jpeg")),
-                                    QString::fromStdString(dir.file("d.tif")),
+                                    QString::fromStdString(dir.file("c.Jpg")),
                                     QString::fromStdString(folder + "/in.jpg")}));
     drop({local(dir.file("a.jpeg")), local(folder)});
     QCOMPARE(listed(), QStringList({QString::fromStdString(folder + "/in.jpg")}));
@@ -359,9 +359,9 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     QVERIFY(t.takeMessages().empty());
 
     // A dropped file that analysis then refuses reports when it is selected.
-    drop({local(dir.file("d.tif"))});
+    drop({local(dir.file("c.Jpg"))});
     t.window.fileListView()->setCurrentRow(0);
-    QCOMPARE(t.workspace().currentFile, dir.file("d.tif"));
+    QCOMPARE(t.workspace().currentFile, dir.file("c.Jpg"));
     QCOMPARE(t.takeMessages().size(), size_t{1});
 }
 

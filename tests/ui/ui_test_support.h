@@ -46,7 +46,8 @@ struct TestWindow {
     ScriptedPrompt prompt;
     ScriptedChooser chooser;
     ScriptedFolderBrowser browser;
-    ui::MainWindow window{ui::UiHooks{&reporter, &prompt, &chooser, &browser}};
+    ScriptedQuestioner questioner;
+    ui::MainWindow window{ui::UiHooks{&reporter, &prompt, &chooser, &browser, &questioner}};
 
     Workspace& workspace() { return window.workspace(); }
     std::vector<Message> takeMessages() { return std::exchange(reporter.messages, {}); }
