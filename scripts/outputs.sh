@@ -27,6 +27,7 @@ corpus=$(realpath "$corpus")
 work=/tmp/brevino-outputs-work
 rm -rf "$out" "$work"
 mkdir -p "$out" "$work/cut" "$work/edit" "$work/config"
+touch "$work/started"
 export XDG_CONFIG_HOME=$work/config TZ=UTC0 LC_ALL=C.UTF-8
 
 mapfile -t files < <(cd "$corpus" && find . -type f -name '*.jpg' | sort)
@@ -63,21 +64,21 @@ for i in "${!files[@]}"; do
   copies+=("$copy")
 done
 step=0
-each() {  # a command run on every copy in turn, one recording per copy
+set_each() {  # set with these arguments on every copy in turn, one recording per copy
   for copy in "${copies[@]}"; do
     step=$((step + 1))
-    run "write-$(printf %05d $step)" "$@" "$copy"
+    run "write-$(printf %05d $step)" "$cli" set "$copy" "$@"
   done
 }
-each "$cli" set --option DateUp=0 0x0112=6
-each "$cli" set 0x011A=300/1 1st:0x011B=96/1
-each "$cli" set "0x0132=2011:11:11 11:11:11"
-each "$cli" set --option AllDate=1 "0x9003=2012:12:12 12:12:12"
-each "$cli" set 画像タイトル=abc 0x0131=tool
-each "$cli" set 0x0112=abc
-each "$cli" set 0x8769=5
-each "$cli" set --truncate "0x010F=$(printf 'M%.0s' {1..64})"
-each "$cli" set --option ExifDate=1
+set_each --option DateUp=0 0x0112=6
+set_each 0x011A=300/1 1st:0x011B=96/1
+set_each "0x0132=2011:11:11 11:11:11"
+set_each --option AllDate=1 "0x9003=2012:12:12 12:12:12"
+set_each 画像タイトル=abc 0x0131=tool
+set_each 0x0112=abc
+set_each 0x8769=5
+set_each --truncate "0x010F=$(printf 'M%.0s' {1..64})"
+set_each --option ExifDate=1
 for copy in "${copies[@]}"; do
   step=$((step + 1))
   run "write-$(printf %05d $step)" "$cli" export "$copy" "$copy.ap1"
@@ -92,6 +93,10 @@ mapfile -t renamed < <(cd "$work/edit" && ls | grep -v '\.ap1$' | grep -v '_out'
 step=$((step + 1)); run "write-$(printf %05d $step)" "$cli" batch name-to-dates "${renamed[@]}"
 step=$((step + 1)); run "write-$(printf %05d $step)" "$cli" batch name-to-title "${renamed[@]}"
 step=$((step + 1)); run "write-$(printf %05d $step)" "$cli" batch --verbose rename-by-original-date "${renamed[@]}"
-(cd "$work/edit" && find . -type f -printf '%P %s %TY-%Tm-%Td %TT\n' | sort > "$out/files.txt" &&
-  find . -type f | sort | xargs sha256sum > "$out/sums.txt")
+# Times set during the recording itself (new files, writes that did not keep the times) differ
+# from run to run: they are written as "written now".
+(cd "$work/edit" && find . -type f -newer "$work/started" -printf '%P %s written now\n' > "$out/files.txt" &&
+  find . -type f ! -newer "$work/started" -printf '%P %s %TY-%Tm-%Td %TT\n' >> "$out/files.txt" &&
+  sort -o "$out/files.txt" "$out/files.txt" &&
+  find . -type f -print0 | sort -z | xargs -0 sha256sum > "$out/sums.txt")
 echo "recorded $(ls "$out" | wc -l) outputs in $out"
