@@ -2,23 +2,22 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "exif/analysis.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static brevino::fuzz::QuietWorkspace quiet;
     brevino::Workspace& workspace = quiet.workspace;
-    // An exact-size copy, so that any read past the end is caught.
-    std::vector<uint8_t> bytes(data, data + size);
-    if (brevino::analyzeBytes(workspace, bytes) == 1) {
-        const brevino::TagList& rows = workspace.tagList;
-        const brevino::ExifLocation& location = workspace.analysis.location;
-        for (size_t r = 0; r < rows.size(); ++r) {
+    // The workspace keeps an exact-size copy, so that any read past the end is caught.
+    if (workspace.analyzeBytes(std::span<const uint8_t>(data, size))) {
+        const brevino::ExifLocation& location = workspace.document().location;
+        for (size_t r = 0; r < workspace.rowCount(); ++r) {
             for (int c = 0; c < brevino::kColumnCount; ++c)
-                (void)rows.cell(r, static_cast<brevino::Column>(c));
-            if (rows.isHeading(r) || !rows.facts(r).valueInside) continue;
-            if (rows.facts(r).position < location.tiffStart() ||
-                rows.facts(r).position > location.exifEnd) {
+                (void)workspace.cell(r, static_cast<brevino::Column>(c));
+            if (workspace.isHeading(r)) continue;
+            const brevino::Entry& entry =
+                workspace.document().entries[workspace.rows().entryIndex(r)];
+            if (!entry.valueInside) continue;
+            if (entry.position < location.tiffStart() || entry.position > location.exifEnd) {
                 brevino::fuzz::brokenPromise(
                     "a value said to be inside lies outside the TIFF area");
             }

@@ -5,9 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
-#include "exif/analysis.h"
+#include "edit/editing.h"
 #include "fixture_builder.h"
 #include "fuzz_support.h"
 #include "write_check.h"
@@ -26,18 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     workspace.settings.dateUp = provider.ConsumeBool() ? 1 : 0;
     workspace.settings.allDate = provider.ConsumeBool() ? 1 : 0;
     workspace.settings.exifDate = 0;
-    if (analyzeFile(workspace, path) != 1 || workspace.tagList.empty()) return 0;
+    if (!workspace.analyze(path) || workspace.rows().empty()) return 0;
 
-    const size_t rowCount = workspace.tagList.size();
+    const size_t rowCount = workspace.rowCount();
     for (int edits = provider.ConsumeIntegralInRange(0, 8); edits > 0; --edits) {
         const size_t row = provider.ConsumeIntegralInRange<size_t>(0, rowCount - 1);
         const std::string text = provider.ConsumeRandomLengthString(300);
-        if (isEditableRow(workspace, row))
-            applyRowEdit(workspace, row, text.substr(0, kInputLimit));
+        if (workspace.isEditable(row)) workspace.setRow(row, text.substr(0, kInputLimit));
     }
     const auto ranges = fixture::writableRanges(workspace);
-    const ExifLocation location = workspace.analysis.location;
-    overwriteSave(workspace, path);
+    const ExifLocation location = workspace.document().location;
+    workspace.save();
     if (auto stray = fixture::strayWrite(before, fixture::readFile(path), ranges, location)) {
         fuzz::brokenPromise(stray->c_str());
     }

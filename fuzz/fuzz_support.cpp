@@ -7,12 +7,6 @@
 
 namespace brevino::fuzz {
 
-QuietWorkspace::QuietWorkspace() {
-    computeDictionaryStarts();
-    workspace.reporter = &silent;
-    workspace.fileChooser = &chooser;
-}
-
 const std::string& scratchFolder() {
     static const std::string folder = [] {
         char pattern[] = "/tmp/brevino-fuzz-XXXXXX";

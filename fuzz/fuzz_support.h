@@ -9,21 +9,15 @@
 
 namespace brevino::fuzz {
 
-// Reports go nowhere; prompts and choosers answer from fields the target sets.
+// A workspace whose reports go nowhere.
 struct QuietWorkspace {
     class Silent : public Reporter {
       public:
         void report(std::string_view, std::string_view) override {}
     };
-    class Chooser : public FileChooser {
-      public:
-        std::string answer;
-        std::optional<std::string> choose(FileChoice, std::string_view) override { return answer; }
-    };
     Silent silent;
-    Chooser chooser;
     Workspace workspace;
-    QuietWorkspace();
+    QuietWorkspace() { workspace.reporter = &silent; }
 };
 
 // A folder of this process's own, made once and reused by every run.

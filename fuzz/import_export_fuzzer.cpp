@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "app1/app1_transfer.h"
-#include "exif/analysis.h"
 #include "fixture_builder.h"
 #include "fuzz_support.h"
 #include "platform/file_io.h"
@@ -42,9 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ::unlink(output.c_str());
 
     workspace.currentFile = photo;
-    if (analyzeFile(workspace, photo) != 1) fuzz::brokenPromise("the built photo does not analyse");
-    quiet.chooser.answer = side;
-    const bool imported = importApp1(workspace, photo);
+    if (!workspace.analyze(photo)) fuzz::brokenPromise("the built photo does not analyse");
+    const bool imported = workspace.importFrom(side);
     if (imported != isSideFile(sideBytes))
         fuzz::brokenPromise("import took a side file it should refuse, or the reverse");
     if (!imported) {
@@ -52,9 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     workspace.currentFile = output;
-    analyzeFile(workspace, output);
-    quiet.chooser.answer = again;
-    if (!exportApp1(workspace, output)) fuzz::brokenPromise("the imported file does not export");
+    workspace.analyze(output);
+    if (!workspace.exportTo(again)) fuzz::brokenPromise("the imported file does not export");
     if (fixture::readFile(again) != sideBytes)
         fuzz::brokenPromise("the segment did not come back byte for byte");
     return 0;

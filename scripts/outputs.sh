@@ -12,8 +12,12 @@ cd "$(dirname "$0")/.."
 mode=${1:-}
 case "$mode" in
   compare)
-    diff -r "$2" "$3" && echo "identical"
-    exit ;;
+    # Which outputs differ, and the first lines of each difference.
+    if diff -rq "$2" "$3"; then echo "identical"; exit 0; fi
+    for name in $(diff -rq "$2" "$3" | awk '/^Files/ {print $2}'); do
+      diff "$name" "$3/${name#"$2"/}" | cut -c1-300 | head -6
+    done
+    exit 1 ;;
   record) ;;
   *) echo "usage: $0 record OUTDIR [CLI] | compare DIR1 DIR2" >&2; exit 2 ;;
 esac

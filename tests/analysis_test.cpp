@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "exif/analysis.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -41,8 +42,7 @@ TEST(AnalyzeFile, CameraFileRowsComeUnderTheirHeadingsInWalkOrder) {
                   (std::vector<std::string>{"【0th IFD】", "【Exif IFD】", "【GPS情報IFD】",
                                             "【互換性 IFD】", "【1st IFD】"}));
         EXPECT_TRUE(t.takeMessages().empty());
-        EXPECT_EQ(t.workspace.analysis.byteOrder, order);
-        EXPECT_EQ(t.workspace.analysis.rowCount, t.rows().size());
+        EXPECT_EQ(t.workspace.document().byteOrder, order);
 
         long unit = t.findRow("画像の幅と高さの解像度の単位");
         ASSERT_GE(unit, 0);
@@ -56,8 +56,8 @@ TEST(AnalyzeFile, CameraFileRowsComeUnderTheirHeadingsInWalkOrder) {
         long pointer = t.findRow("Exif IFDへのポインタ");
         ASSERT_GE(pointer, 0);
         EXPECT_EQ(t.cell(pointer, Column::Type), "4");
-        EXPECT_EQ(t.rows().facts(t.findRow("露出時間")).ifd, IfdKind::Exif);
-        EXPECT_EQ(t.rows().facts(t.findRow("圧縮の種類")).ifd, IfdKind::First);
+        EXPECT_EQ(t.entry(t.findRow("露出時間")).ifd, IfdKind::Exif);
+        EXPECT_EQ(t.entry(t.findRow("圧縮の種類")).ifd, IfdKind::First);
     }
 }
 
@@ -110,7 +110,7 @@ TEST(AnalyzeFile, FilesThatCannotBeOpenedGiveTheOpenError) {
         EXPECT_EQ(t.analyzePath(path), 0) << path;
         EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"解析ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。", "message"}}))
             << path;
-        EXPECT_FALSE(t.workspace.analysedFile.valid);
+        EXPECT_FALSE(t.workspace.analysedFile().has_value());
     }
 }
 
@@ -121,9 +121,9 @@ TEST(AnalyzeFile, TruncatedExifSegmentGivesTheReadErrorAndKeepsTheLocation) {
     TestWorkspace t;
     EXPECT_EQ(t.analyzePath(dir.write("cut.jpg", file)), 0);
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"APP1ﾘｰﾄﾞｴﾗｰ。", "message"}}));
-    EXPECT_GT(t.workspace.analysis.location.exifEnd, 100u);
+    EXPECT_GT(t.location().exifEnd, 100u);
     EXPECT_TRUE(t.rows().empty());
-    EXPECT_TRUE(t.workspace.analysedFile.valid);  // export may still use the location
+    EXPECT_TRUE(t.workspace.analysedFile().has_value());  // export may still use the location
 }
 
 TEST(AnalyzeFile, BadTiffHeaderFailsSilently) {
@@ -133,7 +133,7 @@ TEST(AnalyzeFile, BadTiffHeaderFailsSilently) {
     EXPECT_EQ(t.analyze(fixture::jpegWith(tiff)), 0);
     EXPECT_TRUE(t.takeMessages().empty());
     EXPECT_TRUE(t.rows().empty());
-    EXPECT_EQ(t.workspace.analysis.byteOrder, Motorola);
+    EXPECT_EQ(t.workspace.document().byteOrder, Motorola);
 
     // An Exif segment too short to hold a TIFF header fails the same way.
     Bytes tiny = {0xFF, 0xD8, 0xFF, 0xE1, 0, 10, 'E', 'x', 'i', 'f', 0, 0, 'I', 'I'};
@@ -146,7 +146,7 @@ TEST(AnalyzeFile, MotorolaMarkIsNotNeededForBigEndian) {
     tiff.mark = "XY";
     TestWorkspace t;
     EXPECT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    EXPECT_EQ(t.workspace.analysis.byteOrder, Motorola);
+    EXPECT_EQ(t.workspace.document().byteOrder, Motorola);
 }
 
 TEST(AnalyzeFile, NoThumbnailHeadingWithoutTheLink) {
@@ -226,7 +226,7 @@ TEST(AnalyzeFile, ReadsStayInsideTheBuffer) {
     ASSERT_EQ(t.rows().size(), 5u);
     for (size_t r = 1; r < 5; ++r) {
         EXPECT_EQ(t.cell(r, Column::Content), "") << r;
-        EXPECT_FALSE(t.rows().facts(r).valueInside) << r;
+        EXPECT_FALSE(t.entry(r).valueInside) << r;
     }
     EXPECT_EQ(t.cell(2, Column::Count), "-1");
     EXPECT_EQ(t.cell(1, Column::Offset), hexOffset(12ull + 0xFFFFFFF0));  // no 32-bit wrap
@@ -241,7 +241,6 @@ TEST(AnalyzeFile, PointerLoopsAndExtraPointersEndTheWalk) {
                          fixture::shorts(0x0112, {1})};
     TestWorkspace t;
     ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    EXPECT_EQ(t.workspace.analysis.subIfdCount, 3);
     EXPECT_EQ(t.headings(), (std::vector<std::string>{"【0th IFD】", "【Exif IFD】",
                                                       "【GPS情報IFD】", "【互換性 IFD】"}));
 
@@ -249,7 +248,6 @@ TEST(AnalyzeFile, PointerLoopsAndExtraPointersEndTheWalk) {
     fixture::Tiff far;
     far.ifd0.entries = {fixture::longs(0x8769, {60000})};
     ASSERT_EQ(t.analyze(fixture::jpegWith(far)), 1);
-    EXPECT_EQ(t.workspace.analysis.subIfdCount, 0);
     EXPECT_EQ(t.headings().size(), 1u);
 }
 
@@ -259,28 +257,10 @@ TEST(AnalyzeFile, LaterMakerNoteEntryWins) {
         {fixture::rawEntry(0x927C, 7, 10, 100), fixture::rawEntry(0x927C, 7, 20, 200)}};
     TestWorkspace t;
     ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    EXPECT_EQ(t.workspace.analysis.makerNoteOffset, 12u + 200);
-    EXPECT_EQ(t.workspace.analysis.makerNoteCount, 20u);
-    long row = t.findRow("メーカーノート");
-    ASSERT_GE(row, 0);
-    EXPECT_EQ(t.cell(row, Column::Content), "");
-}
-
-TEST(AnalyzeFile, PreviewIsLoadedOnlyWhileEnabledAndReleasedOnReset) {
-    TestWorkspace t;
-    std::vector<std::string> loaded;
-    int released = 0;
-    t.workspace.loadPreview = [&](const std::string& path) { loaded.push_back(path); };
-    t.workspace.releasePreview = [&] { ++released; };
-    fixture::TempDir dir;
-    std::string path = dir.write("p.jpg", fixture::jpegWith(cameraTiff(Intel)));
-    ASSERT_EQ(t.analyzePath(path), 1);
-    EXPECT_EQ(loaded, std::vector<std::string>{path});
-    EXPECT_EQ(released, 1);
-    t.workspace.previewEnabled = 0;
-    ASSERT_EQ(t.analyzePath(path), 1);
-    EXPECT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(released, 2);
+    // Both entries are rows; the later one's block is the maker note looked at.
+    long first = t.findRow("メーカーノート");
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(t.cell(t.findRow("メーカーノート", first + 1), Column::Count), "20");
 }
 
 TEST(AnalyzeFile, RecordsTheAnalysedFile) {
@@ -288,19 +268,9 @@ TEST(AnalyzeFile, RecordsTheAnalysedFile) {
     std::string path = dir.write("r.jpg", fixture::jpegWith(cameraTiff(Intel)));
     TestWorkspace t;
     ASSERT_EQ(t.analyzePath(path), 1);
-    EXPECT_TRUE(t.workspace.isAnalysedFileUnchanged(path));
-    EXPECT_FALSE(t.workspace.isAnalysedFileUnchanged(path + "x"));
-    fixture::writeFile(path, fixture::jpegWith(cameraTiff(Motorola)));
-    EXPECT_FALSE(t.workspace.isAnalysedFileUnchanged(path));
-}
-
-TEST(AnalyzeFile, HeadingRowsAreRecognisedByTheirBracket) {
-    TestWorkspace t;
-    ASSERT_EQ(t.analyze(fixture::jpegWith(cameraTiff(Intel))), 1);
-    for (size_t r = 0; r < t.rows().size(); ++r) {
-        EXPECT_EQ(isHeadingRow(t.workspace, r), t.rows().isHeading(r)) << r;
-    }
-    EXPECT_TRUE(isHeadingRow(t.workspace, 0));
+    ASSERT_TRUE(t.workspace.analysedFile().has_value());
+    EXPECT_EQ(t.workspace.analysedFile()->path, path);
+    EXPECT_EQ(t.workspace.analysedFile()->identity, *identifyFile(path));
 }
 
 }  // namespace

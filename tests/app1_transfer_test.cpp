@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app1/app1_transfer.h"
-#include "edit/row_editor.h"
 #include "platform/file_io.h"
 #include "run_process.h"
 #include "test_support.h"
@@ -32,12 +31,12 @@ struct Transfer : ::testing::Test {
         return path;
     }
     bool exportTo(const std::string& current, const std::string& target) {
-        t.chooser.answers.push_back(target);
-        return exportApp1(t.workspace, current);
+        t.workspace.currentFile = current;
+        return t.workspace.exportTo(target);
     }
     bool importFrom(const std::string& current, const std::string& side) {
-        t.chooser.answers.push_back(side);
-        return importApp1(t.workspace, current);
+        t.workspace.currentFile = current;
+        return t.workspace.importFrom(side);
     }
     static std::vector<Message> fileError(const std::string& text) { return {{text, "ﾒｯｾｰｼ"}}; }
 };
@@ -52,9 +51,8 @@ TEST_F(Transfer, ExportThenImportGivesTheSameFile) {
         ASSERT_TRUE(exportTo(path, side));
         EXPECT_EQ(t.takeMessages(),
                   (std::vector<Message>{{side + "ﾌｧｲﾙにExportしました。", "message"}}));
-        EXPECT_EQ(t.chooser.titles.back(), "Exportﾌｧｲﾙを開く");
         Bytes exported = fixture::readFile(side);
-        const size_t exifEnd = static_cast<size_t>(t.workspace.analysis.location.exifEnd);
+        const size_t exifEnd = static_cast<size_t>(t.location().exifEnd);
         if (withApp0) {
             Bytes expected = {0xFF, 0xD8};
             expected.insert(expected.end(), photo.begin() + 20,
@@ -64,7 +62,6 @@ TEST_F(Transfer, ExportThenImportGivesTheSameFile) {
             EXPECT_EQ(exported, Bytes(photo.begin(), photo.begin() + static_cast<long>(exifEnd)));
         }
         ASSERT_TRUE(importFrom(path, side));
-        EXPECT_EQ(t.chooser.titles.back(), "Importﾌｧｲﾙを開く");
         std::string output = path.substr(0, path.size() - 4) + "_out.jpg";
         EXPECT_EQ(t.takeMessages(),
                   (std::vector<Message>{{output + "ﾌｧｲﾙにImportし、保存しました。", "message"}}));
@@ -81,7 +78,7 @@ TEST_F(Transfer, ImportReplacesTheSegmentAndKeepsTheRest) {
     std::string path = open("IMG_0001.JPG", photo);
     ASSERT_TRUE(importFrom(path, side));
     Bytes output = fixture::readFile(dir.file("IMG_0001_out.jpg"));
-    const size_t exifEnd = static_cast<size_t>(t.workspace.analysis.location.exifEnd);
+    const size_t exifEnd = static_cast<size_t>(t.location().exifEnd);
     Bytes expected(photo.begin(), photo.begin() + 20);  // SOI and APP0
     expected.insert(expected.end(), donor.begin() + 2,
                     donor.begin() + static_cast<long>(fixture::readFile(side).size()));
@@ -97,17 +94,17 @@ TEST_F(Transfer, ImportReplacesTheSegmentAndKeepsTheRest) {
 TEST_F(Transfer, ExportWritesTheFileNotTheUnsavedEdits) {
     Bytes photo = fixture::jpegWith(smallTiff("on disk"));
     std::string path = open("p.jpg", photo);
-    ASSERT_TRUE(applyRowEdit(t.workspace, t.findRow("画像タイトル"), "edited"));
+    ASSERT_TRUE(t.workspace.setRow(t.findRow("画像タイトル"), "edited"));
     ASSERT_TRUE(exportTo(path, dir.file("s.ap1")));
     Bytes side = fixture::readFile(dir.file("s.ap1"));
     EXPECT_EQ(side, Bytes(photo.begin(), photo.begin() + static_cast<long>(side.size())));
 }
 
 TEST_F(Transfer, NothingToExport) {
-    EXPECT_FALSE(exportApp1(t.workspace, ""));
+    EXPECT_FALSE(exportTo("", dir.file("x.ap1")));
     EXPECT_EQ(t.takeMessages(),
               (std::vector<Message>{{"ｴｸｽﾎﾟｰﾄするﾌｧｲﾙを開いて下さい。", "message"}}));
-    EXPECT_FALSE(importApp1(t.workspace, ""));
+    EXPECT_FALSE(importFrom("", dir.file("x.ap1")));
     EXPECT_EQ(t.takeMessages(),
               (std::vector<Message>{{"ｲﾝﾎﾟｰﾄするﾌｧｲﾙを開いて下さい。", "message"}}));
 
@@ -129,12 +126,6 @@ TEST_F(Transfer, NothingToExport) {
     fixture::writeFile(good, fixture::jpegWith(smallTiff("changed by another program")));
     EXPECT_FALSE(exportTo(good, dir.file("x.ap1")));
     EXPECT_FALSE(pathExists(dir.file("x.ap1")));
-
-    // Cancelling the chooser ends quietly.
-    std::string path = open("c.jpg", fixture::jpegWith(smallTiff("t")));
-    t.chooser.answers = {std::nullopt};
-    EXPECT_FALSE(exportApp1(t.workspace, path));
-    EXPECT_TRUE(t.takeMessages().empty());
 }
 
 TEST_F(Transfer, ExportNeverOverwritesThePhotoItself) {
@@ -155,8 +146,7 @@ TEST_F(Transfer, ExportNeverOverwritesThePhotoItself) {
 TEST_F(Transfer, ImportChecksTheSideFileBeforeWriting) {
     Bytes photo = fixture::jpegWith(smallTiff("t"));
     std::string path = open("p.jpg", photo);
-    Bytes valid(photo.begin(),
-                photo.begin() + static_cast<long>(t.workspace.analysis.location.exifEnd));
+    Bytes valid(photo.begin(), photo.begin() + static_cast<long>(t.location().exifEnd));
     Bytes wrongLength = valid;
     wrongLength.push_back(0);
     Bytes notExif = valid;
@@ -179,7 +169,7 @@ TEST_F(Transfer, ImportAddsExifToAJpegWithoutIt) {
     ASSERT_TRUE(exportTo(donorPath, dir.file("d.ap1")));
     Bytes plain = {0xFF, 0xD8, 0xFF, 0xDB, 0, 4, 1, 2, 0xFF, 0xDA, 0, 2, 9, 9, 0xFF, 0xD9};
     std::string path = open("plain.jpg", plain);
-    EXPECT_EQ(t.workspace.analysis.location.exifEnd, 0u);
+    EXPECT_EQ(t.location().exifEnd, 0u);
     ASSERT_TRUE(importFrom(path, dir.file("d.ap1")));
     Bytes output = fixture::readFile(dir.file("plain_out.jpg"));
     Bytes side = fixture::readFile(dir.file("d.ap1"));
@@ -258,9 +248,8 @@ TEST(TransferCorpus, ExportImportRoundTripOfEveryCameraFile) {
         std::string path = dir.write("photo.jpg", photo);
         TestWorkspace t;
         if (t.analyzePath(path) != 1) continue;
-        t.chooser.answers = {dir.file("side.ap1"), dir.file("side.ap1")};
-        ASSERT_TRUE(exportApp1(t.workspace, path)) << source;
-        ASSERT_TRUE(importApp1(t.workspace, path)) << source;
+        ASSERT_TRUE(t.workspace.exportTo(dir.file("side.ap1"))) << source;
+        ASSERT_TRUE(t.workspace.importFrom(dir.file("side.ap1"))) << source;
         EXPECT_EQ(fixture::readFile(dir.file("photo_out.jpg")), photo) << source;
         std::remove(dir.file("photo_out.jpg").c_str());
         ++roundTrips;

@@ -10,10 +10,10 @@
 #include "batch/batch_run.h"
 #include "batch/name_dates.h"
 #include "batch/renaming.h"
-#include "edit/row_editor.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 #include "run_process.h"
+#include "tags/tag_roles.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -69,9 +69,9 @@ struct Batch : ::testing::Test {
     std::vector<BatchRun::Step> run(std::string_view operation, std::string_view value = "") {
         BatchRun batch;
         std::vector<BatchRun::Step> steps;
-        if (!batch.start(t.workspace, operation, value)) return steps;
+        if (!batch.start(t.workspace.fileList, operation, value, {})) return steps;
         for (;;) {
-            steps.push_back(batch.step(t.workspace));
+            steps.push_back(batch.step());
             if (steps.back().ended) break;
         }
         return steps;
@@ -91,7 +91,7 @@ TEST_F(Batch, RenameByDateNumbersDuplicatesAndIsIdempotent) {
     const auto before = contentsOnly(folderContents(dir.path()));
     t.workspace.currentFile = t.workspace.fileList[1];
 
-    auto steps = run(kBatchOperationTexts[0]);
+    auto steps = run(kBatchOperations[0].label);
     ASSERT_EQ(steps.size(), 5u);
     EXPECT_EQ(*steps[0].renamedTo, dir.file("2004：05：06 07：08：09.jpg"));
     EXPECT_EQ(*steps[1].renamedTo, dir.file("2004：05：06 07：08：09(2).jpg"));
@@ -99,18 +99,17 @@ TEST_F(Batch, RenameByDateNumbersDuplicatesAndIsIdempotent) {
     EXPECT_FALSE(steps[3].renamedTo.has_value());
     EXPECT_EQ(t.workspace.fileList[1],
               dir.file("2004：05：06 07：08：09(2).jpg"));  // replaced in place
-    EXPECT_EQ(t.workspace.currentFile, dir.file("2004：05：06 07：08：09(2).jpg"));
     EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
 
     // Running again keeps every name.
     const auto named = folderContents(dir.path());
-    steps = run(kBatchOperationTexts[0]);
+    steps = run(kBatchOperations[0].label);
     for (const auto& step : steps)
         EXPECT_FALSE(step.renamedTo.has_value());
     EXPECT_EQ(folderContents(dir.path()), named);
 
     // By the original date instead.
-    steps = run(kBatchOperationTexts[1]);
+    steps = run(kBatchOperations[1].label);
     EXPECT_EQ(*steps[0].renamedTo, dir.file("2001：02：03 04：05：06.jpg"));
     EXPECT_EQ(*steps[1].renamedTo, dir.file("2000：01：01 00：00：00.jpg"));
     EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
@@ -121,7 +120,7 @@ TEST_F(Batch, NamesFromExifNeverLeaveTheFolder) {
         add(numberedName("x", t.workspace.fileList.size()), fixture::jpegWith(datedTiff(date)));
     }
     const auto before = folderContents(dir.path());
-    auto steps = run(kBatchOperationTexts[0]);
+    auto steps = run(kBatchOperations[0].label);
     for (const auto& step : steps)
         EXPECT_FALSE(step.renamedTo.has_value());
     EXPECT_EQ(folderContents(dir.path()), before);
@@ -155,15 +154,15 @@ TEST_F(Batch, FileNameIntoDatesAndTitle) {
     std::string titled =
         add("日本の写真タイトル.jpg", fixture::jpegWith(datedTiff("1999:01:01 00:00:00")));
     const Bytes titledBefore = fixture::readFile(titled);
-    auto steps = run(kBatchOperationTexts[2]);
+    auto steps = run(kBatchOperations[2].label);
     // The name's date goes back into every date row; a name without one is reported.
     EXPECT_EQ(contentOf(dated, "ファイル変更日時"), "2004:05:06 07:08:09");
     EXPECT_EQ(contentOf(dated, "原画像データの生成日時"), "2004:05:06 07:08:09");
     EXPECT_EQ(steps[0].outcome, BatchRun::Outcome::Done);
     EXPECT_EQ(steps[1].outcome, BatchRun::Outcome::Failed);
-    EXPECT_EQ(steps[1].messages.front().text, "ﾌｧｲﾙ名から日付を読み取れません。");
+    EXPECT_EQ(steps[1].reports.front().problem, Problem::NoDateInName);
     EXPECT_EQ(fixture::readFile(titled), titledBefore);
-    run(kBatchOperationTexts[4]);
+    run(kBatchOperations[4].label);
     EXPECT_EQ(contentOf(titled, "画像タイトル"),
               "日本の");  // count 10: nine bytes, three characters
 
@@ -172,7 +171,7 @@ TEST_F(Batch, FileNameIntoDatesAndTitle) {
     untitled.ifd0.entries.erase(untitled.ifd0.entries.begin() + 2);
     t.workspace.fileList = {dir.write("plain.jpg", fixture::jpegWith(untitled))};
     const Bytes before = fixture::readFile(t.workspace.fileList[0]);
-    run(kBatchOperationTexts[4]);
+    run(kBatchOperations[4].label);
     EXPECT_EQ(fixture::readFile(t.workspace.fileList[0]), before);
 }
 
@@ -216,7 +215,7 @@ TEST_F(Batch, AlignTimesSetsTimesWithoutWritingContent) {
     tzset();
     std::string path = add("a.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
     const Bytes before = fixture::readFile(path);
-    run(kBatchOperationTexts[3]);
+    run(kBatchOperations[3].label);
     EXPECT_EQ(fixture::readFile(path), before);
     struct stat info {};
     stat(path.c_str(), &info);
@@ -246,7 +245,7 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
                                {"ファイル変更日時", "yesterday"}}) {
         auto steps = run(name, value);
         EXPECT_EQ(steps[0].outcome, BatchRun::Outcome::Failed) << name;
-        EXPECT_EQ(steps[0].messages.size(), 1u) << name;
+        EXPECT_EQ(steps[0].reports.size(), 1u) << name;
         EXPECT_EQ(fixture::readFile(path), before) << name;
     }
     // The prompt text itself names no tag: nothing changes.
@@ -254,15 +253,11 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
     EXPECT_EQ(fixture::readFile(path), before);
 }
 
-TEST_F(Batch, ProgressSilenceAndCompletion) {
+TEST_F(Batch, ProgressAndReports) {
     for (int i = 0; i < 3; ++i)
         add(numberedName("f", i), fixture::jpegWith(datedTiff("bad date")));
     add("missing.jpg", {});
     std::remove(t.workspace.fileList.back().c_str());
-    testing::RecordingReporter silenced;
-    t.workspace.silencedReporter = &silenced;
-    int previews = 0;
-    t.workspace.loadPreview = [&](const std::string&) { ++previews; };
     auto steps = run("ExifDate=0");
     ASSERT_EQ(steps.size(), 5u);
     for (size_t i = 0; i < 4; ++i) {
@@ -271,32 +266,31 @@ TEST_F(Batch, ProgressSilenceAndCompletion) {
         EXPECT_FALSE(steps[i].ended);
     }
     EXPECT_TRUE(steps[4].ended);
-    EXPECT_EQ(previews, 0);
-    EXPECT_EQ(silenced.messages, (std::vector<Message>{{"解析ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。", "message"}}));
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"一括変換完了しました。", "message"}}));
-    EXPECT_EQ(t.workspace.messagesEnabled, 1);
-    EXPECT_EQ(t.workspace.previewEnabled, 1);
+    EXPECT_EQ(steps[3].outcome, BatchRun::Outcome::Failed);
+    ASSERT_EQ(steps[3].reports.size(), 1u);
+    EXPECT_EQ(steps[3].reports[0].problem, Problem::AnalysisOpenError);
+    EXPECT_TRUE(t.takeMessages().empty());  // a run tells nobody itself
     EXPECT_EQ(progressCaption(1, 3), "1 / 3 file completion.");
 }
 
 TEST_F(Batch, StartNeedsAnOperationAndFilesAndStopEndsBetweenFiles) {
     BatchRun batch;
-    EXPECT_FALSE(batch.start(t.workspace, "画像タイトル", "x"));  // empty file list
+    EXPECT_FALSE(batch.start(t.workspace.fileList, "画像タイトル", "x", {}));  // no files
     std::string first = add("1.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
     std::string second = add("2.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
-    EXPECT_FALSE(batch.start(t.workspace, "", "x"));
+    EXPECT_FALSE(batch.start(t.workspace.fileList, "", "x", {}));
     EXPECT_EQ(batch.state(), BatchRun::State::Idle);
     const Bytes secondBefore = fixture::readFile(second);
-    ASSERT_TRUE(batch.start(t.workspace, "画像タイトル", "changed"));
+    ASSERT_TRUE(batch.start(t.workspace.fileList, "画像タイトル", "changed", {}));
     EXPECT_EQ(batch.state(), BatchRun::State::Running);
-    batch.step(t.workspace);
-    batch.stop(t.workspace);
+    batch.step();
+    batch.stop();
     EXPECT_EQ(batch.state(), BatchRun::State::Idle);
-    EXPECT_TRUE(batch.step(t.workspace).ended);
-    EXPECT_TRUE(t.takeMessages().empty());  // no completion message after a cancel
+    EXPECT_TRUE(batch.step().ended);
     EXPECT_EQ(contentOf(first, "画像タイトル"), "changed");
     EXPECT_EQ(fixture::readFile(second), secondBefore);
-    EXPECT_EQ(batchOperationFor(kBatchOperationTexts[3]), BatchOperation::AlignTimes);
+    EXPECT_EQ(batchOperationFor(kBatchOperations[3].label), BatchOperation::AlignTimes);
+    EXPECT_EQ(batchOperationFor("align-times"), BatchOperation::AlignTimes);
     EXPECT_EQ(batchOperationFor("anything"), BatchOperation::SetTag);
 }
 
@@ -315,8 +309,8 @@ TEST(BatchCorpus, RenameCopiesOfTheCorpusLosesNothing) {
     const auto before = contentsOnly(folderContents(dir.path()));
     for (int pass = 0; pass < 2; ++pass) {
         BatchRun batch;
-        ASSERT_TRUE(batch.start(t.workspace, kBatchOperationTexts[0], ""));
-        while (!batch.step(t.workspace).ended) {
+        ASSERT_TRUE(batch.start(t.workspace.fileList, kBatchOperations[0].label, "", {}));
+        while (!batch.step().ended) {
         }
         EXPECT_EQ(contentsOnly(folderContents(dir.path())), before);
     }
@@ -345,9 +339,10 @@ TEST(BatchCorpus, RenameByDateThenNameToDatesGivesTheDatesBack) {
         if (original < 0) continue;
         copy.date = t.cell(original, Column::Content);
         for (size_t r = 0; r < t.rows().size(); ++r) {
-            const EntryFacts& facts = t.rows().facts(r);
-            if (t.rows().isHeading(r) || !isDateEntry(facts.ifd, facts.tagId)) continue;
-            const std::pair<size_t, size_t> range{facts.position, facts.count};
+            if (t.rows().isHeading(r)) continue;
+            const Entry& entry = t.entry(r);
+            if (!tags::isDate(entry.ifd, entry.tag)) continue;
+            const std::pair<size_t, size_t> range{entry.position, entry.count};
             copy.dates.push_back(range);
             if (t.cell(r, Column::Content) == copy.date) copy.keep.push_back(range);
         }

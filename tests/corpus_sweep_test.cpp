@@ -57,7 +57,7 @@ TEST(CorpusSweep, TruncatedCopiesNeverReadOutside) {
         fixture::Bytes whole = fixture::readFile(path);
         TestWorkspace t;
         t.analyze(whole);
-        const uint64_t exifEnd = t.workspace.analysis.location.exifEnd;
+        const uint64_t exifEnd = t.location().exifEnd;
         std::vector<size_t> lengths;
         for (size_t n = 0; n < 64; ++n)
             lengths.push_back(n);

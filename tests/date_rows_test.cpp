@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "edit/date_rows.h"
+#include "edit/editing.h"
+#include "exif/analysis.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -40,27 +42,33 @@ fixture::Tiff datedTiff(const std::string& changeDate) {
     return tiff;
 }
 
-TEST(DateRows, NamesAndSettingAllOfThem) {
-    EXPECT_EQ(isDateTagName("原画像データの生成日時"), 1);
-    EXPECT_EQ(isDateTagName("ディジタルデータの作成日時"), 1);
-    EXPECT_EQ(isDateTagName("ファイル変更日時"), 1);
-    EXPECT_EQ(isDateTagName("画像タイトル"), 0);
-    EXPECT_EQ(isDateTagName(""), 0);
-    EXPECT_EQ(isDateTagName("ファイル変更日時X"), 0);
-
-    TestWorkspace t;
-    ASSERT_EQ(t.analyze(fixture::jpegWith(datedTiff("2004:05:06 07:08:09"))), 1);
-    setAllDateRows(t.workspace, "2020:02:02 20:20:20");
-    int dates = 0;
-    for (size_t r = 0; r < t.rows().size(); ++r) {
-        if (t.cell(r, Column::Content) == "2020:02:02 20:20:20") ++dates;
+// A document of the bytes, with its rows and no edits.
+struct Analysed {
+    fixture::Bytes bytes;
+    Document document;
+    RowList rows;
+    Edits edits;
+    explicit Analysed(const fixture::Tiff& tiff) : bytes(fixture::jpegWith(tiff)) {
+        document = analyzeBytes(bytes);
+        rows.build(document);
     }
-    EXPECT_EQ(dates, 4);  // both file-change rows, the original and the digitized date
-    EXPECT_EQ(t.cell(t.findRow("画像タイトル"), Column::Content), "title");
+    std::string content(std::string_view tag) const {
+        for (size_t r = 0; r < rows.size(); ++r) {
+            if (rows.cell(r, Column::Tag) == tag) return std::string(contentOf(rows, edits, r));
+        }
+        return "(none)";
+    }
+};
 
-    EXPECT_EQ(findRowContent(t.workspace, "原画像データの生成日時"), "2020:02:02 20:20:20");
-    EXPECT_EQ(findRowContent(t.workspace, "画像タイトル"), "title");
-    EXPECT_EQ(findRowContent(t.workspace, "作者名"), std::nullopt);
+TEST(DateRows, FoundByNumberAndSetTogether) {
+    Analysed a(datedTiff("2004:05:06 07:08:09"));
+    setAllDateRows(a.document, a.rows, a.edits, "2020:02:02 20:20:20");
+    EXPECT_EQ(a.edits.size(), 4u);  // both file-change rows, the original and digitized dates
+    EXPECT_EQ(a.content("画像タイトル"), "title");
+    EXPECT_EQ(dateRowContent(a.document, a.rows, a.edits, 0x9003), "2020:02:02 20:20:20");
+    EXPECT_EQ(dateRowContent(a.document, a.rows, a.edits, 0x0132), "2020:02:02 20:20:20");
+    EXPECT_EQ(dateRowContent(a.document, a.rows, a.edits, 0x010E), "title");
+    EXPECT_EQ(dateRowContent(a.document, a.rows, a.edits, 0x013B), std::nullopt);
 }
 
 TEST(DateRows, OnlyRealDatesBecomeTimes) {
@@ -98,32 +106,23 @@ TEST(DateRows, LocalTimeAtTheDate) {
     }
 }
 
-TEST(DateRows, ExifDateToFileTimesSetsRowsAndTimesOnlyForAValidDate) {
+TEST(DateRows, AlignmentSetsRowsAndTimesOnlyForAValidDate) {
     TimeZone tokyo("JST-9");
-    TestWorkspace t;
-    ASSERT_EQ(t.analyze(fixture::jpegWith(datedTiff("2004:05:06 07:08:09"))), 1);
-    FileTimes times;
-    ASSERT_EQ(exifDateToFileTimes(t.workspace, times), 1);
-    EXPECT_EQ(times.modification.tv_sec, 1083794889);
-    EXPECT_EQ(times.access.tv_sec, 1083794889);
-    EXPECT_EQ(t.cell(t.findRow("原画像データの生成日時"), Column::Content), "2004:05:06 07:08:09");
+    Analysed a(datedTiff("2004:05:06 07:08:09"));
+    const std::optional<timespec> time = alignDatesWithChangeDate(a.document, a.rows, a.edits);
+    ASSERT_TRUE(time.has_value());
+    EXPECT_EQ(time->tv_sec, 1083794889);
+    EXPECT_EQ(a.content("原画像データの生成日時"), "2004:05:06 07:08:09");
 
     for (std::string broken : {"    :  :     :  :  ", "2004:02:30 07:08:09"}) {
-        TestWorkspace u;
-        ASSERT_EQ(u.analyze(fixture::jpegWith(datedTiff(broken))), 1);
-        FileTimes untouched;
-        untouched.modification = {42, 0};
-        EXPECT_EQ(exifDateToFileTimes(u.workspace, untouched), 0);
-        EXPECT_EQ(untouched.modification.tv_sec, 42);
-        EXPECT_EQ(u.cell(u.findRow("原画像データの生成日時"), Column::Content),
-                  "2001:01:01 01:01:01");
+        Analysed b(datedTiff(broken));
+        EXPECT_EQ(alignDatesWithChangeDate(b.document, b.rows, b.edits), std::nullopt);
+        EXPECT_TRUE(b.edits.empty());
     }
     fixture::Tiff noDate;
     noDate.ifd0.entries = {fixture::ascii(0x010E, "title")};
-    TestWorkspace v;
-    ASSERT_EQ(v.analyze(fixture::jpegWith(noDate)), 1);
-    FileTimes none;
-    EXPECT_EQ(exifDateToFileTimes(v.workspace, none), 0);
+    Analysed c(noDate);
+    EXPECT_EQ(alignDatesWithChangeDate(c.document, c.rows, c.edits), std::nullopt);
 }
 
 TEST(FileTimesTest, ReadAndSetToTheNanosecond) {

@@ -24,7 +24,7 @@ TEST(LocateExif, SegmentRightAfterStartOfImage) {
     TestWorkspace t;
     Bytes tiff = simpleTiff();
     ASSERT_EQ(t.analyze(fixture::buildJpeg(tiff)), 1);
-    const ExifLocation& location = t.workspace.analysis.location;
+    const ExifLocation& location = t.location();
     const uint64_t length = tiff.size() + 8;  // length field, "Exif\0\0", TIFF
     EXPECT_EQ(location.exifStart, 0u);
     EXPECT_EQ(location.skippedBytes, 0u);
@@ -37,16 +37,16 @@ TEST(LocateExif, SegmentsBeforeTheExifSegmentAreSkipped) {
     Bytes tiff = simpleTiff();
     const uint64_t length = tiff.size() + 8;
     ASSERT_EQ(t.analyze(fixture::buildJpeg(tiff, {fixture::app0(16)})), 1);
-    EXPECT_EQ(t.workspace.analysis.location.skippedBytes, 18u);
-    EXPECT_EQ(t.workspace.analysis.location.exifStart, 20u);
-    EXPECT_EQ(t.workspace.analysis.location.tiffStart(), 30u);
-    EXPECT_EQ(t.workspace.analysis.location.exifEnd, 22 + length);
+    EXPECT_EQ(t.location().skippedBytes, 18u);
+    EXPECT_EQ(t.location().exifStart, 20u);
+    EXPECT_EQ(t.location().tiffStart(), 30u);
+    EXPECT_EQ(t.location().exifEnd, 22 + length);
 
     ASSERT_EQ(
         t.analyze(fixture::buildJpeg(tiff, {fixture::app0(16), {0xE2, std::string(98, 'x')}})), 1);
-    EXPECT_EQ(t.workspace.analysis.location.skippedBytes, 120u);
-    EXPECT_EQ(t.workspace.analysis.location.exifStart, 122u);
-    EXPECT_EQ(t.workspace.analysis.location.exifEnd, 124 + length);
+    EXPECT_EQ(t.location().skippedBytes, 120u);
+    EXPECT_EQ(t.location().exifStart, 122u);
+    EXPECT_EQ(t.location().exifEnd, 124 + length);
     EXPECT_EQ(t.cell(1, Column::Content), "1");
 }
 
@@ -64,7 +64,7 @@ TEST(LocateExif, ShortFilesGiveTheHeaderReadError) {
         EXPECT_EQ(t.analyze(file), 0) << file.size();
         EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kHeaderReadError, "message"}}))
             << file.size();
-        EXPECT_EQ(t.workspace.analysis.location.exifEnd, 0u);
+        EXPECT_EQ(t.location().exifEnd, 0u);
         EXPECT_TRUE(t.rows().empty());
     }
 }
@@ -74,7 +74,7 @@ TEST(LocateExif, TiffFilesAndOtherFormatsAreRefused) {
         TestWorkspace t;
         EXPECT_EQ(t.analyze(Bytes(start.begin(), start.end())), 0);
         EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kNotSupported, "message"}}));
-        EXPECT_EQ(t.workspace.analysis.location.exifEnd, 0u);
+        EXPECT_EQ(t.location().exifEnd, 0u);
     }
 }
 
@@ -89,7 +89,7 @@ TEST(LocateExif, JpegWithoutExifFailsAfterTheScanHeader) {
     TestWorkspace t;
     EXPECT_EQ(t.analyze(file), 0);
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kNotSupported, "message"}}));
-    EXPECT_EQ(t.workspace.analysis.location.exifEnd, 0u);
+    EXPECT_EQ(t.location().exifEnd, 0u);
 
     // The same walk reaching the end of the file reports a header read error instead.
     file.resize(file.size() - 40 + 3);
@@ -106,7 +106,7 @@ TEST(LocateExif, ManySegmentsBeforeTheExifSegmentInAFile) {
     std::string path = dir.write("many.jpg", fixture::buildJpeg(simpleTiff(), before));
     TestWorkspace t;
     ASSERT_EQ(t.analyzePath(path), 1);
-    EXPECT_EQ(t.workspace.analysis.location.skippedBytes, 300u * 104);
+    EXPECT_EQ(t.location().skippedBytes, 300u * 104);
     EXPECT_EQ(t.cell(1, Column::Content), "1");
 }
 
@@ -124,18 +124,6 @@ TEST(ByteOrderHelpers, ReadAndWriteBothOrders) {
     writeU16(1, out, Motorola);
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(out[1], 1);
-}
-
-TEST(TrimTrailingSpaces, CutsOnlyTrailingSpaces) {
-    auto trimmed = [](std::string text) {
-        trimTrailingSpaces(text);
-        return text;
-    };
-    EXPECT_EQ(trimmed("1 2 3 "), "1 2 3");
-    EXPECT_EQ(trimmed("abc   "), "abc");
-    EXPECT_EQ(trimmed("abc"), "abc");
-    EXPECT_EQ(trimmed("   "), "   ");
-    EXPECT_EQ(trimmed("a\t"), "a\t");
 }
 
 }  // namespace

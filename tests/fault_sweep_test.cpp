@@ -5,8 +5,7 @@
 
 #include <random>
 
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
+#include "tags/tag_roles.h"
 #include "test_support.h"
 #include "write_check.h"
 
@@ -16,13 +15,13 @@ namespace {
 using fixture::Bytes;
 using testing::TestWorkspace;
 
-// A new content for the row that its type accepts (or not: the save must cope either way).
-std::string newContent(const TagList& rows, size_t row) {
-    const EntryFacts& facts = rows.facts(row);
-    if (facts.type == 2) return "edited";
-    std::string value = facts.type == 5 || facts.type == 10 ? "7/3" : "7";
+// A new content for the row that its type accepts (when the count is small).
+std::string newContent(const Entry& entry) {
+    if (entry.type == 2)
+        return tags::isDate(entry.ifd, entry.tag) ? "2001:02:03 04:05:06" : "edited";
+    std::string value = entry.type == 5 || entry.type == 10 ? "7/3" : "7";
     std::string content = value;
-    for (uint32_t i = 1; i < facts.count && i < 64; ++i)
+    for (uint32_t i = 1; i < entry.count && i < 64; ++i)
         content += " " + value;
     return content;
 }
@@ -37,13 +36,12 @@ class Sweep {
         TestWorkspace t;
         t.workspace.settings.allDate = 1;
         if (t.analyzePath(path_) != 1) return std::nullopt;
-        TagList& rows = t.workspace.tagList;
-        for (size_t r = 0; r < rows.size(); ++r) {
-            if (isEditableRow(t.workspace, r)) rows.setContent(r, newContent(rows, r));
+        for (size_t r = 0; r < t.rows().size(); ++r) {
+            if (t.workspace.isEditable(r)) t.workspace.setRow(r, newContent(t.entry(r)));
         }
         const auto ranges = fixture::writableRanges(t.workspace);
-        const ExifLocation location = t.workspace.analysis.location;
-        overwriteSave(t.workspace, path_);
+        const ExifLocation location = t.location();
+        t.workspace.save();
         ++saved_;
         return fixture::strayWrite(bytes, fixture::readFile(path_), ranges, location);
     }
@@ -86,7 +84,7 @@ TEST(FaultSweep, TruncationsNearTheSegmentBoundaries) {
     for (const auto& [name, bytes] : sweepFiles()) {
         TestWorkspace t;
         ASSERT_EQ(t.analyze(bytes), 1) << name;
-        const ExifLocation location = t.workspace.analysis.location;
+        const ExifLocation location = t.location();
         for (uint64_t boundary :
              {uint64_t{2}, location.exifStart, location.exifStart + 4, location.tiffStart(),
               location.tiffStart() + 8, location.exifEnd}) {
@@ -107,7 +105,7 @@ TEST(FaultSweep, SingleByteCorruptionsOfTheExifSegment) {
     for (const auto& [name, bytes] : sweepFiles()) {
         TestWorkspace t;
         ASSERT_EQ(t.analyze(bytes), 1) << name;
-        const ExifLocation location = t.workspace.analysis.location;
+        const ExifLocation location = t.location();
         std::uniform_int_distribution<uint64_t> offset(location.exifStart + 2,
                                                        location.exifEnd - 1);
         for (int i = 0; i < 800; ++i) {

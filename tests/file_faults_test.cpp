@@ -10,12 +10,8 @@
 
 #include <functional>
 
-#include "app1/app1_transfer.h"
 #include "batch/batch_run.h"
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
 #include "platform/file_io.h"
-#include "platform/settings_profile.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -103,10 +99,9 @@ TEST(FileFaults, PermissionsAreRespectedAndReported) {
         {
             TestWorkspace t;
             c.expect(t.analyzePath(locked) == 1, "a read-only file was not analysed");
-            t.workspace.tagList.setContent(static_cast<size_t>(t.findRow("画像方向")), "3");
+            t.workspace.setRow(static_cast<size_t>(t.findRow("画像方向")), "3");
             t.takeMessages();
-            c.expect(overwriteSave(t.workspace, locked) == 0,
-                     "a save into a read-only file succeeded");
+            c.expect(!t.workspace.save(), "a save into a read-only file succeeded");
             c.expect(messagesOf(t) == "message: ﾌｧｲﾙを開けません。; ",
                      "read-only: " + messagesOf(t));
             c.expect(fixture::readFile(locked) == photo, "a read-only file changed");
@@ -122,26 +117,22 @@ TEST(FileFaults, PermissionsAreRespectedAndReported) {
             TestWorkspace t;
             c.expect(t.analyzePath(inside) == 1, "a file in a read-only folder was not analysed");
             t.takeMessages();
-            t.chooser.answers = {folder + "/side.ap1"};
-            c.expect(!exportApp1(t.workspace, inside),
+            c.expect(!t.workspace.exportTo(folder + "/side.ap1"),
                      "an export into a read-only folder succeeded");
             c.expect(messagesOf(t) == "ﾒｯｾｰｼ: 出力ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。; ", "export: " + messagesOf(t));
             t.takeMessages();
             const std::string side = dir + "/side.ap1";
             fixture::writeFile(
                 side,
-                Bytes(photo.begin(),
-                      photo.begin() + static_cast<long>(t.workspace.analysis.location.exifEnd)));
-            t.chooser.answers = {side};
-            c.expect(!importApp1(t.workspace, inside),
-                     "an import into a read-only folder succeeded");
+                Bytes(photo.begin(), photo.begin() + static_cast<long>(t.location().exifEnd)));
+            c.expect(!t.workspace.importFrom(side), "an import into a read-only folder succeeded");
             c.expect(messagesOf(t) == "ﾒｯｾｰｼ: 出力ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。; ", "import: " + messagesOf(t));
 
             t.workspace.fileList = {inside};
             BatchRun run;
-            run.start(t.workspace, kBatchOperationTexts[0], "");
+            run.start(t.workspace.fileList, kBatchOperations[0].label, "", {});
             BatchRun::Step step;
-            while (!(step = run.step(t.workspace)).ended)
+            while (!(step = run.step()).ended)
                 c.expect(!step.renamedTo, "a rename in a read-only folder");
             c.expect(pathExists(inside), "a file in a read-only folder lost its name");
         }
@@ -172,9 +163,9 @@ TEST(FileFaults, FilesThatChangeUnderTheProgram) {
         std::string path = dir.write("gone.jpg", photo);
         TestWorkspace t;
         ASSERT_EQ(t.analyzePath(path), 1);
-        t.workspace.tagList.setContent(static_cast<size_t>(t.findRow("画像方向")), "3");
+        t.workspace.setRow(static_cast<size_t>(t.findRow("画像方向")), "3");
         unlink(path.c_str());
-        EXPECT_EQ(overwriteSave(t.workspace, path), 0);
+        EXPECT_FALSE(t.workspace.save());
         EXPECT_FALSE(pathExists(path));
         EXPECT_EQ(t.takeMessages().back().text, "ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。");
     }
@@ -183,13 +174,12 @@ TEST(FileFaults, FilesThatChangeUnderTheProgram) {
         std::string path = dir.write("swapped.jpg", photo);
         TestWorkspace t;
         ASSERT_EQ(t.analyzePath(path), 1);
-        t.workspace.tagList.setContent(static_cast<size_t>(t.findRow("画像方向")), "3");
+        t.workspace.setRow(static_cast<size_t>(t.findRow("画像方向")), "3");
         std::string other = dir.write("other.jpg", photo);
         ASSERT_EQ(rename(other.c_str(), path.c_str()), 0);
-        EXPECT_EQ(overwriteSave(t.workspace, path), 0);
+        EXPECT_FALSE(t.workspace.save());
         EXPECT_EQ(fixture::readFile(path), photo);
-        t.chooser.answers = {dir.file("x.ap1")};
-        EXPECT_FALSE(exportApp1(t.workspace, path));
+        EXPECT_FALSE(t.workspace.exportTo(dir.file("x.ap1")));
         EXPECT_FALSE(pathExists(dir.file("x.ap1")));
     }
     // A FIFO or a folder in the file's place: refused without blocking.
@@ -197,15 +187,14 @@ TEST(FileFaults, FilesThatChangeUnderTheProgram) {
         std::string path = dir.write("fifo.jpg", photo);
         TestWorkspace t;
         ASSERT_EQ(t.analyzePath(path), 1);
-        t.workspace.tagList.setContent(static_cast<size_t>(t.findRow("画像方向")), "3");
+        t.workspace.setRow(static_cast<size_t>(t.findRow("画像方向")), "3");
         unlink(path.c_str());
         ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-        EXPECT_EQ(overwriteSave(t.workspace, path), 0);
+        EXPECT_FALSE(t.workspace.save());
         unlink(path.c_str());
         ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
-        EXPECT_EQ(overwriteSave(t.workspace, path), 0);
-        t.chooser.answers = {dir.file("y.ap1")};
-        EXPECT_FALSE(importApp1(t.workspace, path));
+        EXPECT_FALSE(t.workspace.save());
+        EXPECT_FALSE(t.workspace.importFrom(dir.file("y.ap1")));
     }
 }
 

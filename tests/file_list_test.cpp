@@ -95,7 +95,7 @@ TEST(FileList, DropsFollowTheirOrder) {
     EXPECT_EQ(workspace.fileList.size(), 6u);
     EXPECT_EQ(workspace.currentFile, "/current.jpg");
     EXPECT_EQ(workspace.settings.lastFolder, "/remembered");
-    EXPECT_TRUE(workspace.tagList.empty());
+    EXPECT_TRUE(workspace.rows().empty());
 }
 
 TEST(FileList, ChosenFolderIsRememberedAtOnceDroppedFolderIsNot) {

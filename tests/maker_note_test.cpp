@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
 
 #include "run_process.h"
-#include "tags/maker_note.h"
-#include "tags/maker_note_dictionaries.h"
+#include "tags/vendor_tags.h"
+
 #include "test_support.h"
 
 namespace brevino {
@@ -45,11 +46,11 @@ TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
                  fixture::shorts(0x0023, {56}), fixture::shorts(0x0050, {1}),
                  fixture::rawEntry(0x0E00, 7, 8, 0)}))),
             1);
-        EXPECT_EQ(t.workspace.analysis.byteOrder, Intel);
-        EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, noteOrder);
+        EXPECT_EQ(t.workspace.document().byteOrder, Intel);
         const long heading = t.findHeading("【メーカーノート】");
         ASSERT_EQ(heading, static_cast<long>(t.rows().size()) - 5);  // the last section
-        EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, static_cast<uint32_t>(heading));
+        EXPECT_EQ(t.entry(heading + 1).order, noteOrder);
+        EXPECT_EQ(t.entry(heading - 1).order, Intel);
         EXPECT_EQ(t.cell(heading + 1, Column::Tag), "PentaxModelID");
         EXPECT_EQ(t.cell(heading + 1, Column::Content), "76830");
         EXPECT_EQ(t.cell(heading + 1, Column::Note), "K10D");
@@ -57,7 +58,7 @@ TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
         EXPECT_EQ(t.cell(heading + 2, Column::Note), "smc PENTAX-FA SOFT 85mm F2.8");
         EXPECT_EQ(t.cell(heading + 3, Column::Note), "Tokyo");
         EXPECT_EQ(t.cell(heading + 4, Column::Tag), "PrintIM");  // 0x0050 is not in the dictionary
-        EXPECT_EQ(t.rows().facts(heading + 1).ifd, IfdKind::MakerNote);
+        EXPECT_EQ(t.entry(heading + 1).ifd, IfdKind::MakerNote);
     }
 }
 
@@ -67,9 +68,9 @@ TEST(MakerNote, SonyIsReadInTheFileOrderTwelveBytesIn) {
                   withMakerNote(Motorola, kSony, Motorola,
                                 {fixture::longs(0xB027, {2550}), fixture::longs(0xB023, {16})}))),
               1);
-    EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, Motorola);
     const long heading = t.findHeading("【メーカーノート】");
     ASSERT_GE(heading, 0);
+    EXPECT_EQ(t.entry(heading + 1).order, Motorola);
     EXPECT_EQ(t.cell(heading + 1, Column::Tag), "LensID");
     EXPECT_EQ(t.cell(heading + 1, Column::Note), "Minolta AF 50mm F1.7");
     EXPECT_EQ(t.cell(heading + 2, Column::Note), "Auto");
@@ -83,52 +84,43 @@ TEST(MakerNote, SonyIsReadInTheFileOrderTwelveBytesIn) {
 }
 
 TEST(MakerNote, UnrecognisedOrGuardedNotesAddNothing) {
-    auto makerRows = [](const fixture::Tiff& tiff, uint32_t firstRowBefore,
-                        uint32_t* firstRowAfter) {
+    auto makerHeading = [](const fixture::Tiff& tiff) {
         TestWorkspace t;
-        t.workspace.analysis.makerNoteFirstRow = firstRowBefore;
         EXPECT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-        *firstRowAfter = t.workspace.analysis.makerNoteFirstRow;
-        EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, t.workspace.analysis.byteOrder);
         return t.findHeading("【メーカーノート】");
     };
-    uint32_t firstRow = 0;
-    // "AOC" without its zero byte: the guards pass, so the first row moves, but no rows.
-    fixture::Tiff noZero = withMakerNote(Intel, "AOCXMM", Motorola, {fixture::longs(0x0005, {13})});
-    EXPECT_EQ(makerRows(noZero, 999, &firstRow), -1);
-    EXPECT_NE(firstRow, 999u);
-
+    // "AOC" without its zero byte, another maker's note, a count below four.
+    EXPECT_EQ(
+        makerHeading(withMakerNote(Intel, "AOCXMM", Motorola, {fixture::longs(0x0005, {13})})), -1);
     fixture::Tiff unknown;
     unknown.rawMakerNote = "Nikon\0\2\0\0\0MM";
-    EXPECT_EQ(makerRows(unknown, 999, &firstRow), -1);
-    EXPECT_EQ(firstRow, 4u);  // heading, pointer row, Exif heading, maker-note row
-
+    EXPECT_EQ(makerHeading(unknown), -1);
     fixture::Tiff short3 =
         withMakerNote(Intel, kPentaxMM, Motorola, {fixture::longs(0x0005, {13})});
     short3.makerNote->count = 3;
-    EXPECT_EQ(makerRows(short3, 999, &firstRow), -1);
-    EXPECT_EQ(firstRow, 999u);
+    EXPECT_EQ(makerHeading(short3), -1);
 }
 
-TEST(MakerNote, GuardsAndTheBufferEnd) {
-    TestWorkspace t;
-    Bytes buffer(64, 0);
-    std::memcpy(&buffer[40], "AOC\0MM", 6);
-    t.workspace.analysis.makerNoteFirstRow = 7;
-    // Position 0, a header whose four bytes reach the end, or a short count: nothing.
-    detectMakerNote(t.workspace, buffer, 0, 100);
-    detectMakerNote(t.workspace, fixture::Bytes(buffer.begin(), buffer.begin() + 44), 40, 100);
-    detectMakerNote(t.workspace, buffer, 40, 3);
-    EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, 7u);
-    EXPECT_TRUE(t.rows().empty());
-
-    // A byte-order mark cut off by the buffer's end counts as Motorola; nothing is read past it.
-    std::memcpy(&buffer[40], "AOC\0II", 6);
-    Bytes cut(buffer.begin(), buffer.begin() + 45);
-    detectMakerNote(t.workspace, cut, 40, 100);
-    EXPECT_EQ(t.workspace.analysis.makerNoteByteOrder, Motorola);
-    EXPECT_EQ(t.rows().size(), 1u);  // the heading only: the IFD lies beyond the buffer
-    EXPECT_EQ(t.workspace.analysis.makerNoteFirstRow, 0u);
+TEST(MakerNote, GuardsAtTheSegmentsEnd) {
+    // The maker note is the segment's last block: cut the segment inside its header.
+    const Bytes whole =
+        fixture::buildTiff(withMakerNote(Intel, kPentaxII, Intel, {fixture::shorts(0x0001, {1})}));
+    const size_t at =
+        std::search(whole.begin(), whole.end(), kPentaxII.begin(), kPentaxII.end()) - whole.begin();
+    ASSERT_LT(at, whole.size());
+    // Four header bytes reaching the end: nothing. A byte-order mark cut off: Motorola, and
+    // the IFD lies beyond the end, so the heading stands alone.
+    for (size_t keep : {4, 5}) {
+        TestWorkspace t;
+        ASSERT_EQ(t.analyze(fixture::buildJpeg(Bytes(whole.begin(), whole.begin() + at + keep))),
+                  1);
+        const long heading = t.findHeading("【メーカーノート】");
+        if (keep == 4) {
+            EXPECT_EQ(heading, -1);
+        } else {
+            EXPECT_EQ(heading, static_cast<long>(t.rows().size()) - 1);
+        }
+    }
 }
 
 TEST(MakerNote, EntriesAndValuesOutsideTheBufferGiveEmptyRows) {
@@ -139,7 +131,7 @@ TEST(MakerNote, EntriesAndValuesOutsideTheBufferGiveEmptyRows) {
     const long heading = t.findHeading("【メーカーノート】");
     ASSERT_EQ(static_cast<long>(t.rows().size()), heading + 3);
     EXPECT_EQ(t.cell(heading + 1, Column::Content), "");
-    EXPECT_FALSE(t.rows().facts(heading + 1).valueInside);
+    EXPECT_FALSE(t.entry(heading + 1).valueInside);
     EXPECT_EQ(t.cell(heading + 2, Column::Content), "");
 
     // An entry count far larger than the block: the walk stops at the buffer's end.
@@ -147,7 +139,8 @@ TEST(MakerNote, EntriesAndValuesOutsideTheBufferGiveEmptyRows) {
     Bytes file = fixture::jpegWith(tiff);
     TestWorkspace u;
     ASSERT_EQ(u.analyze(file), 1);
-    const uint64_t ifd = u.workspace.analysis.makerNoteOffset + 6;
+    const uint64_t ifd = std::search(file.begin(), file.end(), kPentaxII.begin(), kPentaxII.end()) -
+                         file.begin() + 6;
     writeU16(0xFFFF, &file[ifd], Intel);
     EXPECT_EQ(u.analyze(file), 1);
 }
@@ -161,51 +154,40 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
     const std::map<uint16_t, int> sonySizes = {
         {0xB023, 8},  {0xB024, 3}, {0xB025, 3}, {0xB026, 2}, {0xB027, 105},
         {0xB029, 14}, {0xB040, 2}, {0xB041, 7}, {0xB047, 2}, {0xB04E, 2}};
-    auto check = [](const TagDef* dictionary, int entries, const std::map<uint16_t, int>& sizes) {
-        EXPECT_EQ(dictionarySize(dictionary), entries);
-        EXPECT_EQ(dictionary[entries].tag, 0);
-        EXPECT_EQ(dictionary[entries].values, nullptr);
-        for (int i = 0; i < entries; ++i) {
-            const TagDef& def = dictionary[i];
+    auto check = [](Dictionary dictionary, size_t entries, const std::map<uint16_t, int>& sizes) {
+        const std::span<const TagDef> tags = dictionaryTags(dictionary);
+        EXPECT_EQ(tags.size(), entries);
+        for (const TagDef& def : tags) {
             auto expected = sizes.find(def.tag);
-            if (expected == sizes.end()) {
-                EXPECT_EQ(def.values, nullptr) << def.name;
-                continue;
-            }
-            ASSERT_NE(def.values, nullptr) << def.name;
-            EXPECT_EQ(valueTableSize(def.values), expected->second) << def.name;
+            const size_t size = expected == sizes.end() ? 0 : static_cast<size_t>(expected->second);
+            EXPECT_EQ(def.values.size(), size) << def.name;
             std::set<std::pair<int32_t, int32_t>> keys;
-            for (int k = 0; def.values[k].text[0]; ++k) {
-                EXPECT_TRUE(keys.insert({def.values[k].first, def.values[k].second}).second)
-                    << def.name << k;
-            }
-            const ValueName& closing = def.values[expected->second];
-            EXPECT_EQ(closing.kind, 0);
-            EXPECT_EQ(closing.first, 0);
+            for (const ValueName& value : def.values)
+                EXPECT_TRUE(keys.insert({value.first, value.second}).second) << def.name;
         }
     };
-    check(PentaxMakerNoteDictionary, 48, pentaxSizes);
-    check(SonyMakerNoteDictionary, 14, sonySizes);
+    check(Dictionary::Pentax, 48, pentaxSizes);
+    check(Dictionary::Sony, 14, sonySizes);
     // The long lists end where they should.
-    EXPECT_STREQ(PentaxModelIdNames[47].text, "Optio A20");
-    EXPECT_STREQ(PentaxHometownCityNames[70].text, "Lisbon");
-    EXPECT_STREQ(PentaxDestinationCityNames[70].text, "Lisbon");
-    EXPECT_STREQ(PentaxLensTypeNames[112].text, "smc PENTAX-DA 16-45mm F4 ED AL");
-    EXPECT_EQ(PentaxLensTypeNames[112].first, 7);
-    EXPECT_EQ(PentaxLensTypeNames[112].second, 244);
-    EXPECT_STREQ(SonyLensIdNames[104].text, "Minolta AF 200mm F2.8 G x2");
-    EXPECT_STREQ(PentaxMakerNoteDictionary[9].name, "PictureMode");
-    EXPECT_STREQ(PentaxMakerNoteDictionary[34].name, "PictureMode");
+    EXPECT_STREQ(kPentaxModelIdNames.back().text, "Optio A20");
+    EXPECT_STREQ(kPentaxHometownCityNames.back().text, "Lisbon");
+    EXPECT_STREQ(kPentaxDestinationCityNames.back().text, "Lisbon");
+    EXPECT_STREQ(kPentaxLensTypeNames.back().text, "smc PENTAX-DA 16-45mm F4 ED AL");
+    EXPECT_EQ(kPentaxLensTypeNames.back().first, 7);
+    EXPECT_EQ(kPentaxLensTypeNames.back().second, 244);
+    EXPECT_STREQ(kSonyLensIdNames.back().text, "Minolta AF 200mm F2.8 G x2");
+    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[9].name, "PictureMode");
+    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[34].name, "PictureMode");
 }
 
 TEST(MakerNoteTables, ExamplesOfTheLists) {
-    auto note = [](const TagDef* dictionary, uint16_t tag, std::string_view content) {
-        int index = lookupTag(dictionary, tag);
-        EXPECT_GE(index, 0);
-        return std::string(lookupValueName(dictionary, index, content));
+    auto note = [](Dictionary dictionary, uint16_t tag, std::string_view content) {
+        const TagDef* found = findTag(dictionary, tag);
+        EXPECT_NE(found, nullptr);
+        return found ? std::string(lookupValueName(*found, content)) : std::string();
     };
-    const TagDef* pentax = PentaxMakerNoteDictionary;
-    const TagDef* sony = SonyMakerNoteDictionary;
+    const Dictionary pentax = Dictionary::Pentax;
+    const Dictionary sony = Dictionary::Sony;
     EXPECT_EQ(note(pentax, 0x0005, "13"), "Optio 330/430");
     EXPECT_EQ(note(pentax, 0x0005, "76831"), "");
     EXPECT_EQ(note(pentax, 0x0024, "0"), "Pago Pago");

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
+#include "edit/value_input.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 #include "test_support.h"
@@ -60,10 +59,13 @@ struct SaveFixture {
     size_t row(std::string_view tag, size_t from = 0) {
         return static_cast<size_t>(t.findRow(tag, from));
     }
-    void set(size_t r, std::string_view input) { ASSERT_TRUE(applyRowEdit(t.workspace, r, input)); }
-    int save() { return overwriteSave(t.workspace, path); }
+    void set(size_t r, std::string_view input) { ASSERT_TRUE(t.workspace.setRow(r, input)); }
+    bool save() {
+        t.workspace.currentFile = path;
+        return t.workspace.save();
+    }
     Bytes after() const { return fixture::readFile(path); }
-    uint64_t position(size_t r) const { return t.rows().facts(r).position; }
+    uint64_t position(size_t r) const { return t.entry(r).position; }
 };
 
 fixture::Tiff sampleTiff(ByteOrder order) {
@@ -85,7 +87,7 @@ TEST(OverwriteSave, WritesExactlyTheEditedValuesInTheFilesByteOrder) {
         f.set(f.row("ファイル変更日時"), "2010:01:02 03:04:05");
         f.set(f.row("GPS タグのバージョン"), "2 2 0 0");
         f.set(f.row("画像の幅"), "1");
-        ASSERT_EQ(f.save(), 1);
+        ASSERT_TRUE(f.save());
         EXPECT_TRUE(f.t.takeMessages().empty());
         Bytes after = f.after();
         EXPECT_EQ(bytesAt(after, f.position(f.row("画像方向")), 2),
@@ -116,25 +118,40 @@ TEST(OverwriteSave, MakerNoteRowsUseTheMakerNotesOrder) {
     SaveFixture f(tiff);
     f.set(f.row("露出プログラム"), "1");
     f.set(f.row("PentaxMode"), "1");
-    ASSERT_EQ(f.save(), 1);
+    ASSERT_TRUE(f.save());
     Bytes after = f.after();
     EXPECT_EQ(bytesAt(after, f.position(f.row("露出プログラム")), 2), Bytes({0, 1}));
     EXPECT_EQ(bytesAt(after, f.position(f.row("PentaxMode")), 2), Bytes({1, 0}));
     EXPECT_EQ(differences(f.before, after).size(), 2u);
 }
 
-TEST(OverwriteSave, EncodingOfContentsThatDoNotMatchTheirShape) {
-    EXPECT_EQ(encodeRow(5, 3, "1/2 x/y 5", Intel),
-              Bytes({1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(encodeRow(3, 2, "abc", Motorola), Bytes({0, 0, 0, 0}));
-    EXPECT_EQ(encodeRow(3, 3, "7", Intel), Bytes({7, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(encodeRow(2, 4, "abcdef", Intel), Bytes({'a', 'b', 'c', 0}));
-    EXPECT_EQ(encodeRow(2, 8, "日本語", Intel), Bytes({0xE6, 0x97, 0xA5, 0xE6, 0x9C, 0xAC, 0, 0}));
-    EXPECT_EQ(encodeRow(1, 0, "1", Intel), Bytes());
-    EXPECT_EQ(encodeRow(10, 1, "-1/3", Motorola), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 3}));
-    EXPECT_EQ(encodeRow(4, 1, "4294967295", Intel), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(parseOffsetCell("0x0000ABCD"), 0xABCDu);
-    EXPECT_EQ(parseOffsetCell("0x00000010"), 16u);
+TEST(OverwriteSave, TypedValuesAreEncodedInTheEntrysOwnOrder) {
+    const struct {
+        uint16_t type;
+        uint32_t count;
+        ByteOrder order;
+        const char* input;
+        Bytes bytes;
+    } cases[] = {
+        {5, 2, Intel, "1/2 0/0", {1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {3, 3, Motorola, "7 8 65535", {0, 7, 0, 8, 0xFF, 0xFF}},
+        {2, 4, Intel, "abcdef", {'a', 'b', 'c', 0}},
+        {2, 8, Intel, "日本語", {0xE6, 0x97, 0xA5, 0xE6, 0x9C, 0xAC, 0, 0}},
+        {10, 1, Motorola, "-1/3", {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 3}},
+        {9, 1, Intel, "-2", {0xFE, 0xFF, 0xFF, 0xFF}},
+        {4, 1, Intel, "4294967295", {0xFF, 0xFF, 0xFF, 0xFF}},
+        {1, 4, Motorola, "2 2 0 0", {2, 2, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        Entry entry;
+        entry.ifd = IfdKind::Zeroth;
+        entry.type = c.type;
+        entry.count = c.count;
+        entry.order = c.order;
+        const InputResult result = encodeInput(entry, c.input, LongText::Cut);
+        EXPECT_EQ(result.problem, Problem::None) << c.input;
+        EXPECT_EQ(result.value.bytes, c.bytes) << c.input;
+    }
 }
 
 TEST(OverwriteSave, UnchangedRowsAreNeverRewritten) {
@@ -148,7 +165,7 @@ TEST(OverwriteSave, UnchangedRowsAreNeverRewritten) {
                          fixture::ascii(0x0131, "edit me")};
     SaveFixture f(tiff);
     f.set(f.row("使用ソフトウェア名"), "edited");
-    ASSERT_EQ(f.save(), 1);
+    ASSERT_TRUE(f.save());
     auto changed = differences(f.before, f.after());
     const uint64_t software = f.position(f.row("使用ソフトウェア名"));
     ASSERT_FALSE(changed.empty());
@@ -165,8 +182,8 @@ TEST(OverwriteSave, LongChangedRowsAreWrittenWhole) {
     std::string content = "2";
     for (int i = 1; i < 1500; ++i)
         content += " 2";
-    f.t.workspace.tagList.setContent(1, content);
-    ASSERT_EQ(f.save(), 1);
+    f.set(1, content);
+    ASSERT_TRUE(f.save());
     Bytes after = f.after();
     EXPECT_EQ(differences(f.before, after).size(), 1500u);
     EXPECT_EQ(after[f.position(1) + 2998], 2);
@@ -185,7 +202,7 @@ TEST(OverwriteSave, RoundTripWithoutEditsLeavesFilesAndTimesAlone) {
         TestWorkspace t;
         if (t.analyzePath(path) != 1) continue;
         t.workspace.settings.dateUp = 1;
-        ASSERT_EQ(overwriteSave(t.workspace, path), 1) << name;
+        ASSERT_TRUE(t.workspace.save()) << name;
         EXPECT_EQ(fixture::readFile(path), bytes) << name;
         timespec mtime = modificationTime(path);
         EXPECT_EQ(mtime.tv_sec, 1100000000) << name;
@@ -198,7 +215,7 @@ TEST(OverwriteSave, DateUpKeepsTheTimesToTheNanosecond) {
     f.set(f.row("画像方向"), "3");
     // The analysis's read may have moved the access time: the save puts back the times the
     // file had before it was read.
-    ASSERT_EQ(f.save(), 1);
+    ASSERT_TRUE(f.save());
     FileTimes after;
     ASSERT_EQ(getFileTimes(f.path, after), 1);
     EXPECT_EQ(after.modification.tv_sec, 1100000000);
@@ -210,10 +227,10 @@ TEST(OverwriteSave, DateUpKeepsTheTimesToTheNanosecond) {
     // same analysis is still allowed: the save records what it wrote.
     f.t.workspace.settings.dateUp = 0;
     f.set(f.row("画像方向"), "4");
-    ASSERT_EQ(f.save(), 1);
+    ASSERT_TRUE(f.save());
     EXPECT_NE(modificationTime(f.path).tv_sec, 1100000000);
     f.set(f.row("画像方向"), "5");
-    EXPECT_EQ(f.save(), 1);
+    EXPECT_TRUE(f.save());
 }
 
 TEST(OverwriteSave, ExifDateAlignsDatesAndTimes) {
@@ -223,7 +240,7 @@ TEST(OverwriteSave, ExifDateAlignsDatesAndTimes) {
     tiff.exif = fixture::Ifd{{fixture::ascii(0x9003, "1999:01:01 00:00:00")}};
     SaveFixture f(tiff);
     f.t.workspace.settings.exifDate = 1;
-    ASSERT_EQ(f.save(), 1);
+    ASSERT_TRUE(f.save());
     EXPECT_EQ(f.t.cell(f.row("原画像データの生成日時"), Column::Content), "2004:05:06 07:08:09");
     EXPECT_EQ(modificationTime(f.path).tv_sec, 1083827289);  // 2004-05-06 07:08:09 UTC
     Bytes after = f.after();
@@ -236,7 +253,7 @@ TEST(OverwriteSave, ExifDateAlignsDatesAndTimes) {
     blank.exif = fixture::Ifd{{fixture::ascii(0x9003, "1999:01:01 00:00:00")}};
     SaveFixture g(blank);
     g.t.workspace.settings.exifDate = 1;
-    ASSERT_EQ(g.save(), 1);
+    ASSERT_TRUE(g.save());
     EXPECT_EQ(g.t.cell(g.row("原画像データの生成日時"), Column::Content), "1999:01:01 00:00:00");
     EXPECT_EQ(g.after(), g.before);
     EXPECT_EQ(modificationTime(g.path).tv_sec, 1100000000);
@@ -248,7 +265,8 @@ TEST(OverwriteSave, SavesOnlyIntoTheAnalysedUnchangedFile) {
     SaveFixture f(sampleTiff(Intel));
     // Right after start-up nothing was analysed.
     TestWorkspace fresh;
-    EXPECT_EQ(overwriteSave(fresh.workspace, f.path), 0);
+    fresh.workspace.currentFile = f.path;
+    EXPECT_FALSE(fresh.workspace.save());
     EXPECT_EQ(
         fresh.takeMessages(),
         (std::vector<Message>{{"ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。", "message"}}));
@@ -256,21 +274,22 @@ TEST(OverwriteSave, SavesOnlyIntoTheAnalysedUnchangedFile) {
     // Another path than the analysed one.
     std::string other = f.dir.write("other.jpg", f.before);
     f.set(f.row("画像方向"), "1");
-    EXPECT_EQ(overwriteSave(f.t.workspace, other), 0);
+    f.t.workspace.currentFile = other;
+    EXPECT_FALSE(f.t.workspace.save());
     EXPECT_EQ(fixture::readFile(other), f.before);
 
     // The file changed since the analysis.
     Bytes changed = f.before;
     changed.back() ^= 1;
     fixture::writeFile(f.path, changed);
-    EXPECT_EQ(f.save(), 0);
+    EXPECT_FALSE(f.save());
     EXPECT_EQ(f.after(), changed);
     EXPECT_EQ(f.t.takeMessages().size(), 2u);
 
     // A name the analysis refused keeps the previous rows, which must not be saved into it.
     std::string refused = f.dir.write("refused.png", {'p', 'n', 'g'});
     EXPECT_EQ(f.t.analyzePath(refused), 0);
-    EXPECT_EQ(overwriteSave(f.t.workspace, refused), 0);
+    EXPECT_FALSE(f.t.workspace.save());
     EXPECT_EQ(fixture::readFile(refused), (Bytes{'p', 'n', 'g'}));
 
     // A file without Exif information.
@@ -278,7 +297,7 @@ TEST(OverwriteSave, SavesOnlyIntoTheAnalysedUnchangedFile) {
     std::string noExif = f.dir.write("plain.jpg", plain);
     f.t.takeMessages();
     EXPECT_EQ(f.t.analyzePath(noExif), 0);
-    EXPECT_EQ(overwriteSave(f.t.workspace, noExif), 0);
+    EXPECT_FALSE(f.t.workspace.save());
     EXPECT_EQ(f.t.takeMessages().back().text, "ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。");
 }
 
@@ -293,7 +312,7 @@ TEST(OverwriteSave, AFailedWriteStillWritesTheOthersAndReportsOnce) {
     f.set(f.row("画像の幅の解像度"), "72/1");
     f.set(f.row("画像の幅"), "9");
     setWriteFaultHook(failSecondWrite);
-    EXPECT_EQ(f.save(), 0);
+    EXPECT_FALSE(f.save());
     setWriteFaultHook(nullptr);
     EXPECT_EQ(f.t.takeMessages(),
               (std::vector<Message>{{"ﾌｧｲﾙの書き込みに失敗しました。", "message"}}));

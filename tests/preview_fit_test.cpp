@@ -65,31 +65,26 @@ TEST(PreviewFit, TitleNamesTheFile) {
 }
 
 TEST(ClipboardText, SelectedRowsInListOrder) {
-    TagList rows;
-    EntryFacts facts;
-    facts.type = 2;
-    rows.appendEntry(facts, "A", "1", "");
-    rows.appendHeading("【Exif IFD】");
-    rows.appendEntry(facts, "B", "22", "note");
-    EXPECT_EQ(clipboardText(rows), "");  // nothing selected
-
-    rows.setSelected(2, true);
-    rows.setSelected(0, true);
-    EXPECT_EQ(clipboardText(rows), "A,1\nB,22\n");
-    rows.setSelected(1, true);
-    EXPECT_EQ(clipboardText(rows), "A,1\n,\nB,22\n");  // a heading row gives a comma alone
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010E, "1")};
+    tiff.exif = fixture::Ifd{{fixture::ascii(0x9003, "2004:05:06 07:08:09")}};
+    testing::TestWorkspace t;
+    ASSERT_TRUE(t.analyze(fixture::jpegWith(tiff)));
+    EXPECT_EQ(clipboardText(t.workspace, {}), "");  // nothing selected
+    const std::string title = "画像タイトル,1\n";
+    const std::string date = "原画像データの生成日時,2004:05:06 07:08:09\n";
+    EXPECT_EQ(clipboardText(t.workspace, {4, 1}), title + date);   // list order
+    EXPECT_EQ(clipboardText(t.workspace, {0, 1}), ",\n" + title);  // a heading gives a comma
 }
 
 TEST(ClipboardText, LongCellsAreCutAtAWholeCharacter) {
-    TagList rows;
-    EntryFacts facts;
-    facts.type = 2;
-    const std::string tag(300, 't');
     std::string content(254, 'c');
     content += "日本";  // the 255-byte cut falls inside 日
-    rows.appendEntry(facts, tag, content, "");
-    rows.setSelected(0, true);
-    EXPECT_EQ(clipboardText(rows), std::string(255, 't') + "," + std::string(254, 'c') + "\n");
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010E, content)};
+    testing::TestWorkspace t;
+    ASSERT_TRUE(t.analyze(fixture::jpegWith(tiff)));
+    EXPECT_EQ(clipboardText(t.workspace, {1}), "画像タイトル," + std::string(254, 'c') + "\n");
 }
 
 }  // namespace

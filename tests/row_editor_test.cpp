@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "edit/row_editor.h"
+#include "tags/tag_roles.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -31,27 +31,22 @@ struct EditFixture : ::testing::Test {
     TestWorkspace t;
     void SetUp() override { ASSERT_EQ(t.analyze(fixture::jpegWith(editableTiff())), 1); }
     long row(std::string_view tag) { return t.findRow(tag); }
-    void select(long r) {
-        t.workspace.tagList.clearSelection();
-        t.workspace.tagList.setSelected(static_cast<size_t>(r), true);
-    }
     // Edits the row through the prompt with `answer`; the content afterwards.
     std::string edit(std::string_view tag, std::optional<std::string> answer) {
-        select(row(tag));
         t.prompt.answers.push_back(std::move(answer));
-        editRow(t.workspace);
+        t.workspace.editRow(static_cast<size_t>(row(tag)));
         return t.cell(row(tag), Column::Content);
     }
 };
 
 TEST_F(EditFixture, EditableRowsAreTheSevenTypesInsideTheFile) {
-    EXPECT_FALSE(isEditableRow(t.workspace, 0));  // heading
+    EXPECT_FALSE(t.workspace.isEditable(0));  // heading
     for (const char* tag : {"画像タイトル", "画像のビットの深さ", "コンポーネント数", "画像の幅",
                             "画像の高さ", "参照白色点の色度座標値"}) {
-        EXPECT_TRUE(isEditableRow(t.workspace, row(tag))) << tag;
+        EXPECT_TRUE(t.workspace.isEditable(row(tag))) << tag;
     }
-    EXPECT_FALSE(isEditableRow(t.workspace, row("ユーザーコメント")));
-    EXPECT_FALSE(isEditableRow(t.workspace, row("絞り値")));  // FLOAT
+    EXPECT_FALSE(t.workspace.isEditable(row("ユーザーコメント")));
+    EXPECT_FALSE(t.workspace.isEditable(row("絞り値")));  // FLOAT
 }
 
 TEST(EditableRows, EntriesThatHoldTheFilesStructureAreNotEditable) {
@@ -71,34 +66,28 @@ TEST(EditableRows, EntriesThatHoldTheFilesStructureAreNotEditable) {
     std::set<uint16_t> editable;
     for (size_t r = 0; r < t.rows().size(); ++r) {
         if (t.rows().isHeading(r)) continue;
-        const EntryFacts& facts = t.rows().facts(r);
-        (isEditableRow(t.workspace, r) ? editable : structural).insert(facts.tagId);
-        if (facts.ifd == IfdKind::MakerNote) {
-            EXPECT_TRUE(isEditableRow(t.workspace, r));
+        const Entry& entry = t.entry(r);
+        (t.workspace.isEditable(r) ? editable : structural).insert(entry.tag);
+        if (entry.ifd == IfdKind::MakerNote) {
+            EXPECT_TRUE(t.workspace.isEditable(r));
         }
     }
     EXPECT_EQ(structural,
               (std::set<uint16_t>{0x0111, 0x0117, 0x8769, 0x8825, 0xA005, 0x0201, 0x0202, 0x927C}));
     for (uint16_t tiles : {0x0144, 0x0145, 0x014A})
-        EXPECT_TRUE(isStructuralEntry(IfdKind::First, tiles));
+        EXPECT_TRUE(tags::isStructural(IfdKind::First, tiles));
     EXPECT_EQ(editable, (std::set<uint16_t>{0x0100, 0xA002, 0x0001, 0x0000, 0x0201}));
 }
 
 TEST_F(EditFixture, RowsThatCannotBeEditedAreRefusedWithTheirMessage) {
     for (std::string tag : {"ユーザーコメント", "絞り値"}) {
-        select(row(tag));
-        editRow(t.workspace);
+        t.workspace.editRow(static_cast<size_t>(row(tag)));
         EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"編集出来ない[type]です。", "message"}}))
             << tag;
     }
-    select(0);
-    editRow(t.workspace);
+    t.workspace.editRow(0);
     EXPECT_EQ(t.takeMessages().size(), 1u);
     EXPECT_TRUE(t.prompt.asked.empty());
-    // Nothing selected: nothing happens.
-    t.workspace.tagList.clearSelection();
-    editRow(t.workspace);
-    EXPECT_TRUE(t.takeMessages().empty());
 }
 
 TEST_F(EditFixture, NumbersAreNormalised) {
@@ -173,16 +162,6 @@ TEST_F(EditFixture, CancelAndUnchangedTextChangeNothing) {
     EXPECT_TRUE(t.takeMessages().empty());
 }
 
-TEST_F(EditFixture, TheLowestSelectedRowIsEdited) {
-    t.workspace.tagList.clearSelection();
-    t.workspace.tagList.setSelected(row("画像の高さ"), true);
-    t.workspace.tagList.setSelected(row("画像の幅"), true);
-    t.prompt.answers.push_back("5");
-    editRow(t.workspace);
-    EXPECT_EQ(t.cell(row("画像の幅"), Column::Content), "5");
-    EXPECT_EQ(t.cell(row("画像の高さ"), Column::Content), "480");
-}
-
 TEST_F(EditFixture, AllDateSpreadsADateEdit) {
     EXPECT_EQ(edit("原画像データの生成日時", "2010:10:10 10:10:10"), "2010:10:10 10:10:10");
     EXPECT_EQ(t.cell(row("ファイル変更日時"), Column::Content), "2004:05:06 07:08:09");
@@ -206,19 +185,18 @@ TEST(EditLimits, LongCellsReachTheDialogCutTo255Bytes) {
     tiff.ifd0.entries = {fixture::ascii(0x010E, longTitle), fixture::shorts(0x0102, many)};
     TestWorkspace t;
     ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    t.workspace.tagList.setSelected(1, true);
     t.prompt.answers.push_back(std::nullopt);
-    editRow(t.workspace);
+    t.workspace.editRow(1);
     ASSERT_EQ(t.prompt.asked.size(), 1u);
     EXPECT_EQ(t.prompt.asked[0].second.size(), 255u);  // 85 whole characters
     // OK without a change keeps the whole cell.
     t.prompt.answers.push_back(t.prompt.asked[0].second);
-    editRow(t.workspace);
+    t.workspace.editRow(1);
     EXPECT_EQ(t.cell(1, Column::Content), longTitle);
-    EXPECT_FALSE(t.rows().contentChanged(1));
+    EXPECT_FALSE(t.workspace.isEdited(1));
     // A typed text longer than the dialog holds is cut to 255 bytes.
     t.prompt.answers.push_back(std::string(400, 'z'));
-    editRow(t.workspace);
+    t.workspace.editRow(1);
     EXPECT_EQ(t.cell(1, Column::Content), std::string(255, 'z'));
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/settings_profile.h"
 #include "test_support.h"
+#include "workspace/settings.h"
 
 namespace brevino {
 namespace {
@@ -42,7 +43,8 @@ TEST(SettingsProfile, ByteSemanticsOfTheSwitches) {
     EXPECT_EQ(text(path), "[option]\nfolder=5\nDateUp=2\nAllDate=0\nExifDate=1\nfolderpath=\n");
     writeText(path, "[option]\nDateUp=256\n");
     EXPECT_EQ(readSettings(path).dateUp, 0);
-    EXPECT_EQ(settingByte("  7x"), 7);
+    writeText(path, "[option]\nAllDate=  7x\n");
+    EXPECT_EQ(readSettings(path).allDate, 7);
 }
 
 TEST(SettingsProfile, ReadsLikeThePlatformsProfileFunctions) {

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "exif/analysis.h"
 #include "fixture_builder.h"
 #include "workspace/workspace.h"
 
@@ -42,19 +41,6 @@ class ScriptedPrompt : public InputPrompt {
     }
 };
 
-class ScriptedChooser : public FileChooser {
-  public:
-    std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> titles;
-    std::optional<std::string> choose(FileChoice, std::string_view title) override {
-        titles.emplace_back(title);
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
 // Answers questions from a list; Yes once the list is used up.
 class ScriptedQuestioner : public Questioner {
   public:
@@ -69,31 +55,33 @@ class ScriptedQuestioner : public Questioner {
     }
 };
 
-// A workspace wired to a recorder, a scripted prompt, questioner and chooser.
+// A workspace wired to a recorder, a scripted prompt and a scripted questioner.
 struct TestWorkspace {
     Workspace workspace;
     RecordingReporter reporter;
     ScriptedPrompt prompt;
-    ScriptedChooser chooser;
     ScriptedQuestioner questioner;
 
     TestWorkspace() {
-        computeDictionaryStarts();
         workspace.reporter = &reporter;
         workspace.inputPrompt = &prompt;
-        workspace.fileChooser = &chooser;
         workspace.questioner = &questioner;
     }
 
-    int analyze(const fixture::Bytes& bytes) { return analyzeBytes(workspace, bytes); }
-    int analyzePath(const std::string& path) {
+    bool analyze(const fixture::Bytes& bytes) { return workspace.analyzeBytes(bytes); }
+    bool analyzePath(const std::string& path) {
         workspace.currentFile = path;
-        return analyzeFile(workspace, path);
+        return workspace.analyze(path);
     }
 
-    const TagList& rows() const { return workspace.tagList; }
+    const RowList& rows() const { return workspace.rows(); }
+    // The document's entry that a row shows.
+    const Entry& entry(size_t row) const {
+        return workspace.document().entries[workspace.rows().entryIndex(row)];
+    }
+    const ExifLocation& location() const { return workspace.document().location; }
     std::string cell(size_t row, Column column) const {
-        return std::string(workspace.tagList.cell(row, column));
+        return std::string(workspace.cell(row, column));
     }
     // Index of the first row with this tag cell, or -1.
     long findRow(std::string_view tag, size_t from = 0) const {

@@ -23,7 +23,7 @@ struct OneEntry {
     }
     std::string content() const { return t.cell(1, Column::Content); }
     std::string offset() const { return t.cell(1, Column::Offset); }
-    const EntryFacts& facts() const { return t.rows().facts(1); }
+    const Entry& entry() const { return t.entry(1); }
 };
 
 constexpr uint64_t kFirstValueField = 12 + 8 + 2 + 8;
@@ -135,7 +135,7 @@ TEST(Formatters, UndefinedAndUnformattedTypesShowNothing) {
     long flashpix = t.findRow("対応フラッシュピックスバージョン");
     EXPECT_EQ(t.cell(flashpix, Column::Content), "");
     // The position is the value field's, though the value lies out of line.
-    uint64_t position = t.rows().facts(flashpix).position;
+    uint64_t position = t.entry(flashpix).position;
     const Bytes& file = fixture::jpegWith(tiff);
     EXPECT_EQ(readU16(&file[position - 8], Intel), 0xA000);
 }

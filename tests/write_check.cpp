@@ -1,19 +1,14 @@
 #include "write_check.h"
 
-#include "edit/row_editor.h"
-#include "exif/ifd_walker.h"
 #include "workspace/workspace.h"
 
 namespace brevino::fixture {
 
 std::vector<std::pair<uint64_t, uint64_t>> writableRanges(const Workspace& workspace) {
     std::vector<std::pair<uint64_t, uint64_t>> ranges;
-    const TagList& rows = workspace.tagList;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        if (!isEditableRow(workspace, r) || !rows.contentChanged(r)) continue;
-        const EntryFacts& facts = rows.facts(r);
-        ranges.emplace_back(facts.position,
-                            facts.position + uint64_t{facts.count} * typeSize(facts.type));
+    for (const auto& [index, value] : workspace.edits()) {
+        const Entry& entry = workspace.document().entries[index];
+        ranges.emplace_back(entry.position, entry.position + value.bytes.size());
     }
     return ranges;
 }

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "exif/analysis_state.h"
+#include "exif/document.h"
 
 namespace brevino {
 

@@ -6,27 +6,29 @@
 #include <string>
 #include <vector>
 
+#include "exif/analysis.h"
+
 namespace brevino {
 
-class Workspace;
+struct TransferResult {
+    Problem problem = Problem::None;  // None: written
+    std::string path;                 // the file written
+};
 
-// Asks for a side file and writes the analysed file's Exif segment into it, as a start-of-
-// image marker followed by the segment. Everything is reported through the workspace;
-// true when the side file was written.
-bool exportApp1(Workspace& workspace, const std::string& currentFile);
+// Writes the analysed file's Exif segment into `target`, as a start-of-image marker followed
+// by the segment. The file must be unchanged since the analysis.
+TransferResult exportApp1(const AnalysedFile& file, const ExifLocation& location,
+                          const std::string& target);
 
-// Asks for a side file and writes "<current file without extension>_out.jpg" (numbered when
-// taken, never replacing a file): the current file with the side file's segment in place of
-// its own Exif segment. True when written.
-bool importApp1(Workspace& workspace, const std::string& currentFile);
-
-// Reads a whole file of at most `maxSize` bytes; false after reporting a failure.
-bool readWholeFile(Workspace& workspace, const std::string& path, std::vector<uint8_t>& bytes,
-                   uint64_t maxSize);
+// Writes "<the file without extension>_out.jpg" (numbered when taken, never replacing a
+// file): the analysed file with the side file's segment in place of its own Exif segment,
+// or right after the start-of-image marker of a JPEG that has none. The side file is
+// checked whole first.
+TransferResult importApp1(const AnalysedFile& file, const ExifLocation& location,
+                          const std::string& sidePath);
 
 // The import's output path without its extension: the current file's path up to the "." of
-// its extension, and "_out". The output is "<stem>.jpg", or "<stem>(2).jpg" and up when that
-// name is taken.
+// its extension, and "_out".
 std::string importOutputStem(const std::string& currentFile);
 
 // Whether the bytes are a side file: 0xFF 0xD8, one segment whose length matches the file's

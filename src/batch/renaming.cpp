@@ -1,8 +1,6 @@
 #include "batch/renaming.h"
 
-#include "edit/date_rows.h"
 #include "platform/file_io.h"
-#include "workspace/workspace.h"
 
 namespace brevino {
 namespace {
@@ -53,26 +51,20 @@ std::optional<std::string> makeUniqueName(const std::string& path, std::string_v
     return std::nullopt;
 }
 
-RenameResult renameAfterDateRow(Workspace& workspace, std::string_view rowName,
-                                const std::string& path) {
+RenameResult renameAfterDate(const std::string& path, std::string_view date) {
     RenameResult result;
-    std::optional<std::string> name = findRowContent(workspace, rowName);
-    if (!name) return result;
-    replaceAll(*name, ":", kFullWidthColon);
-    const std::optional<std::string> target = makeUniqueName(path, *name);
+    std::string name(date);
+    replaceAll(name, ":", kFullWidthColon);
+    const std::optional<std::string> target = makeUniqueName(path, name);
     if (target && *target == path) {
         result.outcome = RenameResult::Outcome::Kept;
         return result;
     }
     // The move itself picks the first free name, so a name taken meanwhile is skipped.
     std::optional<std::string> moved =
-        target ? moveToFreeName(path, folderPrefix(path).append(*name), kExtension, kHighestNumber)
+        target ? moveToFreeName(path, folderPrefix(path).append(name), kExtension, kHighestNumber)
                : std::nullopt;
-    if (!moved) {
-        workspace.report(kRenameFailedMessage);
-        result.outcome = RenameResult::Outcome::Failed;
-        return result;
-    }
+    if (!moved) return result;
     result.outcome = RenameResult::Outcome::Renamed;
     result.path = std::move(*moved);
     return result;

@@ -7,10 +7,6 @@
 
 namespace brevino {
 
-class Workspace;
-
-inline constexpr std::string_view kRenameFailedMessage = "ﾌｧｲﾙ名を変更できません。";
-
 // The file's name without its folder and without its extension.
 std::string baseNameOf(std::string_view path);
 
@@ -23,14 +19,13 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to);
 std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name);
 
 struct RenameResult {
-    enum class Outcome { NoRow, Kept, Renamed, Failed };
-    Outcome outcome = Outcome::NoRow;
+    enum class Outcome { Kept, Renamed, Failed };
+    Outcome outcome = Outcome::Failed;
     std::string path;  // the new path when renamed
 };
 
-// Renames the file after the content of the row named `rowName` (colons made full-width).
-// A failure is reported ("ﾌｧｲﾙ名を変更できません。") and the file keeps its name.
-RenameResult renameAfterDateRow(Workspace& workspace, std::string_view rowName,
-                                const std::string& path);
+// Renames the file after a date text (its colons made full-width). A name that would leave
+// the folder, or every numbered name taken, fails; the file then keeps its name.
+RenameResult renameAfterDate(const std::string& path, std::string_view date);
 
 }  // namespace brevino

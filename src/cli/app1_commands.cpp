@@ -1,13 +1,10 @@
 #include "cli/app1_commands.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app1/app1_transfer.h"
 #include "cli/cli_support.h"
-#include "exif/analysis.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
@@ -30,16 +27,6 @@ constexpr std::string_view kImportHelp =
     "changed.\n"
     "Exit status: 0 when written, 1 when it failed, 2 for a usage error.\n";
 
-// Answers the one path it was given, and remembers whether it was asked.
-class FixedChooser : public FileChooser {
-  public:
-    explicit FixedChooser(std::string path) : path_(std::move(path)) {}
-    std::optional<std::string> choose(FileChoice, std::string_view) override { return path_; }
-
-  private:
-    std::string path_;
-};
-
 int runTransfer(int argc, char** argv, std::string_view usage, std::string_view help,
                 bool exporting) {
     std::vector<std::string> positional;
@@ -57,16 +44,13 @@ int runTransfer(int argc, char** argv, std::string_view usage, std::string_view 
 
     Workspace workspace;
     StderrReporter reporter(positional[0]);
-    FixedChooser chooser(positional[1]);
     workspace.reporter = &reporter;
-    workspace.fileChooser = &chooser;
-    computeDictionaryStarts();
     workspace.currentFile = positional[0];
     // The analysis may fail after locating the segment (a broken TIFF header); the
     // transfer still works on the located segment, and reports for itself otherwise.
-    analyzeFile(workspace, workspace.currentFile);
-    const bool written = exporting ? exportApp1(workspace, workspace.currentFile)
-                                   : importApp1(workspace, workspace.currentFile);
+    workspace.analyze(workspace.currentFile);
+    const bool written =
+        exporting ? workspace.exportTo(positional[1]) : workspace.importFrom(positional[1]);
     return written ? kExitOk : kExitFailed;
 }
 

@@ -7,11 +7,9 @@
 
 #include "batch/batch_run.h"
 #include "cli/cli_support.h"
-#include "cli/option_arguments.h"
 #include "edit/row_lookup.h"
 #include "platform/file_io.h"
-#include "tags/tag_dictionary.h"
-#include "workspace/workspace.h"
+#include "workspace/messages.h"
 
 namespace brevino::cli {
 namespace {
@@ -44,16 +42,6 @@ constexpr std::string_view kHelp =
     "files.\n"
     "Exit status: 0 when every file was processed or skipped, 1 when any file failed, 2 for a\n"
     "usage error (an unknown tag among them; no file is touched then).\n";
-
-constexpr std::string_view kAliases[] = {"rename-by-change-date", "rename-by-original-date",
-                                         "name-to-dates", "align-times", "name-to-title"};
-
-std::string operationText(std::string_view argument) {
-    for (size_t i = 0; i < std::size(kAliases); ++i) {
-        if (argument == kAliases[i]) return std::string(kBatchOperationTexts[i]);
-    }
-    return std::string(argument);
-}
 
 }  // namespace
 
@@ -92,42 +80,46 @@ int runBatch(int argc, char** argv) {
     }
     if (positional.empty()) return usageError("no OPERATION given", kUsage);
     if (positional.size() < 2) return usageError("no FILE given", kUsage);
-    const std::string operation = operationText(positional[0]);
+    const std::string& operation = positional[0];
     if (batchOperationFor(operation) == BatchOperation::SetTag) {
         if (!isKnownRowName(parseRowName(operation)))
             return usageError("unknown tag " + operation, kUsage);
         if (!value) return usageError("setting a tag needs --value TEXT", kUsage);
     }
 
-    Workspace workspace;
-    StderrReporter reporter;
-    workspace.reporter = &reporter;
-    workspace.settings = settings;
-    computeDictionaryStarts();
+    std::vector<std::string> files;
     bool failed = false;
     for (size_t i = 1; i < positional.size(); ++i) {
         if (isRegularFile(positional[i])) {
-            workspace.fileList.push_back(positional[i]);
+            files.push_back(positional[i]);
         } else {
             writeErr(messageLine(positional[i], "brevino-cli", "not a regular file"));
             failed = true;
         }
     }
+    BatchSettings batchSettings;
+    batchSettings.keepTimes = settings.keepsTimes();
+    batchSettings.alignDates = settings.alignsDates();
+    batchSettings.allDate = settings.editsAllDates();
+    const MessageText completed = messageFor(Problem::BatchCompleted);
+    const std::string completion = messageLine({}, completed.caption, completed.text);
 
     BatchRun run;
-    if (!run.start(workspace, operation, value.value_or(""))) {
-        reporter.report(kBatchCompleted, kCaptionMessage);
+    if (!run.start(files, operation, value.value_or(""), batchSettings)) {
+        writeErr(completion);
         return failed ? kExitFailed : kExitOk;
     }
     std::string renamed;
     for (;;) {
-        BatchRun::Step step = run.step(workspace);
+        const BatchRun::Step step = run.step();
         if (step.ended) break;
         std::string lines =
             messageLine(step.path, kBatchCaption, progressCaption(step.done, step.total));
-        for (const auto& message : step.messages) {
-            if (step.outcome == BatchRun::Outcome::Failed || verbose)
-                lines += messageLine(step.path, message.caption, message.text);
+        for (const BatchRun::Report& report : step.reports) {
+            const MessageText message = messageFor(report.problem);
+            if (!message.text.empty())
+                lines += messageLine(step.path, message.caption,
+                                     messageText(report.problem, report.detail));
         }
         if (step.outcome == BatchRun::Outcome::Failed) failed = true;
         if (step.outcome == BatchRun::Outcome::Skipped && verbose)
@@ -140,6 +132,7 @@ int runBatch(int argc, char** argv) {
         }
     }
     writeOut(renamed);
+    writeErr(completion);
     return failed ? kExitFailed : kExitOk;
 }
 

@@ -30,10 +30,6 @@ void StderrReporter::report(std::string_view text, std::string_view caption) {
     writeAll(STDERR_FILENO, messageLine(file, caption, text));
 }
 
-void CollectingReporter::report(std::string_view text, std::string_view caption) {
-    messages.push_back({std::string(caption), std::string(text)});
-}
-
 int usageError(std::string_view problem, std::string_view usage) {
     std::string text = "brevino-cli: ";
     text.append(problem).append("\nusage: ").append(usage).push_back('\n');
@@ -51,6 +47,10 @@ void writeOut(std::string_view text) {
 
 void writeErr(std::string_view text) {
     writeAll(STDERR_FILENO, text);
+}
+
+Settings settingsForRun() {
+    return readSettings(settingsFilePath());
 }
 
 }  // namespace brevino::cli

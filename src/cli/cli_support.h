@@ -1,13 +1,12 @@
 // What every brevino-cli subcommand shares: exit codes, message output, help texts.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "workspace/reporter.h"
+#include "workspace/settings.h"
 
 namespace brevino::cli {
 
@@ -26,17 +25,6 @@ class StderrReporter : public Reporter {
 // "PATH: caption: text" and a line feed (without the path when it is empty).
 std::string messageLine(std::string_view file, std::string_view caption, std::string_view text);
 
-// Keeps messages for output of its own (JSON).
-class CollectingReporter : public Reporter {
-  public:
-    struct Message {
-        std::string caption;
-        std::string text;
-    };
-    std::vector<Message> messages;
-    void report(std::string_view text, std::string_view caption) override;
-};
-
 // Prints "brevino-cli: <problem>" and the usage line; answers kExitUsage.
 int usageError(std::string_view problem, std::string_view usage);
 
@@ -45,5 +33,8 @@ bool isHelpFlag(std::string_view argument);
 // Writes the whole text to standard output (or standard error) at once.
 void writeOut(std::string_view text);
 void writeErr(std::string_view text);
+
+// The settings file's values when it exists, the defaults otherwise; never writes it.
+Settings settingsForRun();
 
 }  // namespace brevino::cli

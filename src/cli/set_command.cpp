@@ -6,11 +6,8 @@
 #include <vector>
 
 #include "cli/cli_support.h"
-#include "cli/option_arguments.h"
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
+#include "edit/editing.h"
 #include "edit/row_lookup.h"
-#include "exif/analysis.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
@@ -78,19 +75,20 @@ int runSet(int argc, char** argv) {
     StderrReporter reporter(positional[0]);
     workspace.reporter = &reporter;
     workspace.settings = settings;
-    computeDictionaryStarts();
     workspace.currentFile = positional[0];
-    if (analyzeFile(workspace, workspace.currentFile) != 1) return kExitFailed;
+    if (!workspace.analyze(workspace.currentFile)) return kExitFailed;
 
     bool refused = false;
     for (const auto& [name, value] : pairs) {
-        const RowLookup lookup = findRow(workspace, parseRowName(name));
+        const RowLookup lookup =
+            findRow(workspace.document(), workspace.rows(), parseRowName(name));
         if (lookup.editable < 0) {
             if (lookup.exists()) {
                 const auto row = static_cast<size_t>(lookup.first);
-                workspace.report(kNotEditableMessage);
-                std::string why(workspace.tagList.cell(row, Column::Tag));
-                why.append(": ").append(whyNotEditable(workspace.tagList, row));
+                workspace.report(Problem::NotEditable);
+                std::string why(workspace.cell(row, Column::Tag));
+                why.append(": ").append(
+                    whyNotEditable(workspace.document(), workspace.rows(), row));
                 reporter.report(why, "brevino-cli");
             } else {
                 reporter.report("no row named " + name, "brevino-cli");
@@ -98,11 +96,11 @@ int runSet(int argc, char** argv) {
             refused = true;
             continue;
         }
-        if (!applyRowEdit(workspace, static_cast<size_t>(lookup.editable), value, longText))
+        if (!workspace.setRow(static_cast<size_t>(lookup.editable), value, longText))
             refused = true;
     }
     if (refused) return kExitFailed;
-    return overwriteSave(workspace, workspace.currentFile) == 1 ? kExitOk : kExitFailed;
+    return workspace.save() ? kExitOk : kExitFailed;
 }
 
 }  // namespace brevino::cli

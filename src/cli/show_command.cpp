@@ -1,9 +1,9 @@
 #include "cli/show_command.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
-#include <optional>
+#include <atomic>
+#include <future>
+#include <semaphore>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -12,7 +12,7 @@
 #include "cli/cli_support.h"
 #include "cli/tag_list_output.h"
 #include "exif/analysis.h"
-#include "workspace/workspace.h"
+#include "workspace/messages.h"
 
 namespace brevino::cli {
 namespace {
@@ -39,45 +39,46 @@ struct ShowOutput {
     bool allAnalysed = true;
 };
 
-// A worker's own workspace, reused for every chunk it analyses.
-struct ShowWorkspace {
-    Workspace workspace;
-    CollectingReporter collected;
-    ShowWorkspace() { workspace.reporter = &collected; }
+// What analysing files needs, kept from one chunk to the next.
+struct ShowState {
+    ByteStore storage;
+    FileAnalysis analysis;
+    RowList rows;
 };
 
 // Analyses files [begin, end).
-ShowOutput showFiles(ShowWorkspace& own, const std::vector<std::string>& files, size_t begin,
+ShowOutput showFiles(ShowState& state, const std::vector<std::string>& files, size_t begin,
                      size_t end, Format format) {
-    Workspace& workspace = own.workspace;
-    CollectingReporter& collected = own.collected;
     ShowOutput output;
     output.out.reserve(8192 * (end - begin));
     for (size_t i = begin; i < end; ++i) {
         const std::string& path = files[i];
-        collected.messages.clear();
+        analyzeFile(path, state.storage, state.analysis);
+        const Document& document = state.analysis.document;
         FileReport report;
         report.path = path;
-        report.nameRefused = !isAnalyzableFile(path);
-        workspace.currentFile = path;
-        report.ok = analyzeFile(workspace, path) == 1;
-        report.messages = &collected.messages;
-        if (!report.ok) output.allAnalysed = false;
+        report.document = &document;
+        report.nameRefused = document.problem == Problem::NotAnalyzable;
+        if (document.walked()) {
+            state.rows.build(document);
+            report.rows = &state.rows;
+        } else {
+            output.allAnalysed = false;
+        }
         switch (format) {
             case Format::Table:
-                appendTable(output.out, report, workspace);
+                appendTable(output.out, report);
                 break;
             case Format::Tsv:
-                appendTsv(output.out, report, workspace);
+                appendTsv(output.out, report);
                 break;
             case Format::Json:
-                appendJson(output.out, report, workspace);
+                appendJson(output.out, report);
                 break;
         }
-        if (format != Format::Json) {
-            for (const auto& message : collected.messages)
-                output.err += messageLine(path, message.caption, message.text);
-        }
+        const MessageText message = messageFor(document.problem);
+        if (format != Format::Json && document.problem != Problem::None && !message.text.empty())
+            output.err += messageLine(path, message.caption, message.text);
     }
     return output;
 }
@@ -111,70 +112,39 @@ int runShow(int argc, char** argv) {
     }
     if (files.empty()) return usageError("no FILE given", kUsage);
 
-    computeDictionaryStarts();
+    // Worker threads take chunks of files in turn; this thread writes the chunks out in the
+    // files' order. A worker takes a chunk only while fewer than a few chunks wait to be
+    // written, so memory stays flat.
     const size_t chunks = (files.size() + kChunkSize - 1) / kChunkSize;
-    const size_t workers =
-        std::min(chunks, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers));
-    auto chunkOf = [&](ShowWorkspace& own, size_t chunk) {
-        return showFiles(own, files, chunk * kChunkSize,
-                         std::min(files.size(), (chunk + 1) * kChunkSize), format);
+    const size_t workers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers);
+    std::vector<std::promise<ShowOutput>> done(chunks);
+    std::vector<std::future<ShowOutput>> outputs;
+    for (std::promise<ShowOutput>& chunk : done)
+        outputs.push_back(chunk.get_future());
+    std::atomic<size_t> next{0};
+    std::counting_semaphore<> room(static_cast<std::ptrdiff_t>(4 * workers));
+    auto work = [&] {
+        ShowState state;
+        for (;;) {
+            room.acquire();
+            const size_t chunk = next++;
+            if (chunk >= chunks) return room.release();
+            const size_t begin = chunk * kChunkSize;
+            done[chunk].set_value(
+                showFiles(state, files, begin, std::min(files.size(), begin + kChunkSize), format));
+        }
     };
+    std::vector<std::jthread> threads;
+    for (size_t i = 0; i < workers; ++i)
+        threads.emplace_back(work);
     int status = kExitOk;
-    auto emit = [&](const ShowOutput& output) {
+    for (std::future<ShowOutput>& chunk : outputs) {
+        const ShowOutput output = chunk.get();
+        room.release();
         writeErr(output.err);
         writeOut(output.out);
         if (!output.allAnalysed) status = kExitFailed;
-    };
-    if (workers <= 1) {
-        ShowWorkspace own;
-        for (size_t chunk = 0; chunk < chunks; ++chunk)
-            emit(chunkOf(own, chunk));
-        return status;
     }
-
-    // Worker threads take chunks in turn; this thread writes them out in the files' order.
-    // Workers stay at most a few chunks ahead of the writer, so memory stays flat.
-    std::vector<std::optional<ShowOutput>> done(chunks);
-    std::mutex mutex;
-    std::condition_variable changed;
-    size_t nextChunk = 0;
-    size_t written = 0;
-    auto work = [&] {
-        ShowWorkspace own;
-        for (;;) {
-            size_t chunk;
-            {
-                std::unique_lock lock(mutex);
-                changed.wait(
-                    lock, [&] { return nextChunk >= chunks || nextChunk < written + 4 * workers; });
-                if (nextChunk >= chunks) return;
-                chunk = nextChunk++;
-            }
-            ShowOutput output = chunkOf(own, chunk);
-            {
-                std::lock_guard lock(mutex);
-                done[chunk] = std::move(output);
-            }
-            changed.notify_all();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (size_t i = 0; i < workers; ++i)
-        threads.emplace_back(work);
-    for (; written < chunks;) {
-        ShowOutput output;
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return done[written].has_value(); });
-            output = std::move(*done[written]);
-            done[written].reset();
-            ++written;
-        }
-        changed.notify_all();
-        emit(output);
-    }
-    for (std::thread& thread : threads)
-        thread.join();
     return status;
 }
 

@@ -6,12 +6,11 @@
 #include <cstring>
 
 #include "platform/text_encoding.h"
+#include "workspace/messages.h"
 
 namespace brevino::cli {
 namespace {
 
-constexpr std::array<std::string_view, kColumnCount> kColumnNames = {"offset", "type",    "count",
-                                                                     "tag",    "content", "note"};
 // The table pads the content column to at most this width; longer contents overflow it.
 constexpr size_t kMaxContentColumnWidth = 40;
 
@@ -135,13 +134,13 @@ void appendJsonNumber(std::string& out, uint64_t value) {
 
 }  // namespace
 
-void appendTable(std::string& out, const FileReport& report, const Workspace& workspace) {
+void appendTable(std::string& out, const FileReport& report) {
     out.append(sanitizeUtf8(report.path)).push_back('\n');
-    if (!report.ok) {
+    if (report.rows == nullptr) {
         out.push_back('\n');
         return;
     }
-    const TagList& rows = workspace.tagList;
+    const RowList& rows = *report.rows;
     std::array<size_t, kColumnCount> widths{};
     for (int c = 0; c < kColumnCount; ++c)
         widths[c] = kColumnNames[c].size();
@@ -183,11 +182,11 @@ void appendTable(std::string& out, const FileReport& report, const Workspace& wo
     out.push_back('\n');
 }
 
-void appendTsv(std::string& out, const FileReport& report, const Workspace& workspace) {
-    if (!report.ok) return;
+void appendTsv(std::string& out, const FileReport& report) {
+    if (report.rows == nullptr) return;
     std::string path;
     appendTsvField(path, report.path);
-    const TagList& rows = workspace.tagList;
+    const RowList& rows = *report.rows;
     std::array<std::string_view, kColumnCount> cells;
     std::array<bool, kColumnCount> plain;
     std::string cleaned;
@@ -234,39 +233,36 @@ void appendTsv(std::string& out, const FileReport& report, const Workspace& work
     }
 }
 
-void appendJson(std::string& out, const FileReport& report, const Workspace& workspace) {
+void appendJson(std::string& out, const FileReport& report) {
     out += "{\"file\":";
     appendJsonString(out, report.path);
-    out += report.ok ? ",\"ok\":true" : ",\"ok\":false";
+    out += report.rows ? ",\"ok\":true" : ",\"ok\":false";
     out += ",\"messages\":[";
-    if (report.messages) {
-        bool first = true;
-        for (const auto& message : *report.messages) {
-            out += first ? "{\"caption\":" : ",{\"caption\":";
-            first = false;
-            appendJsonString(out, message.caption);
-            out += ",\"text\":";
-            appendJsonString(out, message.text);
-            out += "}";
-        }
+    const Document& document = *report.document;
+    const MessageText message = messageFor(document.problem);
+    if (document.problem != Problem::None && !message.text.empty()) {
+        out += "{\"caption\":";
+        appendJsonString(out, message.caption);
+        out += ",\"text\":";
+        appendJsonString(out, message.text);
+        out += "}";
     }
     out += "]";
     if (report.nameRefused) {
         out += ",\"exifStart\":null,\"exifEnd\":null,\"skippedBytes\":null,\"byteOrder\":null";
     } else {
-        const ExifLocation& location = workspace.analysis.location;
+        const ExifLocation& location = document.location;
         out += ",\"exifStart\":";
         appendJsonNumber(out, location.exifStart);
         out += ",\"exifEnd\":";
         appendJsonNumber(out, location.exifEnd);
         out += ",\"skippedBytes\":";
         appendJsonNumber(out, location.skippedBytes);
-        out += workspace.analysis.byteOrder == Intel ? ",\"byteOrder\":\"II\""
-                                                     : ",\"byteOrder\":\"MM\"";
+        out += document.byteOrder == Intel ? ",\"byteOrder\":\"II\"" : ",\"byteOrder\":\"MM\"";
     }
     out += ",\"rows\":[";
-    if (report.ok) {
-        const TagList& rows = workspace.tagList;
+    if (report.rows) {
+        const RowList& rows = *report.rows;
         for (size_t r = 0; r < rows.size(); ++r) {
             if (r > 0) out.push_back(',');
             const bool heading = rows.isHeading(r);
@@ -278,11 +274,11 @@ void appendJson(std::string& out, const FileReport& report, const Workspace& wor
                 appendJsonString(out, rows.cell(r, static_cast<Column>(c)));
             }
             if (!heading) {
-                const EntryFacts& facts = rows.facts(r);
+                const Entry& entry = document.entries[rows.entryIndex(r)];
                 out += ",\"ifd\":\"";
-                out += ifdName(facts.ifd);
+                out += ifdName(entry.ifd);
                 out += "\",\"tagId\":";
-                appendJsonNumber(out, facts.tagId);
+                appendJsonNumber(out, entry.tag);
             }
             out.push_back('}');
         }

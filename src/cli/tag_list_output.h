@@ -3,23 +3,21 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "cli/cli_support.h"
-#include "workspace/workspace.h"
+#include "exif/row_list.h"
 
 namespace brevino::cli {
 
 // The outcome of analysing one file, as printed.
 struct FileReport {
     std::string_view path;
-    bool ok = false;
-    bool nameRefused = false;  // the analysis refused the name and left the workspace alone
-    const std::vector<CollectingReporter::Message>* messages = nullptr;
+    const Document* document = nullptr;
+    const RowList* rows = nullptr;  // the rows when the IFDs were walked
+    bool nameRefused = false;       // the file was refused before anything was read
 };
 
-void appendTable(std::string& out, const FileReport& report, const Workspace& workspace);
-void appendTsv(std::string& out, const FileReport& report, const Workspace& workspace);
-void appendJson(std::string& out, const FileReport& report, const Workspace& workspace);
+void appendTable(std::string& out, const FileReport& report);
+void appendTsv(std::string& out, const FileReport& report);
+void appendJson(std::string& out, const FileReport& report);
 
 }  // namespace brevino::cli

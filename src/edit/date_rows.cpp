@@ -1,69 +1,43 @@
 #include "edit/date_rows.h"
 
-#include <algorithm>
-#include <cstring>
+#include <string>
 
-#include "edit/row_editor.h"
-#include "tags/leading_number.h"
-#include "tags/tag_dictionary.h"
-#include "workspace/workspace.h"
+#include "edit/editing.h"
+#include "platform/leading_number.h"
+#include "tags/tag_roles.h"
 
 namespace brevino {
-namespace {
 
-// Whether the cell equals the leading bytes of `name` over the cell's own length.
-bool cellIsBeginningOf(std::string_view cell, std::string_view name) {
-    return !cell.empty() && name.starts_with(cell);
-}
-
-}  // namespace
-
-int isDateTagName(std::string_view name) {
-    if (name.empty()) return 0;
-    for (std::string_view dateName : DateTagNames) {
-        if (dateName.starts_with(name)) return 1;
-    }
-    return 0;
-}
-
-void setAllDateRows(Workspace& workspace, std::string_view text) {
-    TagList& rows = workspace.tagList;
+std::optional<std::string_view> dateRowContent(const Document& document, const RowList& rows,
+                                               const Edits& edits, uint16_t tag) {
     for (size_t r = 0; r < rows.size(); ++r) {
-        if (!rows.isHeading(r) && isDateEntry(rows.facts(r).ifd, rows.facts(r).tagId))
-            rows.setContent(r, text);
-    }
-}
-
-std::optional<std::string> findRowContent(const Workspace& workspace, std::string_view wanted) {
-    const TagList& rows = workspace.tagList;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        if (cellIsBeginningOf(rows.cell(r, Column::Tag), wanted)) {
-            return std::string(rows.cell(r, Column::Content));
-        }
+        if (rows.isHeading(r)) continue;
+        const Entry& entry = document.entries[rows.entryIndex(r)];
+        if (isStandardIfd(entry.ifd) && entry.tag == tag) return contentOf(rows, edits, r);
     }
     return std::nullopt;
 }
 
 std::optional<timespec> exifDateToTime(std::string_view text) {
+    // The separators are not looked at: the six numbers stand at fixed places.
     if (text.size() < 19) return std::nullopt;
-    char fields[256] = {};
-    std::memcpy(fields, text.data(), std::min<size_t>(text.size(), 255));
-    for (int separator : {4, 7, 10, 13, 16})
-        fields[separator] = '\0';
-    auto number = [&](int at) { return leadingSignedNumber(std::string_view(fields + at)); };
-    return localTimeToFileTime(number(0), number(5), number(8), number(11), number(14), number(17));
+    auto number = [&](size_t at, size_t width) {
+        return leadingSignedNumber(text.substr(at, width));
+    };
+    return localTimeToFileTime(number(0, 4), number(5, 2), number(8, 2), number(11, 2),
+                               number(14, 2), number(17, std::string_view::npos));
 }
 
-int exifDateToFileTimes(Workspace& workspace, FileTimes& times) {
-    std::optional<std::string> date = findRowContent(workspace, kFileChangeDateName);
-    if (!date) return 0;
+std::optional<timespec> alignDatesWithChangeDate(const Document& document, const RowList& rows,
+                                                 Edits& edits) {
+    const std::optional<std::string_view> date =
+        dateRowContent(document, rows, edits, tags::kDateTime);
+    if (!date) return std::nullopt;
     // A blank or broken date must neither reach the file's times nor overwrite the others.
-    std::optional<timespec> time = exifDateToTime(*date);
-    if (!time) return 0;
-    setAllDateRows(workspace, *date);
-    times.access = *time;
-    times.modification = *time;
-    return 1;
+    const std::optional<timespec> time = exifDateToTime(*date);
+    if (!time) return std::nullopt;
+    setAllDateRows(document, rows, edits, std::string(*date));
+    return time;
 }
 
 }  // namespace brevino

@@ -1,36 +1,32 @@
-// Writing edited rows back into the analysed file, value by value, in place.
+// Writing edited values back into the analysed file, value by value, in place: the file's
+// size never changes and nothing but the edited values' own bytes is written.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include <optional>
 #include <vector>
 
-#include "exif/byte_order.h"
+#include "edit/edits.h"
+#include "exif/analysis.h"
 
 namespace brevino {
 
-class Workspace;
+struct SaveOptions {
+    bool keepTimes = true;             // put back the times the file had before the analysis
+    std::optional<timespec> setTimes;  // set access and modification time to this instead
+};
 
-inline constexpr std::string_view kOpenFirstMessage =
-    "ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。";
-inline constexpr std::string_view kSavedMessage = "Exif情報を上書きしました。";
-inline constexpr std::string_view kTimesReadErrorMessage = "ﾌｧｲﾙｽﾀﾝﾌﾟ取得に失敗しました。";
-inline constexpr std::string_view kTimesWriteErrorMessage = "ﾌｧｲﾙｽﾀﾝﾌﾟ設定に失敗しました。";
-inline constexpr std::string_view kCannotOpenMessage = "ﾌｧｲﾙを開けません。";
-inline constexpr std::string_view kWriteFailedMessage = "ﾌｧｲﾙの書き込みに失敗しました。";
+struct SaveResult {
+    bool ok = false;
+    bool wrote = false;                // some value was written
+    std::vector<Problem> problems;     // each failure, reported once
+    std::optional<AnalysedFile> file;  // the file as it is after the save
+};
 
-// Writes every editable row whose content changed since the analysis into `path`, which
-// must be the analysed file, unchanged since; keeps the times the file had before it was
-// analysed (DateUp) or sets them from the file-change date (ExifDate). 1 on success; 0 after
-// reporting a failure. A file that cannot be opened for writing is left wholly alone.
-int overwriteSave(Workspace& workspace, const std::string& path);
-
-// The file offset an offset cell ("0x" and upper-case hexadecimal digits) names.
-uint64_t parseOffsetCell(std::string_view cell);
-
-// The bytes a row's content stands for: count values of the type, in the byte order.
-std::vector<uint8_t> encodeRow(uint16_t type, uint32_t count, std::string_view content,
-                               ByteOrder order);
+// Writes every edit at its entry's position into the analysed file, which must be unchanged
+// since the analysis (else OpenFirstToSave, nothing written). A file that cannot be opened
+// for writing is left wholly alone (CannotOpen), its times too. Times are put back or set
+// only when something was written, or when `setTimes` asks for them.
+SaveResult saveEdits(const Document& document, const Edits& edits, const AnalysedFile& file,
+                     const SaveOptions& options);
 
 }  // namespace brevino

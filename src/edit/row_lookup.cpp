@@ -3,16 +3,14 @@
 #include <charconv>
 #include <cstdint>
 
-#include "edit/row_editor.h"
-#include "tags/maker_note_dictionaries.h"
-#include "workspace/workspace.h"
+#include "edit/editing.h"
 
 namespace brevino {
 namespace {
 
-bool dictionaryNames(const TagDef* dictionary, const RowName& name) {
-    for (const TagDef* entry = dictionary; entry->name[0] != '\0'; ++entry) {
-        if (name.number ? entry->tag == *name.number : name.name == entry->name) return true;
+bool dictionaryNames(Dictionary dictionary, const RowName& name) {
+    for (const TagDef& entry : dictionaryTags(dictionary)) {
+        if (name.number ? entry.tag == *name.number : name.name == entry.name) return true;
     }
     return false;
 }
@@ -56,22 +54,20 @@ bool isKnownRowName(const RowName& name) {
         if (wanted && dictionaryNames(standardDictionary(kind), name)) return true;
     }
     if (name.ifd != IfdKind::None && name.ifd != IfdKind::MakerNote) return false;
-    return dictionaryNames(PentaxMakerNoteDictionary, name) ||
-           dictionaryNames(SonyMakerNoteDictionary, name);
+    return dictionaryNames(Dictionary::Pentax, name) || dictionaryNames(Dictionary::Sony, name);
 }
 
-RowLookup findRow(const Workspace& workspace, const RowName& name) {
+RowLookup findRow(const Document& document, const RowList& rows, const RowName& name) {
     RowLookup lookup;
-    const TagList& rows = workspace.tagList;
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows.isHeading(r)) continue;
-        const EntryFacts& facts = rows.facts(r);
-        if (name.ifd != IfdKind::None && facts.ifd != name.ifd) continue;
+        const Entry& entry = document.entries[rows.entryIndex(r)];
+        if (name.ifd != IfdKind::None && entry.ifd != name.ifd) continue;
         const bool matches =
-            name.number ? facts.tagId == *name.number : rows.cell(r, Column::Tag) == name.name;
+            name.number ? entry.tag == *name.number : rows.cell(r, Column::Tag) == name.name;
         if (!matches) continue;
         if (lookup.first < 0) lookup.first = static_cast<long>(r);
-        if (isEditableRow(workspace, r)) {
+        if (isEditableRow(document, rows, r)) {
             lookup.editable = static_cast<long>(r);
             break;
         }

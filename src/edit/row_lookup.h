@@ -7,11 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "tags/tag_dictionary.h"
+#include "exif/row_list.h"
 
 namespace brevino {
-
-class Workspace;
 
 // A tag number written as "0x010E" (hexadecimal, either case) or "270"; nothing otherwise.
 std::optional<uint16_t> parseTagNumber(std::string_view text);
@@ -34,6 +32,7 @@ struct RowLookup {
     bool exists() const { return first >= 0; }
 };
 
-RowLookup findRow(const Workspace& workspace, const RowName& name);
+// The rows whose tag cell is the name, or whose tag number is the number, in the named IFD.
+RowLookup findRow(const Document& document, const RowList& rows, const RowName& name);
 
 }  // namespace brevino

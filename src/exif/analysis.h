@@ -1,34 +1,46 @@
-// Analysing a file: from its path (or its bytes) to the rows of every IFD it holds.
+// Analysing a file: from its bytes (or its path) to the typed document of every IFD it holds.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "exif/ifd_walker.h"
+#include "exif/document.h"
+#include "exif/leading_bytes.h"
 #include "platform/file_io.h"
-#include "tags/tag_dictionary.h"
+#include "platform/file_times.h"
 
 namespace brevino {
 
-class Workspace;
+// The analysis of bytes that stand for a whole file: locates the Exif segment, checks the
+// TIFF header and walks the 0th IFD, the sub-IFDs in the order their pointers were met, the
+// 1st IFD and a recognised maker note. Reports nothing; a failure is the document's problem.
+Document analyze(LeadingBytes& bytes);
+Document analyzeBytes(std::span<const uint8_t> fileBytes);
+// The same into a document whose storage is reused (many files in a row).
+void analyzeInto(LeadingBytes& bytes, Document& document);
 
-// Analyses the file at `path` into the workspace's TagList; 1 when the IFDs were walked,
-// 0 on every failure (reported, except a TIFF header that is not valid).
-int analyzeFile(Workspace& workspace, const std::string& path);
+// The file a document was read from, as it was then.
+struct AnalysedFile {
+    std::string path;
+    FileIdentity identity;
+    // The times the file had before the analysis read it (reading may move the access
+    // time); a save that keeps times puts these back, to the nanosecond.
+    FileTimes times;
+};
 
-// The same analysis over bytes that stand for a whole file, with no file involved.
-int analyzeBytes(Workspace& workspace, std::span<const uint8_t> fileBytes);
+struct FileAnalysis {
+    Document document;
+    std::optional<AnalysedFile> file;  // when the file could be opened
+};
 
-// Clears the per-file state and releases the preview.
-void resetAnalysis(Workspace& workspace);
-
-// Appends a heading row (no entry) or the entry's row with `text` as its content.
-// Answers -1 when the current dictionary does not know the entry's tag.
-int appendTagRow(Workspace& workspace, std::string_view text, const IfdEntry* entry);
-
-bool isHeadingRow(const Workspace& workspace, size_t row);
+// Analyses the file at `path`, reading its leading bytes into `storage` in one read where it
+// can; the document's bytes live there. A file whose name is no JPEG's or TIFF's and whose
+// content does not begin with FF D8 is refused (NotAnalyzable) before anything is read.
+FileAnalysis analyzeFile(const std::string& path, ByteStore& storage);
+void analyzeFile(const std::string& path, ByteStore& storage, FileAnalysis& into);
 
 // Whether the name ends in ".jpg", ".jpeg", ".jpe" or ".jfif", in any letter case: the files
 // a folder listing or a drop takes.
@@ -36,20 +48,7 @@ bool isJpegName(std::string_view path);
 // Whether the name lets a file through to the analysis without looking at its content: a
 // JPEG name, or ".tif"/".tiff" (which the locator then refuses), in any letter case.
 bool isAnalyzableName(std::string_view path);
-// Whether the open file begins with the JPEG start-of-image marker FF D8.
-bool beginsWithJpegMarker(const FileHandle& file);
 // Whether the analysis takes the file at all: by its name, or else by its content.
 bool isAnalyzableFile(const std::string& path);
-
-// Makes the dictionary for an IFD of the given kind current.
-void selectDictionary(Workspace& workspace, IfdKind kind);
-
-// Heading texts.
-inline constexpr std::string_view kHeadingZeroth = "【0th IFD】";
-inline constexpr std::string_view kHeadingExif = "【Exif IFD】";
-inline constexpr std::string_view kHeadingGps = "【GPS情報IFD】";
-inline constexpr std::string_view kHeadingInterop = "【互換性 IFD】";
-inline constexpr std::string_view kHeadingFirst = "【1st IFD】";
-inline constexpr std::string_view kHeadingMakerNote = "【メーカーノート】";
 
 }  // namespace brevino

@@ -1,105 +1,75 @@
 #include "exif/ifd_walker.h"
 
-#include "exif/analysis.h"
-#include "exif/exif_locator.h"
-#include "exif/value_formatters.h"
-#include "workspace/workspace.h"
+#include "tags/tag_roles.h"
+#include "tags/tiff_type.h"
 
 namespace brevino {
-namespace {
 
-constexpr uint16_t kExifPointerTag = 0x8769;
-constexpr uint16_t kGpsPointerTag = 0x8825;
-constexpr uint16_t kInteropPointerTag = 0xA005;
-constexpr uint16_t kMakerNoteTag = 0x927C;
-
-}  // namespace
-
-int typeSize(uint32_t type) {
-    switch (type) {
-        case 1:
-        case 2:
-            return 1;
-        case 3:
-            return 2;
-        case 4:
-        case 9:
-            return 4;
-        case 5:
-        case 10:
-            return 8;
-        default:
-            return 0;
+// Where an entry's value lies: in its own value field when it fits there, otherwise where
+// its offset points. Types that are not shown keep the value field's position.
+void IfdWalk::placeValue(Entry& entry) const {
+    const TiffTypeInfo& type = tiffType(entry.type);
+    const uint64_t count = entry.count;
+    uint64_t length = 0;
+    bool inLine = true;
+    switch (type.kind) {
+        case ValueKind::Unsigned:
+        case ValueKind::Signed:
+            length = count * type.size;
+            inLine = length <= 4;
+            break;
+        case ValueKind::Rational:
+        case ValueKind::SignedRational:
+            length = count * type.size;
+            inLine = false;
+            break;
+        case ValueKind::Text:
+            length = count;
+            inLine = count <= 4;
+            break;
+        case ValueKind::Undefined:
+            if (entry.tag != tags::kUserComment) return;
+            length = count;
+            inLine = count <= 4;
+            break;
+        case ValueKind::None:
+            return;
     }
+    if (inLine) return;
+    entry.position = document_.location.tiffStart() + entry.valueField;
+    entry.valueInside = entry.position + length <= document_.bytes.size();
 }
 
-void formatEntry(Workspace& workspace, AnalysisBuffer buffer, IfdEntry& entry) {
-    std::string& text = workspace.analysis.contentText;
-    text.clear();
-    ValueSource source{buffer, workspace.analysis.location.tiffStart()};
-    switch (entry.type) {
-        case 1:
-            formatBytes(entry, source, text);
-            break;
-        case 2:
-            formatAscii(entry, source, text);
-            break;
-        case 3:
-            formatShorts(entry, source, text);
-            break;
-        case 4:
-            formatLongs(entry, source, text);
-            break;
-        case 5:
-            formatRationals(entry, source, text);
-            break;
-        case 7:
-            formatUserComment(entry, source, text);
-            break;
-        case 9:
-            formatSignedLongs(entry, source, text);
-            break;
-        case 10:
-            formatSignedRationals(entry, source, text);
-            break;
-        default:
-            break;
-    }
-    trimTrailingSpaces(text);
-    appendTagRow(workspace, text, &entry);
-}
-
-void walkIfd(Workspace& workspace, AnalysisBuffer buffer, uint64_t ifdOffset, ByteOrder order) {
+void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind) {
+    document_.sections.push_back({kind, document_.entries.size()});
+    const std::span<const uint8_t> buffer = document_.bytes;
     const uint64_t end = buffer.size();
     if (ifdOffset >= end || ifdOffset + 2 > end) return;
-    AnalysisState& state = workspace.analysis;
-    const uint64_t tiffStart = state.location.tiffStart();
+    const uint64_t tiffStart = document_.location.tiffStart();
     const unsigned entryCount = readU16(buffer.data() + ifdOffset, order);
     for (unsigned i = 0; i < entryCount; ++i) {
         const uint64_t entryOffset = ifdOffset + 2 + 12 * static_cast<uint64_t>(i);
         if (entryOffset + 12 > end) break;
         const uint8_t* raw = buffer.data() + entryOffset;
-        IfdEntry entry;
+        Entry entry;
+        entry.ifd = kind;
         entry.tag = readU16(raw, order);
         entry.type = readU16(raw + 2, order);
         entry.count = readU32(raw + 4, order);
         entry.valueField = readU32(raw + 8, order);
         entry.position = entryOffset + 8;
         entry.order = order;
-        formatEntry(workspace, buffer, entry);
+        placeValue(entry);
+        document_.entries.push_back(entry);
 
-        if (entry.tag == kExifPointerTag || entry.tag == kGpsPointerTag ||
-            entry.tag == kInteropPointerTag) {
-            // Only three sub-IFDs are kept; further pointers (damaged or looping files) are
-            // dropped, which also keeps the walk finite.
-            if (static_cast<uint64_t>(entry.valueField) + 12 < end &&
-                state.subIfdCount < kMaxSubIfds) {
-                state.subIfds[state.subIfdCount++] = {entry.tag, entry.valueField + tiffStart};
-            }
+        if (entry.tag == tags::kExifPointer || entry.tag == tags::kGpsPointer ||
+            entry.tag == tags::kInteropPointer) {
+            if (static_cast<uint64_t>(entry.valueField) + 12 < end && subIfdCount_ < kMaxSubIfds)
+                subIfds_[subIfdCount_++] = {entry.tag, entry.valueField + tiffStart};
         }
-        if (entry.tag == kMakerNoteTag) {
-            state.makerNoteOffset = entry.valueField + tiffStart;
-            state.makerNoteCount = entry.count;
+        if (entry.tag == tags::kMakerNote) {
+            makerNoteOffset_ = entry.valueField + tiffStart;
+            makerNoteCount_ = entry.count;
         }
     }
 }

@@ -1,38 +1,45 @@
-// Walking one TIFF image file directory into rows.
+// Walking the IFDs of the TIFF structure into typed entries.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <span>
 
-#include "exif/byte_order.h"
+#include "exif/document.h"
 
 namespace brevino {
 
-class Workspace;
+// The walk of one document: the entries found so far and the pointers noticed on the way.
+class IfdWalk {
+  public:
+    explicit IfdWalk(Document& document) : document_(document) {}
 
-// One decoded 12-byte IFD entry.
-struct IfdEntry {
-    uint16_t tag = 0;
-    uint16_t type = 0;
-    uint32_t count = 0;
-    uint32_t valueField = 0;  // the value itself, or its offset from the TIFF header
-    uint64_t position = 0;    // file offset of the value's bytes
-    ByteOrder order = Intel;
-    bool valueInside = true;  // the value's bytes lie wholly inside the TIFF area
+    // Appends the entries of the IFD at buffer offset `ifdOffset` under a section of `kind`,
+    // and notes sub-IFD and maker-note pointers. An IFD or entry that is not wholly inside
+    // the buffer ends its walk.
+    void walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind);
+
+    // A sub-IFD pointer noticed during the walk, already turned into a buffer offset.
+    struct SubIfd {
+        uint16_t tag = 0;
+        uint64_t offset = 0;
+    };
+    // Only three sub-IFDs are kept; further pointers (damaged or looping files) are dropped,
+    // which also keeps the walk finite.
+    static constexpr size_t kMaxSubIfds = 3;
+    size_t subIfdCount() const { return subIfdCount_; }
+    SubIfd subIfd(size_t index) const { return subIfds_[index]; }
+
+    uint64_t makerNoteOffset() const { return makerNoteOffset_; }
+    uint64_t makerNoteCount() const { return makerNoteCount_; }
+
+  private:
+    void placeValue(Entry& entry) const;
+
+    Document& document_;
+    std::array<SubIfd, kMaxSubIfds> subIfds_{};
+    size_t subIfdCount_ = 0;
+    uint64_t makerNoteOffset_ = 0;
+    uint64_t makerNoteCount_ = 0;
 };
-
-// The analysis buffer: the file's first exifEnd bytes.
-using AnalysisBuffer = std::span<const uint8_t>;
-
-// Appends a row for every entry of the IFD at buffer offset `ifdOffset` that the current
-// dictionary names, and notes sub-IFD and maker-note pointers on the way. An IFD or entry
-// that is not wholly inside the buffer ends the walk.
-void walkIfd(Workspace& workspace, AnalysisBuffer buffer, uint64_t ifdOffset, ByteOrder order);
-
-// Formats the entry's value into contentText, trims it and appends its row.
-void formatEntry(Workspace& workspace, AnalysisBuffer buffer, IfdEntry& entry);
-
-// Bytes per value of an editable TIFF type; 0 for every other type.
-int typeSize(uint32_t type);
 
 }  // namespace brevino

@@ -9,12 +9,10 @@
 #include <fstream>
 
 #include "platform/file_io.h"
-#include "tags/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace brevino {
 namespace {
-
-constexpr std::string_view kSection = "option";
 
 std::string_view trimmed(std::string_view text) {
     size_t start = text.find_first_not_of(" \t\r");
@@ -54,15 +52,30 @@ std::optional<KeyLine> keyLine(std::string_view line) {
     return KeyLine{key, trimmed(line.substr(equals + 1))};
 }
 
-std::string configHome() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') return xdg;
+std::string homeFolder() {
     const char* home = std::getenv("HOME");
     if (!home || !*home) {
         const passwd* entry = getpwuid(getuid());
         home = entry ? entry->pw_dir : "/tmp";
     }
-    return std::string(home) + "/.config";
+    return home;
+}
+
+// An XDG base folder: the variable when it holds an absolute path, else the default.
+std::string xdgFolder(const char* variable, const char* fallbackUnderHome) {
+    const char* value = std::getenv(variable);
+    if (value && value[0] == '/') return value;
+    return homeFolder() + fallbackUnderHome;
+}
+
+}  // namespace
+
+std::string configFolder() {
+    return xdgFolder("XDG_CONFIG_HOME", "/.config");
+}
+
+std::string stateFolder() {
+    return xdgFolder("XDG_STATE_HOME", "/.local/state");
 }
 
 bool makeFolders(const std::string& folder) {
@@ -71,12 +84,6 @@ bool makeFolders(const std::string& folder) {
     if (slash != std::string::npos && slash > 0 && !makeFolders(folder.substr(0, slash)))
         return false;
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-}  // namespace
-
-std::string settingsFilePath() {
-    return configHome() + "/brevino.ini";
 }
 
 Profile Profile::load(const std::string& path) {
@@ -153,43 +160,6 @@ bool Profile::save(const std::string& path) const {
         return false;
     }
     return commitTemporary(*temporary, path);
-}
-
-uint8_t settingByte(std::string_view value) {
-    return static_cast<uint8_t>(leadingNumber(value));
-}
-
-Settings readSettings(const std::string& path) {
-    Profile profile = Profile::load(path);
-    Settings settings;
-    settings.folder = static_cast<uint8_t>(profile.getInt(kSection, "folder", 1));
-    settings.lastFolder = profile.getString(kSection, "folderpath").value_or("");
-    settings.dateUp = static_cast<uint8_t>(profile.getInt(kSection, "DateUp", 1));
-    settings.allDate = static_cast<uint8_t>(profile.getInt(kSection, "AllDate", 0));
-    settings.exifDate = static_cast<uint8_t>(profile.getInt(kSection, "ExifDate", 0));
-    return settings;
-}
-
-Settings loadSettings(const std::string& path) {
-    Settings settings = readSettings(path);
-    saveSettings(path, settings);
-    return settings;
-}
-
-bool saveSettings(const std::string& path, const Settings& settings) {
-    Profile profile = Profile::load(path);
-    profile.set(kSection, "folder", std::to_string(settings.folder));
-    profile.set(kSection, "folderpath", settings.lastFolder);
-    profile.set(kSection, "DateUp", std::to_string(settings.dateUp));
-    profile.set(kSection, "AllDate", std::to_string(settings.allDate));
-    profile.set(kSection, "ExifDate", std::to_string(settings.exifDate));
-    return profile.save(path);
-}
-
-bool saveFolderPath(const std::string& path, const std::string& folder) {
-    Profile profile = Profile::load(path);
-    profile.set(kSection, "folderpath", folder);
-    return profile.save(path);
 }
 
 }  // namespace brevino

@@ -1,4 +1,5 @@
-// The settings file: an INI file read and written one key at a time, other lines kept.
+// INI files read and written one key at a time, other lines kept; and where a user's
+// settings and state live.
 #pragma once
 
 #include <cstdint>
@@ -7,12 +8,15 @@
 #include <string_view>
 #include <vector>
 
-#include "workspace/settings.h"
-
 namespace brevino {
 
-// "brevino.ini" in $XDG_CONFIG_HOME, or in ~/.config when that is not set.
-std::string settingsFilePath();
+// $XDG_CONFIG_HOME, or ~/.config when that is not set (or not an absolute path).
+std::string configFolder();
+// $XDG_STATE_HOME, or ~/.local/state when that is not set (or not an absolute path).
+std::string stateFolder();
+
+// Makes the folder and the folders above it that are missing (mode 0700).
+bool makeFolders(const std::string& folder);
 
 // An INI file in memory. Section and key names compare without letter case, spaces around
 // "=" do not count, the first of duplicate keys wins, CRLF lines are accepted.
@@ -37,16 +41,5 @@ class Profile {
   private:
     std::vector<std::string> lines_;  // without line ends; a trailing CR is kept
 };
-
-// The five settings as the file gives them, with the defaults for missing keys.
-Settings readSettings(const std::string& path);
-// Reads the settings and writes them all back, as the desktop application does at start.
-Settings loadSettings(const std::string& path);
-bool saveSettings(const std::string& path, const Settings& settings);
-bool saveFolderPath(const std::string& path, const std::string& folder);
-
-// Parses a switch value the way the settings file's numbers are read: the leading decimal
-// number, kept as its low byte.
-uint8_t settingByte(std::string_view value);
 
 }  // namespace brevino

@@ -1,8 +1,12 @@
-// Tag dictionaries: constant tables that name IFD entries and their coded values.
+// Tag dictionaries: constant tables that name IFD entries and their coded values, looked up
+// by dictionary and tag number.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "tags/ifd.h"
 
 namespace brevino {
 
@@ -20,7 +24,7 @@ enum MatchKind : int32_t {
     MatchLeadingBytePair = 8,
 };
 
-// One coded value and its note. A table ends at the first entry whose text is empty.
+// One coded value and its note.
 struct ValueName {
     int32_t kind;
     int32_t first;
@@ -28,52 +32,29 @@ struct ValueName {
     const char* text;
 };
 
-// One named tag. A dictionary ends at the first entry whose name is empty.
+// One named tag.
 struct TagDef {
     uint16_t tag;
     const char* name;
-    const ValueName* values;  // nullptr when the tag has no notes
+    std::span<const ValueName> values;  // empty when the tag has no notes
 };
 
-inline constexpr uint16_t kSeparatorTag = 0xFFFF;
+// The dictionaries, in the order the batch dialog lists the standard names.
+enum class Dictionary : uint8_t { Primary, Exif, Interop, Gps, Pentax, Sony };
 
-// Which kind of IFD is about to be walked; chooses the dictionary.
-enum class IfdKind : uint8_t { None, Zeroth, Exif, Gps, Interop, First, MakerNote };
+// Every entry of a dictionary, in table order.
+std::span<const TagDef> dictionaryTags(Dictionary dictionary);
 
-// The short name of an IFD kind ("0th", "exif", "gps", "interop", "1st", "makernote"), as the
-// command line and JSON output write it; empty for None.
-std::string_view ifdName(IfdKind kind);
-// The kind a short name stands for (letter case ignored), or None.
-IfdKind ifdKindNamed(std::string_view name);
+// The first entry of the dictionary, in table order, that names the tag; nullptr if none.
+const TagDef* findTag(Dictionary dictionary, uint16_t tag);
 
-// The four standard dictionaries back to back: primary, Exif, interoperability, GPS,
-// each closed by a separator entry, the whole closed by an end entry.
-extern const TagDef StandardTagTable[];
-inline constexpr int kStandardTagTableSize = 109;
+// The dictionary that names the entries of a standard IFD (the 1st IFD uses the primary one).
+Dictionary standardDictionary(IfdKind kind);
 
-// Start index of each standard dictionary in StandardTagTable, in the order
-// primary, Exif, interoperability, GPS. Filled by computeDictionaryStarts.
-extern int DictionaryStarts[4];
-
-void computeDictionaryStarts();
-
-// The dictionary to use for an IFD of the given standard kind.
-const TagDef* standardDictionary(IfdKind kind);
-
-// Index of the tag in the dictionary, or -1. Stops at the first entry with an empty name.
-int lookupTag(const TagDef* dictionary, uint16_t tag);
-
-// Note for the content text of the entry at `index` of the dictionary; empty when none.
-std::string_view lookupValueName(const TagDef* dictionary, int index, std::string_view content);
+// The note for a content text: the first value-name entry that matches it; empty when none.
+std::string_view lookupValueName(const TagDef& tag, std::string_view content);
 
 // Whether one value-name entry matches the content text.
 bool valueNameMatches(const ValueName& entry, std::string_view content);
-
-// The three date-tag display names, in the order original, digitized, file change.
-extern const std::string_view DateTagNames[3];
-
-// Number of entries before the closing entry of a table.
-int valueTableSize(const ValueName* table);
-int dictionarySize(const TagDef* dictionary);
 
 }  // namespace brevino

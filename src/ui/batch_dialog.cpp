@@ -8,21 +8,11 @@
 
 #include "tags/tag_dictionary.h"
 #include "ui/dialog_units.h"
+#include "ui/qt_text.h"
 #include "workspace/command_ids.h"
 #include "workspace/workspace.h"
 
 namespace brevino::ui {
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-}  // namespace
 
 BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -40,13 +30,12 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     const QRect comboRect = units.rect(3, 3, 216, 132);
     operation_->setGeometry(comboRect.x(), comboRect.y(), comboRect.width(),
                             operation_->sizeHint().height());
-    for (std::string_view text : kBatchOperationTexts)
-        operation_->addItem(fromUtf8(text));
-    for (int i = 0; i < kStandardTagTableSize; ++i) {
-        const TagDef& tag = StandardTagTable[i];
-        if (tag.name != nullptr && tag.name[0] != '\0' && tag.tag != kSeparatorTag) {
+    for (const BatchOperationInfo& info : kBatchOperations)
+        operation_->addItem(fromUtf8(info.label));
+    for (Dictionary dictionary :
+         {Dictionary::Primary, Dictionary::Exif, Dictionary::Interop, Dictionary::Gps}) {
+        for (const TagDef& tag : dictionaryTags(dictionary))
             operation_->addItem(QString::fromUtf8(tag.name));
-        }
     }
     // The hints are placeholders: shown while a field is empty, never taken as its text.
     operation_->lineEdit()->setPlaceholderText(fromUtf8(kBatchPromptText));
@@ -102,8 +91,13 @@ void BatchDialog::start() {
     const std::string operation = toUtf8(operation_->currentText());
     if (operation.empty() || workspace_.fileList.empty()) return;
     // Every operation changes the files (their bytes, names or times): ask first.
-    if (workspace_.ask(batchConfirmation(workspace_.fileList.size())) != Answer::Yes) return;
-    if (!run_.start(workspace_, operation, toUtf8(value_->text()))) return;
+    const std::string count = std::to_string(workspace_.fileList.size());
+    if (workspace_.ask(withDetail(kConfirmBatch, count)) != Answer::Yes) return;
+    BatchSettings settings;
+    settings.keepTimes = workspace_.settings.keepsTimes();
+    settings.alignDates = workspace_.settings.alignsDates();
+    settings.allDate = workspace_.settings.editsAllDates();
+    if (!run_.start(workspace_.fileList, operation, toUtf8(value_->text()), settings)) return;
     operation_->setEnabled(false);
     value_->setEnabled(false);
     go_->setText(QStringLiteral("Cancel"));
@@ -119,18 +113,22 @@ void BatchDialog::tick() {
     if (run_.index() >= run_.total()) {
         // The last tick: the controls come back first, then the run reports completion.
         restoreControls();
-        run_.step(workspace_);
+        run_.step();
+        workspace_.report(Problem::BatchCompleted);
         emit runStopped();
         return;
     }
     // The main window is not redrawn while the run works through the files.
     if (mainWindow_) mainWindow_->setUpdatesEnabled(false);
-    const BatchRun::Step step = run_.step(workspace_);
+    const BatchRun::Step step = run_.step();
     if (step.ended) {
         restoreControls();
         emit runStopped();
         return;
     }
+    // The current file is followed when the run renames it.
+    if (step.renamedTo && workspace_.currentFile == step.path)
+        workspace_.currentFile = *step.renamedTo;
     setWindowTitle(fromUtf8(progressCaption(step.done, step.total)));
     progress_->setValue(step.done > INT32_MAX ? INT32_MAX : static_cast<int>(step.done));
     timer_.start();
@@ -147,7 +145,7 @@ void BatchDialog::restoreControls() {
 
 void BatchDialog::stop() {
     const bool wasRunning = running();
-    run_.stop(workspace_);
+    run_.stop();
     restoreControls();
     if (wasRunning) emit runStopped();
 }

@@ -34,9 +34,9 @@ class BatchDialog : public QDialog {
     QProgressBar* progressBar() const { return progress_; }
 
   signals:
-    // A run began; the TagList now belongs to the run.
+    // A run began: files are being changed.
     void runStarted();
-    // A run ended (finished, cancelled or closed); the main window takes its TagList back.
+    // A run ended (finished, cancelled or closed); the file list may hold new names.
     void runStopped();
 
   public slots:

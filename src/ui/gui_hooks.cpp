@@ -6,24 +6,10 @@
 
 #include "ui/dialog_units.h"
 #include "ui/input_dialog.h"
+#include "ui/qt_text.h"
 #include "workspace/file_list.h"
 
 namespace brevino::ui {
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString localPath(const std::string& path) {
-    return QFile::decodeName(path.c_str());
-}
-
-std::string fromLocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-}  // namespace
 
 MessageBox::MessageBox(std::string_view text, std::string_view caption, QWidget* owner)
     : QMessageBox(QMessageBox::NoIcon, fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner) {

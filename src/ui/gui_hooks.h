@@ -55,6 +55,19 @@ class DialogInputPrompt : public InputPrompt {
 // Export and import choosers: "*.ap1" files or all files; a new name may be typed, and an
 // existing file is taken without a question. An export name typed without an extension
 // gets ".ap1".
+// What a file is chosen for; the desktop application shows its own dialog for each.
+enum class FileChoice { Export, Import };
+
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> choose(FileChoice purpose, std::string_view title) = 0;
+};
+
+inline constexpr char kExportTitle[] = "Exportﾌｧｲﾙを開く";
+inline constexpr char kImportTitle[] = "Importﾌｧｲﾙを開く";
+
 class DialogFileChooser : public FileChooser {
   public:
     DialogFileChooser(QWidget* owner, const std::string* startFile)

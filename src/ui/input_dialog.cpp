@@ -3,19 +3,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "edit/row_editor.h"
+#include "edit/editing.h"
 #include "platform/text_encoding.h"
 #include "ui/dialog_units.h"
+#include "ui/qt_text.h"
 #include "workspace/command_ids.h"
 
 namespace brevino::ui {
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 InputDialog::InputDialog(std::string_view caption, std::string_view initialText, QWidget* parent)
     : QDialog(parent) {

@@ -17,16 +17,13 @@
 #include <QTableView>
 #include <QToolBar>
 
-#include "app1/app1_transfer.h"
-#include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
-#include "exif/analysis.h"
-#include "platform/settings_profile.h"
-#include "tags/tag_dictionary.h"
+#include <algorithm>
+
 #include "ui/batch_dialog.h"
 #include "ui/dialog_units.h"
 #include "ui/gui_hooks.h"
 #include "ui/preview_pane.h"
+#include "ui/qt_text.h"
 #include "ui/small_dialogs.h"
 #include "ui/tag_list_model.h"
 #include "workspace/clipboard_text.h"
@@ -38,10 +35,6 @@ namespace {
 
 // The room every control keeps at the smallest window size.
 constexpr int kMinimumControlSize = 48;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -69,10 +62,10 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         workspace_.questioner = ownQuestioner_.get();
     }
     if (hooks.fileChooser) {
-        workspace_.fileChooser = hooks.fileChooser;
+        fileChooser_ = hooks.fileChooser;
     } else {
         ownChooser_ = std::make_unique<DialogFileChooser>(this, &workspace_.currentFile);
-        workspace_.fileChooser = ownChooser_.get();
+        fileChooser_ = ownChooser_.get();
     }
     if (hooks.folderBrowser) {
         folderBrowser_ = hooks.folderBrowser;
@@ -104,12 +97,6 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         if (!selected.isEmpty()) selectFile(fileList_->row(selected.front()));
     });
 
-    workspace_.messagesEnabled = 1;
-    workspace_.previewEnabled = 1;
-    workspace_.loadPreview = [this](const std::string& path) { preview_->load(path); };
-    workspace_.releasePreview = [this] { preview_->release(); };
-    resetAnalysis(workspace_);
-    computeDictionaryStarts();
     settingsPath_ = settingsFilePath();
     workspace_.settings = loadSettings(settingsPath_);
     workspace_.currentFile.clear();
@@ -127,11 +114,7 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
     resize(units.x(534), units.y(363) + menuBar()->sizeHint().height());
 }
 
-MainWindow::~MainWindow() {
-    // The workspace outlives the widgets its hooks point at only by this destructor's body.
-    workspace_.loadPreview = nullptr;
-    workspace_.releasePreview = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu() {
     struct Item {
@@ -226,10 +209,8 @@ void MainWindow::buildTagList() {
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     for (int column = 0; column < kColumnCount; ++column) {
-        header->resizeSection(column, kTagListColumns[column].width);
+        header->resizeSection(column, kColumnWidths[column]);
     }
-    connect(tagView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::syncSelection);
     connect(tagView_, &QAbstractItemView::doubleClicked, this, &MainWindow::editSelectedRow);
 }
 
@@ -266,10 +247,10 @@ void MainWindow::dispatch(int id) {
             overwrite();
             break;
         case ids::kExport:
-            exportApp1(workspace_, workspace_.currentFile);
+            exportSegment();
             break;
         case ids::kImport:
-            importApp1(workspace_, workspace_.currentFile);
+            importSegment();
             break;
         case ids::kBatch:
             runBatch();
@@ -301,23 +282,48 @@ void MainWindow::openFolder() {
 }
 
 void MainWindow::overwrite() {
-    if (overwriteSave(workspace_, workspace_.currentFile)) {
-        workspace_.report(kSavedMessage, kCaptionSaved);
+    if (workspace_.save()) workspace_.report(Problem::Saved);
+    // The save read the file again: the rows are the same, their contents as written.
+    if (model_->rowCount() == static_cast<int>(workspace_.rowCount())) {
+        model_->contentsChanged();
+    } else {
+        refreshRows();
     }
-    model_->contentsChanged();
+}
+
+void MainWindow::exportSegment() {
+    if (!workspace_.readyToExport()) return;
+    const std::optional<std::string> target =
+        fileChooser_->choose(FileChoice::Export, kExportTitle);
+    if (target && !target->empty()) workspace_.exportTo(*target);
+}
+
+void MainWindow::importSegment() {
+    if (!workspace_.readyToImport()) return;
+    const std::optional<std::string> side = fileChooser_->choose(FileChoice::Import, kImportTitle);
+    if (side && !side->empty()) workspace_.importFrom(*side);
+}
+
+std::vector<size_t> MainWindow::selectedRows() const {
+    std::vector<size_t> rows;
+    for (const QModelIndex& index : tagView_->selectionModel()->selectedRows()) {
+        if (index.row() >= 0 && static_cast<size_t>(index.row()) < workspace_.rowCount())
+            rows.push_back(static_cast<size_t>(index.row()));
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void MainWindow::copyToClipboard() {
-    const std::string text = clipboardText(workspace_.tagList);
+    const std::string text = clipboardText(workspace_, selectedRows());
     if (text.empty()) return;  // nothing selected: the clipboard keeps what it holds
     QGuiApplication::clipboard()->setText(fromUtf8(text));
 }
 
 void MainWindow::attachBatchDialog(BatchDialog& dialog) {
-    connect(&dialog, &BatchDialog::runStarted, model_, &TagListModel::detach);
     // A run rewrites and renames files: pictures decoded ahead for them are not wanted.
     connect(&dialog, &BatchDialog::runStarted, preview_, &PreviewPane::cancelPrefetch);
-    connect(&dialog, &BatchDialog::runStopped, this, &MainWindow::takeBackTagList);
+    connect(&dialog, &BatchDialog::runStopped, this, &MainWindow::afterBatch);
 }
 
 void MainWindow::runBatch() {
@@ -327,17 +333,10 @@ void MainWindow::runBatch() {
     dialog.exec();
 }
 
-void MainWindow::takeBackTagList() {
+void MainWindow::afterBatch() {
     refreshFileList();
-    if (workspace_.currentFile.empty()) {
-        // No file was selected before the run: the rows of the run's last file are not shown.
-        resetAnalysis(workspace_);
-        workspace_.tagList.clear();
-        workspace_.analysedFile = AnalysedFile{};
-    } else {
-        analyzeFile(workspace_, workspace_.currentFile);
-    }
-    refreshRows();
+    if (workspace_.currentFile.empty()) return;
+    showCurrentFile();
 }
 
 void MainWindow::selectFile(int row) {
@@ -347,15 +346,23 @@ void MainWindow::selectFile(int row) {
         const QSignalBlocker blocker(fileList_);
         fileList_->setCurrentRow(row);
     }
-    analyzeFile(workspace_, workspace_.currentFile);
-    refreshRows();
+    showCurrentFile();
     prefetchNeighbours(static_cast<size_t>(row));
 }
 
+void MainWindow::showCurrentFile() {
+    // A file refused before anything is read leaves the rows and the picture as they were.
+    if (isAnalyzableFile(workspace_.currentFile)) {
+        preview_->release();
+        preview_->load(workspace_.currentFile);
+    }
+    workspace_.analyze(workspace_.currentFile);
+    refreshRows();
+}
+
 void MainWindow::prefetchNeighbours(size_t row) {
-    // Never while previews are off (a batch run): the run owns the files then.
     const std::vector<std::string>& list = workspace_.fileList;
-    if (workspace_.previewEnabled != 1 || row >= list.size()) return;
+    if (row >= list.size()) return;
     std::vector<std::string> neighbours;
     if (row + 1 < list.size()) neighbours.push_back(list[row + 1]);  // the likelier next step
     if (row > 0) neighbours.push_back(list[row - 1]);
@@ -372,7 +379,7 @@ void MainWindow::refreshFileList() {
     const QSignalBlocker blocker(fileList_);
     fileList_->clear();
     for (const std::string& path : workspace_.fileList) {
-        fileList_->addItem(QFile::decodeName(path.c_str()));
+        fileList_->addItem(localPath(path));
     }
     markCurrentFileInList();
 }
@@ -391,25 +398,17 @@ void MainWindow::refreshRows() {
     model_->reload();
 }
 
-void MainWindow::syncSelection() {
-    TagList& rows = workspace_.tagList;
-    rows.clearSelection();
-    for (const QModelIndex& index : tagView_->selectionModel()->selectedRows()) {
-        if (index.row() >= 0 && static_cast<size_t>(index.row()) < rows.size()) {
-            rows.setSelected(static_cast<size_t>(index.row()), true);
-        }
-    }
-}
-
 void MainWindow::editSelectedRow() {
-    syncSelection();
-    editRow(workspace_);
+    const std::vector<size_t> rows = selectedRows();
+    if (rows.empty()) return;
+    workspace_.editRow(rows.front());
     model_->contentsChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     preview_->cancelPrefetch();
-    resetAnalysis(workspace_);
+    preview_->release();
+    workspace_.clearAnalysis();
     event->accept();
 }
 
@@ -421,8 +420,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         // Only local files can be listed; anything else is skipped like an unreadable item.
-        paths.push_back(url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString()
-                                          : std::string());
+        paths.push_back(url.isLocalFile() ? fromLocalPath(url.toLocalFile()) : std::string());
     }
     dropPaths(paths);
     event->acceptProposedAction();

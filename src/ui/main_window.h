@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/gui_hooks.h"
 #include "workspace/workspace.h"
 
 class QListWidget;
@@ -18,7 +19,6 @@ class QToolBar;
 namespace brevino::ui {
 
 class BatchDialog;
-class FolderBrowser;
 class PreviewPane;
 class TagListModel;
 
@@ -46,8 +46,8 @@ class MainWindow : public QMainWindow {
 
     // Carries out a menu command or toolbar button by its id.
     void dispatch(int id);
-    // The user selected entry `row` of the file list: it becomes the current file and is
-    // analysed. While previews are on, the pictures of the entries before and after it are
+    // The user selected entry `row` of the file list: it becomes the current file, is
+    // analysed and its picture shown; the pictures of the entries before and after it are
     // then decoded in the background.
     void selectFile(int row);
     // Items dropped on the window, in drop order.
@@ -56,8 +56,8 @@ class MainWindow : public QMainWindow {
     void refreshFileList();
     void refreshRows();
 
-    // Lets a batch dialog take the TagList while its run is active and gives it back
-    // afterwards (the current file analysed again, following a rename).
+    // Follows a batch dialog's run: no pictures are decoded ahead while files change, and
+    // afterwards the current file is analysed again (following a rename).
     void attachBatchDialog(BatchDialog& dialog);
 
     QAction* action(int id) const;
@@ -85,12 +85,15 @@ class MainWindow : public QMainWindow {
     void layoutClient(int width, int height);
     void openFolder();
     void overwrite();
+    void exportSegment();
+    void importSegment();
     void copyToClipboard();
     void runBatch();
-    // After a batch run: the file list may hold new names, and the TagList holds the rows of
-    // the last file the run handled; the current file is analysed again.
-    void takeBackTagList();
-    void syncSelection();
+    // After a batch run: the file list may hold new names; the current file is analysed again.
+    void afterBatch();
+    // Analyses the current file and shows its rows and picture.
+    void showCurrentFile();
+    std::vector<size_t> selectedRows() const;
     void editSelectedRow();
     void markCurrentFileInList();
     void prefetchNeighbours(size_t row);
@@ -102,6 +105,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<Questioner> ownQuestioner_;
     std::unique_ptr<FileChooser> ownChooser_;
     std::unique_ptr<FolderBrowser> ownBrowser_;
+    FileChooser* fileChooser_ = nullptr;
     FolderBrowser* folderBrowser_ = nullptr;
 
     QWidget* client_ = nullptr;

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <algorithm>
-#include <utility>
 
 #include "ui/preview_pane.h"
 
@@ -15,6 +14,21 @@ namespace {
 
 // Files larger than this are not read for a preview.
 constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
+
+// The name a picture is kept under: the file, the pane size and the file's version.
+QString keyOf(const std::string& path, QSize pane, const FileVersion& version) {
+    const FileIdentity& id = version.identity;
+    return QString::fromStdString(path) + QStringLiteral("|%1x%2|%3:%4|%5|%6.%7|%8.%9")
+                                              .arg(pane.width())
+                                              .arg(pane.height())
+                                              .arg(id.device)
+                                              .arg(id.inode)
+                                              .arg(id.size)
+                                              .arg(id.modified.tv_sec)
+                                              .arg(id.modified.tv_nsec)
+                                              .arg(version.changed.tv_sec)
+                                              .arg(version.changed.tv_nsec);
+}
 
 }  // namespace
 
@@ -52,80 +66,55 @@ PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
     return result;
 }
 
-PreviewCache::PreviewCache(size_t capacity) : capacity_(std::max<size_t>(capacity, 1)) {}
+PreviewCache::PreviewCache(int capacity) : pictures_(std::max(capacity, 1)) {
+    pool_.setMaxThreadCount(1);
+}
 
 PreviewCache::~PreviewCache() {
-    {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-        dropQueued();
-    }
-    workReady_.notify_all();
-    if (worker_.joinable()) worker_.join();
+    cancel();
+    pool_.waitForDone();
+}
+
+const PreviewPicture* PreviewCache::find(const std::string& path, QSize pane,
+                                         const FileVersion& version) {
+    return pictures_.object(keyOf(path, pane, version));
+}
+
+void PreviewCache::store(const std::string& path, QSize pane, const FileVersion& version,
+                         PreviewPicture picture) {
+    pictures_.insert(keyOf(path, pane, version), new PreviewPicture(std::move(picture)));
 }
 
 PreviewPicture PreviewCache::picture(const std::string& path, const FileHandle& file, QSize pane) {
     const std::optional<FileVersion> version = versionOf(file);
-    std::unique_lock lock(mutex_);
+    QMutexLocker lock(&mutex_);
     if (version) {
         bool waited = false;
         for (;;) {
-            EntryPtr done;
-            EntryPtr running;
-            EntryPtr queued;
-            for (const EntryPtr& entry : entries_) {
-                if (entry->path != path || entry->pane != pane) continue;
-                switch (entry->state) {
-                    case Entry::State::Done:
-                        if (*entry->version == *version) done = entry;
-                        break;
-                    case Entry::State::Running:
-                        // Until the worker has opened the file its version is unknown; it
-                        // is the same file, so waiting for that is waiting for this file.
-                        if (entry->keep && (!entry->version || *entry->version == *version)) {
-                            running = entry;
-                        }
-                        break;
-                    case Entry::State::Queued:
-                        queued = entry;
-                        break;
-                    case Entry::State::Gone:
-                        break;
-                }
-            }
-            if (done) {
-                done->lastUse = ++useClock_;
+            if (const PreviewPicture* kept = find(path, pane, *version)) {
                 ++(waited ? counts_.waitedFor : counts_.fromCache);
-                return done->picture;
+                return *kept;
             }
-            if (running) {
-                waited = true;
-                workChanged_.wait(lock, [&] {
-                    return running->state != Entry::State::Running ||
-                           (running->version && !(*running->version == *version));
-                });
-                continue;
-            }
-            // Not started yet: decoded here rather than waiting behind other files.
-            if (queued) remove(queued);
-            break;
+            const auto running = std::find_if(tasks_.begin(), tasks_.end(), [&](const auto& task) {
+                return task->path == path && task->pane == pane && task->keep &&
+                       task->state == Task::State::Running;
+            });
+            if (running == tasks_.end()) break;
+            waited = true;
+            const std::shared_ptr<Task> task = *running;
+            while (task->state == Task::State::Running)
+                changed_.wait(&mutex_);
         }
-        // Pictures of other versions of this file are never shown again.
-        std::vector<EntryPtr> stale;
-        for (const EntryPtr& entry : entries_) {
-            if (entry->state == Entry::State::Done && entry->path == path &&
-                !(*entry->version == *version)) {
-                stale.push_back(entry);
-            }
+        // Not started yet: decoded here rather than waiting behind other files.
+        for (const auto& task : tasks_) {
+            if (task->path == path && task->state == Task::State::Queued)
+                task->state = Task::State::Dropped;
         }
-        for (const EntryPtr& entry : stale)
-            remove(entry);
     }
     const DecodeHook hook = hook_;
     lock.unlock();
 
     if (hook) hook(path, false);
-    bool stable = false;
     if (!version) {
         // The file could not be examined again: it is read by its size when opened, and
         // nothing is kept.
@@ -134,183 +123,99 @@ PreviewPicture PreviewCache::picture(const std::string& path, const FileHandle& 
             opened.identity = *identity;
         return readAndDecode(file, opened, pane);
     }
+    bool stable = false;
     PreviewPicture result = readAndDecode(file, *version, pane, &stable);
-
-    lock.lock();
+    lock.relock();
     ++counts_.decodedOnRequest;
-    if (stable) {
-        auto entry = std::make_shared<Entry>();
-        entry->path = path;
-        entry->pane = pane;
-        entry->version = version;
-        entries_.push_back(entry);
-        store(entry, result);
-    }
+    if (stable) store(path, pane, *version, result);
     return result;
 }
 
 void PreviewCache::prefetch(const std::vector<std::string>& paths, QSize pane) {
-    {
-        const std::lock_guard lock(mutex_);
-        if (stopping_) return;
-        dropQueued();
-        for (const std::string& path : paths) {
-            const bool underWay =
-                std::any_of(entries_.begin(), entries_.end(), [&](const EntryPtr& entry) {
-                    return entry->state == Entry::State::Running && entry->keep &&
-                           entry->path == path && entry->pane == pane;
-                });
-            if (underWay) continue;
-            auto entry = std::make_shared<Entry>();
-            entry->path = path;
-            entry->pane = pane;
-            entries_.push_back(std::move(entry));
-        }
-        if (!worker_.joinable() && busy()) worker_ = std::thread(&PreviewCache::work, this);
+    QMutexLocker lock(&mutex_);
+    dropQueued();
+    for (const std::string& path : paths) {
+        const bool underWay = std::any_of(tasks_.begin(), tasks_.end(), [&](const auto& task) {
+            return task->state == Task::State::Running && task->keep && task->path == path &&
+                   task->pane == pane;
+        });
+        if (underWay) continue;
+        auto task = std::make_shared<Task>();
+        task->path = path;
+        task->pane = pane;
+        tasks_.push_back(task);
+        pool_.start([this, task] { decodeInBackground(task); });
     }
-    workReady_.notify_one();
-    workChanged_.notify_all();
+}
+
+void PreviewCache::decodeInBackground(const std::shared_ptr<Task>& task) {
+    // The decode yields to the window's thread: a selection that decodes in the foreground
+    // must not wait for a background decode of a neighbour.
+    const sched_param batch{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+    QMutexLocker lock(&mutex_);
+    auto finish = [&] {
+        task->state = Task::State::Finished;
+        std::erase(tasks_, task);
+        changed_.wakeAll();
+    };
+    if (task->state == Task::State::Dropped) return finish();
+    task->state = Task::State::Running;
+    lock.unlock();
+
+    FileHandle file = openForRead(task->path);
+    const std::optional<FileVersion> version = versionOf(file);
+    lock.relock();
+    // Unreadable files are left to the selection, which reports them; a picture already
+    // decoded for this version is not decoded again.
+    if (!version || !task->keep || find(task->path, task->pane, *version)) return finish();
+    const DecodeHook hook = hook_;
+    lock.unlock();
+
+    if (hook) hook(task->path, true);
+    bool stable = false;
+    PreviewPicture picture = readAndDecode(file, *version, task->pane, &stable);
+    file.close();
+    lock.relock();
+    ++counts_.decodedInBackground;
+    // A file written while it was read gives a picture of no version; it is not kept.
+    if (stable && task->keep) store(task->path, task->pane, *version, std::move(picture));
+    finish();
+}
+
+void PreviewCache::dropQueued() {
+    for (const auto& task : tasks_) {
+        if (task->state == Task::State::Queued) task->state = Task::State::Dropped;
+    }
 }
 
 void PreviewCache::cancel() {
-    {
-        const std::lock_guard lock(mutex_);
-        dropQueued();
-    }
-    workChanged_.notify_all();
+    QMutexLocker lock(&mutex_);
+    dropQueued();
+    changed_.wakeAll();
 }
 
 void PreviewCache::clear() {
-    {
-        const std::lock_guard lock(mutex_);
-        std::vector<EntryPtr> gone;
-        for (const EntryPtr& entry : entries_) {
-            if (entry->state == Entry::State::Running) {
-                entry->keep = false;
-            } else {
-                gone.push_back(entry);
-            }
-        }
-        for (const EntryPtr& entry : gone)
-            remove(entry);
-    }
-    workChanged_.notify_all();
+    QMutexLocker lock(&mutex_);
+    dropQueued();
+    for (const auto& task : tasks_)
+        task->keep = false;
+    pictures_.clear();
+    changed_.wakeAll();
 }
 
 void PreviewCache::waitUntilIdle() {
-    std::unique_lock lock(mutex_);
-    workChanged_.wait(lock, [&] { return !busy(); });
+    pool_.waitForDone();
 }
 
 PreviewCache::Counts PreviewCache::counts() const {
-    const std::lock_guard lock(mutex_);
+    QMutexLocker lock(&mutex_);
     return counts_;
 }
 
 void PreviewCache::setDecodeHook(DecodeHook hook) {
-    const std::lock_guard lock(mutex_);
+    QMutexLocker lock(&mutex_);
     hook_ = std::move(hook);
-}
-
-void PreviewCache::work() {
-    // Decoding ahead must not take the processor from the window: without this, waking the
-    // worker lets it preempt the selection that woke it when the other cores are busy.
-    const sched_param batch{};
-    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        EntryPtr entry;
-        workReady_.wait(lock, [&] {
-            if (stopping_) return true;
-            const auto queued = std::find_if(
-                entries_.begin(), entries_.end(),
-                [](const EntryPtr& candidate) { return candidate->state == Entry::State::Queued; });
-            if (queued != entries_.end()) entry = *queued;
-            return entry != nullptr;
-        });
-        if (stopping_) return;
-        entry->state = Entry::State::Running;
-        lock.unlock();
-
-        FileHandle file = openForRead(entry->path);
-        const std::optional<FileVersion> version = versionOf(file);
-
-        lock.lock();
-        entry->version = version;
-        if (!version || !entry->keep || stopping_ || findDone(entry->path, entry->pane, *version)) {
-            // Unreadable files are left to the selection, which reports them; a picture
-            // already decoded for this version is not decoded again.
-            remove(entry);
-            workChanged_.notify_all();
-            continue;
-        }
-        workChanged_.notify_all();  // whoever waits for this file learns its version
-        const DecodeHook hook = hook_;
-        lock.unlock();
-
-        if (hook) hook(entry->path, true);
-        bool stable = false;
-        PreviewPicture picture = readAndDecode(file, *version, entry->pane, &stable);
-        file.close();
-
-        lock.lock();
-        ++counts_.decodedInBackground;
-        // A file written while it was read gives a picture of no version; it is not kept.
-        if (stable && entry->keep) {
-            store(entry, std::move(picture));
-        } else {
-            remove(entry);
-        }
-        workChanged_.notify_all();
-    }
-}
-
-PreviewCache::EntryPtr PreviewCache::findDone(const std::string& path, QSize pane,
-                                              const FileVersion& version) const {
-    for (const EntryPtr& entry : entries_) {
-        if (entry->state == Entry::State::Done && entry->path == path && entry->pane == pane &&
-            *entry->version == version) {
-            return entry;
-        }
-    }
-    return nullptr;
-}
-
-void PreviewCache::remove(const EntryPtr& entry) {
-    entry->state = Entry::State::Gone;
-    entries_.erase(std::remove(entries_.begin(), entries_.end(), entry), entries_.end());
-}
-
-void PreviewCache::dropQueued() {
-    for (const EntryPtr& entry : entries_) {
-        if (entry->state == Entry::State::Queued) entry->state = Entry::State::Gone;
-    }
-    std::erase_if(entries_,
-                  [](const EntryPtr& entry) { return entry->state == Entry::State::Gone; });
-}
-
-void PreviewCache::store(const EntryPtr& entry, PreviewPicture picture) {
-    entry->state = Entry::State::Done;
-    entry->picture = std::move(picture);
-    entry->lastUse = ++useClock_;
-    // The least recently used pictures go once there are more than the capacity.
-    for (;;) {
-        size_t done = 0;
-        EntryPtr oldest;
-        for (const EntryPtr& candidate : entries_) {
-            if (candidate->state != Entry::State::Done) continue;
-            ++done;
-            if (!oldest || candidate->lastUse < oldest->lastUse) oldest = candidate;
-        }
-        if (done <= capacity_) return;
-        remove(oldest);
-    }
-}
-
-bool PreviewCache::busy() const {
-    return std::any_of(entries_.begin(), entries_.end(), [](const EntryPtr& entry) {
-        return entry->state == Entry::State::Queued || entry->state == Entry::State::Running;
-    });
 }
 
 }  // namespace brevino::ui

@@ -1,19 +1,19 @@
-// Pictures decoded for the preview pane, kept for a few files and decoded ahead of time on a
-// background thread, so that stepping through a folder shows each photo without waiting for
-// its decode.
+// Pictures decoded for the preview pane: a few kept, and the neighbours of the shown file
+// decoded ahead of time on a background thread, so that stepping through a folder shows each
+// photo without waiting for its decode.
 #pragma once
 
+#include <QCache>
 #include <QImage>
+#include <QMutex>
 #include <QSize>
-#include <condition_variable>
-#include <cstdint>
+#include <QThreadPool>
+#include <QWaitCondition>
 #include <ctime>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/file_io.h"
@@ -57,13 +57,13 @@ class PreviewCache {
     // the decoding thread.
     using DecodeHook = std::function<void(const std::string& path, bool background)>;
 
-    explicit PreviewCache(size_t capacity = 4);
-    // Drops queued work and waits for a decode under way; no thread outlives the cache.
+    explicit PreviewCache(int capacity = 4);
+    // Drops queued work and waits for a decode under way; no decode outlives the cache.
     ~PreviewCache();
     PreviewCache(const PreviewCache&) = delete;
     PreviewCache& operator=(const PreviewCache&) = delete;
 
-    // The picture of `path`, open as `file`, for a pane of `pane`: the cached picture of this
+    // The picture of `path`, open as `file`, for a pane of `pane`: the kept picture of this
     // version of the file, or the background decode of it when one is under way (waited
     // for), or else decoded now. Never waits for the decode of any other file.
     PreviewPicture picture(const std::string& path, const FileHandle& file, QSize pane);
@@ -83,36 +83,27 @@ class PreviewCache {
     void setDecodeHook(DecodeHook hook);
 
   private:
-    struct Entry {
-        enum class State { Queued, Running, Done, Gone };
-        State state = State::Queued;
+    struct Task {
+        enum class State { Queued, Running, Finished, Dropped };
         std::string path;
         QSize pane;
-        std::optional<FileVersion> version;  // known once the file is open
-        bool keep = true;                    // false: the result is not wanted any more
-        PreviewPicture picture;
-        uint64_t lastUse = 0;
+        State state = State::Queued;
+        bool keep = true;  // false: the picture is not wanted any more
     };
-    using EntryPtr = std::shared_ptr<Entry>;
 
-    void work();
-    // Each of these runs with `mutex_` held.
-    EntryPtr findDone(const std::string& path, QSize pane, const FileVersion& version) const;
-    void remove(const EntryPtr& entry);
+    void decodeInBackground(const std::shared_ptr<Task>& task);
+    void store(const std::string& path, QSize pane, const FileVersion& version,
+               PreviewPicture picture);
+    const PreviewPicture* find(const std::string& path, QSize pane, const FileVersion& version);
     void dropQueued();
-    void store(const EntryPtr& entry, PreviewPicture picture);
-    bool busy() const;
 
-    const size_t capacity_;
-    mutable std::mutex mutex_;
-    std::condition_variable workReady_;    // the worker waits for queued work
-    std::condition_variable workChanged_;  // askers wait for a decode to progress
-    std::vector<EntryPtr> entries_;        // queued first-in first-out, running and done
-    uint64_t useClock_ = 0;
-    bool stopping_ = false;
+    mutable QMutex mutex_;
+    QWaitCondition changed_;
+    QCache<QString, PreviewPicture> pictures_;
+    std::vector<std::shared_ptr<Task>> tasks_;  // queued or running, in queue order
     Counts counts_;
     DecodeHook hook_;
-    std::thread worker_;  // started with the first prefetch
+    QThreadPool pool_;  // one thread: background decodes run one after another
 };
 
 }  // namespace brevino::ui

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/settings_profile.h"
 #include "ui/dialog_units.h"
+#include "ui/qt_text.h"
 #include "workspace/command_ids.h"
 
 namespace brevino::ui {
@@ -53,21 +53,17 @@ OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidg
     tagGroup->setObjectName(QString::number(ids::kOptionsTagGroup));
     tagGroup->setGeometry(units.rect(9, 54, 213, 63));
 
-    auto makeBox = [&](const char* text, int id, QRect where, uint8_t value) {
-        auto* box = new QCheckBox(QString::fromUtf8(text), this);
-        box->setObjectName(QString::number(id));
-        box->setGeometry(where);
-        box->setChecked(value != 0);
-        return box;
-    };
-    folder_ = makeBox("ﾌｫﾙﾀﾞ選択時、最後に開いたﾌｫﾙﾀﾞから開く", ids::kOptionsFolder,
-                      units.rect(18, 21, 195, 15), settings_.folder);
-    dateUp_ = makeBox("更新日時を変更しない", ids::kOptionsDateUp, units.rect(18, 66, 117, 15),
-                      settings_.dateUp);
-    allDate_ = makeBox("日時一括変更", ids::kOptionsAllDate, units.rect(18, 81, 171, 12),
-                       settings_.allDate);
-    exifDate_ = makeBox("保存時、ﾌｧｲﾙ変更日時に合わせる", ids::kOptionsExifDate,
-                        units.rect(18, 99, 153, 12), settings_.exifDate);
+    // Where each switch's box stands, in the order of the settings' key table.
+    const QRect places[] = {units.rect(18, 21, 195, 15), units.rect(18, 66, 117, 15),
+                            units.rect(18, 81, 171, 12), units.rect(18, 99, 153, 12)};
+    for (size_t i = 0; i < kSwitchKeys.size(); ++i) {
+        const SwitchKey& key = kSwitchKeys[i];
+        QCheckBox* box = new QCheckBox(fromUtf8(key.label), this);
+        box->setObjectName(QString::number(key.dialogId));
+        box->setGeometry(places[i]);
+        box->setChecked(settings_.*key.field != 0);
+        boxes_[i] = box;
+    }
     // The group boxes are drawn behind the check boxes they frame.
     startGroup->lower();
     tagGroup->lower();
@@ -81,25 +77,15 @@ OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidg
 }
 
 QCheckBox* OptionsDialog::box(int id) const {
-    switch (id) {
-        case ids::kOptionsFolder:
-            return folder_;
-        case ids::kOptionsDateUp:
-            return dateUp_;
-        case ids::kOptionsAllDate:
-            return allDate_;
-        case ids::kOptionsExifDate:
-            return exifDate_;
-        default:
-            return nullptr;
+    for (size_t i = 0; i < kSwitchKeys.size(); ++i) {
+        if (kSwitchKeys[i].dialogId == id) return boxes_[i];
     }
+    return nullptr;
 }
 
 void OptionsDialog::accept() {
-    settings_.folder = folder_->isChecked() ? 1 : 0;
-    settings_.dateUp = dateUp_->isChecked() ? 1 : 0;
-    settings_.allDate = allDate_->isChecked() ? 1 : 0;
-    settings_.exifDate = exifDate_->isChecked() ? 1 : 0;
+    for (size_t i = 0; i < kSwitchKeys.size(); ++i)
+        settings_.*kSwitchKeys[i].field = boxes_[i]->isChecked() ? 1 : 0;
     saveSettings(settingsPath_, settings_);
     QDialog::accept();
 }

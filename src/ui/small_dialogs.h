@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <string>
 
 #include "workspace/settings.h"
@@ -39,10 +40,7 @@ class OptionsDialog : public QDialog {
   private:
     Settings& settings_;
     std::string settingsPath_;
-    QCheckBox* folder_;
-    QCheckBox* dateUp_;
-    QCheckBox* allDate_;
-    QCheckBox* exifDate_;
+    std::array<QCheckBox*, kSwitchKeys.size()> boxes_{};  // in the order of kSwitchKeys
     QPushButton* ok_;
     QPushButton* cancel_;
 };

@@ -1,4 +1,4 @@
-// The TagList of a workspace as a table: six text columns, heading rows on light blue and
+// The rows of a workspace as a table: six text columns, heading rows on light blue and
 // rows that cannot be edited on grey.
 #pragma once
 
@@ -14,13 +14,8 @@ namespace brevino::ui {
 inline const QColor kHeadingRowColour(189, 225, 231);
 inline const QColor kFixedRowColour(204, 204, 204);
 
-// Column headings and widths in pixels.
-struct ColumnSpec {
-    const char* heading;
-    int width;
-};
-inline constexpr ColumnSpec kTagListColumns[] = {{"offset", 120}, {"type", 45},     {"count", 45},
-                                                 {"tag", 220},    {"content", 180}, {"note", 500}};
+// Column widths in pixels, in column order.
+inline constexpr int kColumnWidths[] = {120, 45, 45, 220, 180, 500};
 
 class TagListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -35,15 +30,12 @@ class TagListModel : public QAbstractTableModel {
 
     // The workspace has new rows (a file was analysed): show them.
     void reload();
-    // Cells of the present rows changed (an edit).
+    // Cells of the present rows changed (an edit, or a save that read the file again).
     void contentsChanged();
-    // Shows no rows until the next reload, while the TagList is used by someone else.
-    void detach();
 
   private:
     Workspace& workspace_;
     int rows_ = 0;
-    bool detached_ = false;
 };
 
 }  // namespace brevino::ui

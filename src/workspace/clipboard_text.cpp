@@ -1,7 +1,9 @@
 #include "workspace/clipboard_text.h"
 
+#include <algorithm>
+
 #include "platform/text_encoding.h"
-#include "workspace/tag_list.h"
+#include "workspace/workspace.h"
 
 namespace brevino {
 namespace {
@@ -12,12 +14,15 @@ void appendCut(std::string& text, std::string_view cell) {
 
 }  // namespace
 
-std::string clipboardText(const TagList& rows) {
+std::string clipboardText(const Workspace& workspace, std::vector<size_t> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::string text;
-    for (size_t row : rows.selectedRows()) {
-        appendCut(text, rows.cell(row, Column::Tag));
+    for (size_t row : rows) {
+        if (row >= workspace.rowCount()) continue;
+        appendCut(text, workspace.cell(row, Column::Tag));
         text += ',';
-        appendCut(text, rows.cell(row, Column::Content));
+        appendCut(text, workspace.cell(row, Column::Content));
         text += '\n';
     }
     return text;

@@ -47,10 +47,6 @@ inline constexpr int kBatchTickMs = 100;
 // Options dialog.
 inline constexpr int kOptionsStartGroup = 603;
 inline constexpr int kOptionsTagGroup = 604;
-inline constexpr int kOptionsFolder = 605;
-inline constexpr int kOptionsDateUp = 606;
-inline constexpr int kOptionsAllDate = 607;
-inline constexpr int kOptionsExifDate = 608;
 inline constexpr int kOptionsCancel = 404;
 
 // The menu command a toolbar button stands for; every other id stands for itself. The

@@ -4,7 +4,7 @@
 
 #include "exif/analysis.h"
 #include "platform/directory_listing.h"
-#include "platform/settings_profile.h"
+#include "workspace/settings.h"
 #include "workspace/workspace.h"
 
 namespace brevino {

@@ -1,4 +1,4 @@
-// Where messages, questions and file choices of the core go: a window, a terminal or a test.
+// Where messages and questions of a session go: a window, a terminal or a test.
 #pragma once
 
 #include <optional>
@@ -6,11 +6,6 @@
 #include <string_view>
 
 namespace brevino {
-
-// Message captions.
-inline constexpr std::string_view kCaptionMessage = "message";
-inline constexpr std::string_view kCaptionSaved = "ﾒｯｾｰｼﾞ";
-inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
 
 class Reporter {
   public:
@@ -34,16 +29,6 @@ class Questioner {
   public:
     virtual ~Questioner() = default;
     virtual Answer ask(std::string_view text, std::string_view caption, Choices choices) = 0;
-};
-
-// What a file is chosen for; the desktop application shows its own dialog for each.
-enum class FileChoice { Export, Import };
-
-class FileChooser {
-  public:
-    virtual ~FileChooser() = default;
-    // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> choose(FileChoice purpose, std::string_view title) = 0;
 };
 
 }  // namespace brevino

@@ -1,8 +1,12 @@
-// The switches and the remembered folder that steer browsing, editing and saving.
+// The switches and the remembered folder that steer browsing, editing and saving, and the
+// one table of keys that the settings file, the options dialog and --option follow.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace brevino {
 
@@ -12,6 +16,46 @@ struct Settings {
     uint8_t dateUp = 1;    // exactly 1: a save keeps the file's times
     uint8_t allDate = 0;   // exactly 1: editing one date row changes every date row
     uint8_t exifDate = 0;  // exactly 1: a save aligns dates and times with the file-change date
+
+    bool keepsTimes() const { return dateUp == 1; }
+    bool editsAllDates() const { return allDate == 1; }
+    bool alignsDates() const { return exifDate == 1; }
 };
+
+// One on/off switch: its key in the settings file, where it is held, its default, the
+// options dialog's check box (id and text), and whether --option may set it.
+struct SwitchKey {
+    std::string_view key;
+    uint8_t Settings::*field;
+    uint8_t fallback;
+    int dialogId;
+    std::string_view label;
+    bool option;
+};
+
+inline constexpr std::array<SwitchKey, 4> kSwitchKeys = {{
+    {"folder", &Settings::folder, 1, 605, "ﾌｫﾙﾀﾞ選択時、最後に開いたﾌｫﾙﾀﾞから開く", false},
+    {"DateUp", &Settings::dateUp, 1, 606, "更新日時を変更しない", true},
+    {"AllDate", &Settings::allDate, 0, 607, "日時一括変更", true},
+    {"ExifDate", &Settings::exifDate, 0, 608, "保存時、ﾌｧｲﾙ変更日時に合わせる", true},
+}};
+
+// The key of the remembered folder; it comes second in the file, after `folder`.
+inline constexpr std::string_view kFolderPathKey = "folderpath";
+
+// "brevino.ini" in $XDG_CONFIG_HOME (or ~/.config).
+std::string settingsFilePath();
+
+// The settings as the file gives them, with the defaults for missing keys; a switch keeps
+// the low byte of its number.
+Settings readSettings(const std::string& path);
+// Reads the settings and writes them all back, as the desktop application does at start.
+Settings loadSettings(const std::string& path);
+bool saveSettings(const std::string& path, const Settings& settings);
+bool saveFolderPath(const std::string& path, const std::string& folder);
+
+// Applies "KEY=0" or "KEY=1" for a switch that --option may set (key letter case ignored);
+// false for any other key or value.
+bool applyOption(std::string_view keyValue, Settings& settings);
 
 }  // namespace brevino

@@ -1,35 +1,187 @@
 #include "workspace/workspace.h"
 
+#include <algorithm>
+
+#include "app1/app1_transfer.h"
+#include "edit/date_rows.h"
+#include "edit/editing.h"
+#include "edit/overwrite_save.h"
+#include "platform/text_encoding.h"
+
 namespace brevino {
+namespace {
+
+std::string cutAtWholeCharacter(std::string_view text, size_t limit) {
+    return std::string(text.substr(0, utf8CutLength(text, limit)));
+}
+
+}  // namespace
+
+void Workspace::takeAnalysis(FileAnalysis analysis) {
+    document_ = std::move(analysis.document);
+    file_ = std::move(analysis.file);
+    edits_.clear();
+    if (document_.walked()) {
+        rows_.build(document_);
+    } else {
+        rows_.clear();
+    }
+}
+
+bool Workspace::analyze(const std::string& path) {
+    FileAnalysis analysis = analyzeFile(path, storage_);
+    // Refused before anything is read: the previous rows stay.
+    if (analysis.document.problem == Problem::NotAnalyzable) {
+        report(Problem::NotAnalyzable);
+        return false;
+    }
+    takeAnalysis(std::move(analysis));
+    bytes_ = storage_.data();
+    if (document_.problem != Problem::None) report(document_.problem);
+    return document_.walked();
+}
+
+bool Workspace::analyzeBytes(std::span<const uint8_t> bytes) {
+    ownBytes_.assign(bytes.begin(), bytes.end());
+    FileAnalysis analysis;
+    analysis.document = brevino::analyzeBytes(ownBytes_);
+    takeAnalysis(std::move(analysis));
+    bytes_ = ownBytes_.data();
+    if (document_.problem != Problem::None) report(document_.problem);
+    return document_.walked();
+}
+
+void Workspace::clearAnalysis() {
+    takeAnalysis(FileAnalysis{});
+}
+
+std::string_view Workspace::cell(size_t row, Column column) const {
+    return column == Column::Content ? contentOf(rows_, edits_, row) : rows_.cell(row, column);
+}
+
+bool Workspace::isEditable(size_t row) const {
+    return isEditableRow(document_, rows_, row);
+}
+
+bool Workspace::isEdited(size_t row) const {
+    return !rows_.isHeading(row) && edits_.find(rows_.entryIndex(row)) != nullptr;
+}
+
+void Workspace::editRow(size_t row) {
+    if (!isEditable(row)) {
+        report(Problem::NotEditable);
+        return;
+    }
+    if (inputPrompt == nullptr) return;
+    const std::string caption = cutAtWholeCharacter(rows_.cell(row, Column::Tag), kInputLimit);
+    const std::string initial = cutAtWholeCharacter(cell(row, Column::Content), kInputLimit);
+    std::optional<std::string> answer = inputPrompt->prompt(caption, initial);
+    if (!answer) return;
+    const std::string input = cutAtWholeCharacter(*answer, kInputLimit);
+    // OK on an unchanged text changes nothing: a long cell must not be cut by the dialog.
+    if (input == initial) return;
+    setRow(row, input);
+}
+
+bool Workspace::setRow(size_t row, std::string_view input, LongText longText) {
+    EditOptions options;
+    options.allDate = settings.editsAllDates();
+    options.longText = longText;
+    const EditResult result = applyEdit(document_, rows_, edits_, row, input, options);
+    if (result.problem != Problem::None) {
+        report(result.problem, std::to_string(result.limit));
+        return false;
+    }
+    return true;
+}
+
+bool Workspace::isAnalysedCurrentFile() const {
+    return file_ && !currentFile.empty() && file_->path == currentFile;
+}
+
+bool Workspace::save() {
+    if (document_.location.exifEnd == 0 || !isAnalysedCurrentFile()) {
+        report(Problem::OpenFirstToSave);
+        return false;
+    }
+    SaveOptions options;
+    options.keepTimes = settings.keepsTimes();
+    if (settings.alignsDates())
+        options.setTimes = alignDatesWithChangeDate(document_, rows_, edits_);
+    const SaveResult result = saveEdits(document_, edits_, *file_, options);
+    for (Problem problem : result.problems)
+        report(problem);
+    if (!result.ok) {
+        // What was written stays written; the rows keep the edits that were asked for.
+        if (result.file) file_ = result.file;
+        return false;
+    }
+    // The file now holds the edited values: so do the bytes the rows are made from.
+    for (const auto& [index, value] : edits_) {
+        const Entry& entry = document_.entries[index];
+        std::copy(value.bytes.begin(), value.bytes.end(), bytes_ + entry.position);
+    }
+    edits_.clear();
+    rows_.build(document_);
+    file_ = result.file;
+    return true;
+}
+
+bool Workspace::readyToExport() {
+    if (!isAnalysedCurrentFile()) {
+        report(Problem::OpenFirstToExport);
+        return false;
+    }
+    const ExifLocation& location = document_.location;
+    if (location.exifEnd == 0 || location.exifEnd == location.exifStart) {
+        report(Problem::NoExif);
+        return false;
+    }
+    return true;
+}
+
+bool Workspace::readyToImport() {
+    if (!isAnalysedCurrentFile()) {
+        report(Problem::OpenFirstToImport);
+        return false;
+    }
+    return true;
+}
+
+bool Workspace::exportTo(const std::string& target) {
+    if (!readyToExport()) return false;
+    const TransferResult result = exportApp1(*file_, document_.location, target);
+    if (result.problem != Problem::None) {
+        report(result.problem);
+        return false;
+    }
+    report(Problem::Exported, result.path);
+    return true;
+}
+
+bool Workspace::importFrom(const std::string& sidePath) {
+    if (!readyToImport()) return false;
+    const TransferResult result = importApp1(*file_, document_.location, sidePath);
+    if (result.problem != Problem::None) {
+        report(result.problem);
+        return false;
+    }
+    report(Problem::Imported, result.path);
+    return true;
+}
+
+void Workspace::report(Problem problem, std::string_view detail) {
+    const MessageText message = messageFor(problem);
+    if (message.text.empty()) return;  // told nobody
+    report(messageText(problem, detail), message.caption);
+}
 
 void Workspace::report(std::string_view text, std::string_view caption) {
-    if (messagesEnabled == 1) {
-        if (reporter) reporter->report(text, caption);
-    } else if (silencedReporter) {
-        silencedReporter->report(text, caption);
-    }
+    if (reporter) reporter->report(text, caption);
 }
 
 Answer Workspace::ask(std::string_view text, Choices choices, std::string_view caption) {
     return questioner ? questioner->ask(text, caption, choices) : Answer::Yes;
-}
-
-bool Workspace::isAnalysedFileUnchanged(const std::string& path) const {
-    if (!analysedFile.valid || path.empty() || path != analysedFile.path) return false;
-    if (!isRegularFile(path)) return false;
-    std::optional<FileIdentity> now = identifyFile(path);
-    return now && *now == analysedFile.identity;
-}
-
-void Workspace::refreshAnalysedFile() {
-    if (!analysedFile.valid) return;
-    std::optional<FileIdentity> now = identifyFile(analysedFile.path);
-    if (now) {
-        analysedFile.identity = *now;
-        if (analysedFile.times) analysedFile.times = timesOf(*now);
-    } else {
-        analysedFile.valid = false;
-    }
 }
 
 }  // namespace brevino

@@ -1,68 +1,89 @@
-// All state of one session: the rows of the analysed file, the file list, the settings and
-// the hooks through which the core talks to its user.
+// One session over the core: the analysed file (its document, rows and edits), the file
+// list, the current file and folder, the settings, and the hooks through which the session
+// tells and asks its user. The desktop application shows one; the command line and the
+// tests make their own.
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "exif/analysis_state.h"
-#include "exif/leading_bytes.h"
-#include "platform/file_io.h"
-#include "platform/file_times.h"
+#include "edit/edits.h"
+#include "edit/value_input.h"
+#include "exif/analysis.h"
+#include "exif/row_list.h"
+#include "workspace/messages.h"
 #include "workspace/reporter.h"
 #include "workspace/settings.h"
-#include "workspace/tag_list.h"
 
 namespace brevino {
 
-// Identity of the file the TagList was read from, to tell whether it changed since.
-struct AnalysedFile {
-    bool valid = false;
-    std::string path;
-    FileIdentity identity;
-    // The times the file had before the analysis read it; a save that keeps times puts these
-    // back, to the nanosecond.
-    std::optional<FileTimes> times;
-};
-
 class Workspace {
   public:
-    TagList tagList;
-    AnalysisState analysis;
-    AnalysedFile analysedFile;
     std::vector<std::string> fileList;
     std::string currentFile;
     std::string currentFolder;
     Settings settings;
-    int messagesEnabled = 1;
-    int previewEnabled = 1;
 
     Reporter* reporter = nullptr;
-    // Receives the messages that a batch run silences, when set (the CLI's --verbose).
-    Reporter* silencedReporter = nullptr;
     InputPrompt* inputPrompt = nullptr;
     Questioner* questioner = nullptr;  // none: every question is answered Yes
-    FileChooser* fileChooser = nullptr;
-    std::function<void(const std::string& path)> loadPreview;
-    std::function<void()> releasePreview;
 
-    // Scratch storage for the leading bytes of analysed files, reused between analyses.
-    ByteStore analysisBuffer;
+    // Analyses the file and shows its rows; reports why when it cannot. A file refused by
+    // name and content leaves the previous rows as they were.
+    bool analyze(const std::string& path);
+    // The same over bytes that stand for a whole file (tests and fuzzers): nothing to save.
+    bool analyzeBytes(std::span<const uint8_t> bytes);
+    // Forgets the analysed file.
+    void clearAnalysis();
 
-    // Shows a message unless messages are switched off.
+    const Document& document() const { return document_; }
+    const RowList& rows() const { return rows_; }
+    const Edits& edits() const { return edits_; }
+    const std::optional<AnalysedFile>& analysedFile() const { return file_; }
+
+    size_t rowCount() const { return rows_.size(); }
+    bool isHeading(size_t row) const { return rows_.isHeading(row); }
+    // A cell as it stands, the content with its edit.
+    std::string_view cell(size_t row, Column column) const;
+    bool isEditable(size_t row) const;
+    bool isEdited(size_t row) const;
+    // Edits not yet saved.
+    bool hasUnsavedEdits() const { return !edits_.empty(); }
+
+    // Edits a row through the input prompt (the dialog's 255-byte limit applies).
+    void editRow(size_t row);
+    // Applies a typed text to a row; reports a refusal.
+    bool setRow(size_t row, std::string_view input, LongText longText = LongText::Cut);
+
+    // Writes the edits into the current file, which must be the analysed file, unchanged;
+    // keeps or sets its times as the settings say. Reports failures, not the success. After
+    // a save the rows show what the file now holds.
+    bool save();
+    // Whether the current file can be exported from (or imported into); reports why not.
+    bool readyToExport();
+    bool readyToImport();
+    bool exportTo(const std::string& target);
+    bool importFrom(const std::string& sidePath);
+
+    void report(Problem problem, std::string_view detail = {});
     void report(std::string_view text, std::string_view caption = kCaptionMessage);
-    // Asks the user; Yes when there is nobody to ask.
     Answer ask(std::string_view text, Choices choices = Choices::YesNo,
                std::string_view caption = kCaptionMessage);
 
-    // Whether `path` is the file the TagList was read from, unchanged since.
-    bool isAnalysedFileUnchanged(const std::string& path) const;
-    // Records the current identity of the analysed file after the program itself wrote it.
-    void refreshAnalysedFile();
+  private:
+    bool isAnalysedCurrentFile() const;
+    void takeAnalysis(FileAnalysis analysis);
+
+    ByteStore storage_;  // the analysed file's leading bytes, which the document reads
+    std::vector<uint8_t> ownBytes_;
+    uint8_t* bytes_ = nullptr;  // the document's bytes, which this workspace owns
+    Document document_;
+    RowList rows_;
+    Edits edits_;
+    std::optional<AnalysedFile> file_;
 };
 
 }  // namespace brevino

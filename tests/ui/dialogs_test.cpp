@@ -160,9 +160,9 @@ void DialogsTest::messageBoxHasOneOkButtonAndNoIcon() {
 
 void DialogsTest::choosersOfferSideFilesAndAllFiles() {
     QCOMPARE(
-        ui::chooserFilters(FileChoice::Export),
+        ui::chooserFilters(ui::FileChoice::Export),
         QStringList({QStringLiteral("Export Files (*.ap1)"), QStringLiteral("All Files (*)")}));
-    QCOMPARE(ui::chooserFilters(FileChoice::Import).front(),
+    QCOMPARE(ui::chooserFilters(ui::FileChoice::Import).front(),
              QStringLiteral("Import Files (*.ap1)"));
 }
 
@@ -190,10 +190,10 @@ void DialogsTest::exportChooserAddsTheExtensionAndNeverAsks() {
         });
     };
     typeName(QStringLiteral("side"));
-    QCOMPARE(chooser.choose(FileChoice::Export, "Exportﾌｧｲﾙを開く"),
+    QCOMPARE(chooser.choose(ui::FileChoice::Export, "Exportﾌｧｲﾙを開く"),
              std::optional<std::string>(dir.file("side.ap1")));
     typeName(QStringLiteral("old.ap1"));
-    QCOMPARE(chooser.choose(FileChoice::Export, "Exportﾌｧｲﾙを開く"),
+    QCOMPARE(chooser.choose(ui::FileChoice::Export, "Exportﾌｧｲﾙを開く"),
              std::optional<std::string>(existing));
 }
 

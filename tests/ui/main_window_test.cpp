@@ -15,7 +15,6 @@
 #include <QUrl>
 
 #include "edit/overwrite_save.h"
-#include "edit/row_editor.h"
 #include "platform/settings_profile.h"
 #include "ui/preview_pane.h"
 #include "ui/tag_list_model.h"
@@ -76,8 +75,6 @@ class MainWindowTest : public QObject {
 void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
     TestWindow t;
     QCOMPARE(t.window.windowTitle(), QString::fromUtf8("Exif情報アップデート"));
-    QCOMPARE(t.workspace().messagesEnabled, 1);
-    QCOMPARE(t.workspace().previewEnabled, 1);
     QVERIFY(t.workspace().currentFile.empty());
     QVERIFY(t.workspace().fileList.empty());
     QCOMPARE(t.window.tagListModel()->rowCount(), 0);
@@ -153,11 +150,6 @@ void MainWindowTest::commandsWithoutAFileReportTheirOwnMessages() {
     QVERIFY(t.takeMessages().empty());
     QVERIFY(t.chooser.titles.empty());
     QVERIFY(t.browser.asked.empty());
-
-    // With messages switched off nothing is shown.
-    t.workspace().messagesEnabled = 0;
-    t.window.dispatch(201);
-    QVERIFY(t.takeMessages().empty());
 }
 
 void MainWindowTest::folderCommandListsAndRemembersTheFolder() {
@@ -186,9 +178,9 @@ void MainWindowTest::folderCommandListsAndRemembersTheFolder() {
     QCOMPARE(t.workspace().currentFile, dir.file("b.jpg"));
     QVERIFY(t.window.tagListModel()->rowCount() > 0);
     // A double-click on the list does not analyse again.
-    t.workspace().tagList.clear();
+    t.workspace().clearAnalysis();
     emit t.window.fileListView()->itemDoubleClicked(t.window.fileListView()->item(1));
-    QVERIFY(t.workspace().tagList.empty());
+    QVERIFY(t.workspace().rows().empty());
 }
 
 void MainWindowTest::exitAndCancelEndTheWindow() {
@@ -204,7 +196,7 @@ void MainWindowTest::exitAndCancelEndTheWindow() {
         t.window.dispatch(id);
         QVERIFY(!t.window.isVisible());
         QVERIFY(t.window.previewPane()->picture().isNull());
-        QCOMPARE(t.workspace().analysis.location.exifEnd, uint64_t{0});
+        QVERIFY(!t.workspace().analysedFile().has_value());
     }
     // The Esc key is the cancel command.
     TestWindow t;
@@ -226,7 +218,7 @@ void MainWindowTest::rowsAndColoursFollowTheAnalysedFile() {
     t.window.selectFile(0);
 
     ui::TagListModel* model = t.window.tagListModel();
-    QCOMPARE(model->rowCount(), static_cast<int>(t.workspace().tagList.size()));
+    QCOMPARE(model->rowCount(), static_cast<int>(t.workspace().rowCount()));
     QCOMPARE(cellText(t.window, 0, Column::Offset), QString::fromUtf8("【0th IFD】"));
     QCOMPARE(background(t.window, 0).value<QColor>(), QColor(189, 225, 231));
     const int title = rowOfTag(t.window, "画像タイトル");
@@ -258,9 +250,10 @@ void MainWindowTest::rowsAndColoursFollowTheAnalysedFile() {
     t.window.refreshFileList();
     t.window.selectFile(1);
     t.takeMessages();
-    QCOMPARE(model->rowCount(), static_cast<int>(t.workspace().tagList.size()));
+    QCOMPARE(model->rowCount(), static_cast<int>(t.workspace().rowCount()));
     t.window.dispatch(201);
-    QCOMPARE(t.takeMessages().at(0).text, std::string(kOpenFirstMessage));
+    QCOMPARE(t.takeMessages().at(0).text,
+             std::string("ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。"));
 }
 
 void MainWindowTest::doubleClickEditsTheLowestSelectedRowAndSaveReportsSuccess() {
@@ -354,7 +347,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     QCOMPARE(listed(), QStringList({QString::fromStdString(folder + "/in.jpg")}));
     QCOMPARE(t.workspace().currentFolder, folder);
     QVERIFY(t.workspace().currentFile.empty());
-    QVERIFY(t.workspace().tagList.empty());
+    QVERIFY(t.workspace().rows().empty());
     QCOMPARE(t.workspace().settings.lastFolder, std::string("/kept"));
     QVERIFY(t.takeMessages().empty());
 
@@ -367,22 +360,21 @@ void MainWindowTest::dropsOfFilesAndFolders() {
 
 void MainWindowTest::clipboardCopiesTagAndContentOfSelectedRows() {
     TestWindow t;
-    EntryFacts facts;
-    facts.type = 2;
-    TagList& rows = t.workspace().tagList;
-    rows.appendEntry(facts, "A", "1", "x");
-    rows.appendHeading("【Exif IFD】");
-    rows.appendEntry(facts, "B", "22", "y");
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010E, "1")};
+    tiff.exif = fixture::Ifd{{fixture::ascii(0x9003, "2004:05:06 07:08:09")}};
+    t.workspace().analyzeBytes(fixture::jpegWith(tiff));
     t.window.refreshRows();
 
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     t.window.dispatch(206);  // nothing selected: the clipboard keeps its text
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
-    selectRows(t.window, {2, 0});
+    selectRows(t.window, {4, 1});
     t.window.dispatch(206);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("A,1\nB,22\n"));
-    selectRows(t.window, {1});
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromUtf8("画像タイトル,1\n原画像データの生成日時,2004:05:06 07:08:09\n"));
+    selectRows(t.window, {0});  // a heading
     t.window.dispatch(206);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(",\n"));
     QVERIFY(t.takeMessages().empty());

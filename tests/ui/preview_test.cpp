@@ -28,7 +28,6 @@ class PreviewTest : public QObject {
     void decodesAtTheDrawnSize();
     void loadingNamesTheFileAndCentresThePicture();
     void filesThatDoNotOpenOrDecode();
-    void nothingIsLoadedWhilePreviewsAreOff();
 };
 
 void PreviewTest::decodesAtTheDrawnSize_data() {
@@ -67,7 +66,7 @@ void PreviewTest::loadingNamesTheFileAndCentresThePicture() {
     const PreviewFit fit = fitPreview(2048, 1536, area.width(), area.height());
     QCOMPARE(pane->picture().size(), QSize(fit.width, fit.height));
     QCOMPARE(pane->pictureRect(), QRect(area.x() + fit.x, area.y() + fit.y, fit.width, fit.height));
-    QVERIFY(t.workspace().tagList.size() > 0);  // rows and preview from one selection
+    QVERIFY(t.workspace().rowCount() > 0);  // rows and preview from one selection
     // The pane draws the picture where it says.
     const QImage shown = pane->grab().toImage();
     const QPoint inside = pane->pictureRect().topLeft() + QPoint(2, 2);
@@ -87,24 +86,13 @@ void PreviewTest::filesThatDoNotOpenOrDecode() {
     t.window.selectFile(1);
     QCOMPARE(t.window.windowTitle(), QStringLiteral("Brevino[b.jpg]"));
     QVERIFY(t.window.previewPane()->picture().isNull());
-    QVERIFY(t.workspace().tagList.size() > 0);
+    QVERIFY(t.workspace().rowCount() > 0);
     // Missing: the title stays, the analysis reports its own error.
     t.takeMessages();
     t.window.selectFile(2);
     QCOMPARE(t.window.windowTitle(), QStringLiteral("Brevino[b.jpg]"));
     QVERIFY(t.window.previewPane()->picture().isNull());
     QCOMPARE(t.takeMessages().size(), size_t{1});
-}
-
-void PreviewTest::nothingIsLoadedWhilePreviewsAreOff() {
-    TestWindow t;
-    fixture::TempDir dir;
-    t.workspace().fileList = {dir.write("a.jpg", testing::pictureJpeg(QSize(64, 48)))};
-    t.window.refreshFileList();
-    t.workspace().previewEnabled = 0;
-    t.window.selectFile(0);
-    QVERIFY(t.window.previewPane()->picture().isNull());
-    QCOMPARE(t.window.windowTitle(), QString::fromUtf8("Exif情報アップデート"));
 }
 
 QTEST_MAIN(PreviewTest)

@@ -39,6 +39,19 @@ class ScriptedFolderBrowser : public ui::FolderBrowser {
                                       const std::string& startFolder) override;
 };
 
+class ScriptedChooser : public ui::FileChooser {
+  public:
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> titles;
+    std::optional<std::string> choose(ui::FileChoice, std::string_view title) override {
+        titles.emplace_back(title);
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 // A main window whose messages, prompts and choices are recorded and scripted.
 struct TestWindow {
     ConfigFolder config;

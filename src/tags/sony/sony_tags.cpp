@@ -1,5 +1,5 @@
 // The Sony maker-note dictionary and its short value-name tables.
-#include "tags/maker_note_dictionaries.h"
+#include "tags/vendor_tags.h"
 
 namespace brevino {
 namespace {
@@ -14,27 +14,23 @@ const ValueName kSonySceneModeNames[] = {
     {MatchNumberAlt, 8, 0, "Macro"},
     {MatchNumberAlt, 16, 0, "Auto"},
     {MatchNumberAlt, 17, 0, "Night Portrait"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyZoneMatchingNames[] = {
     {MatchNumberAlt, 0, 0, "ISO Setting Used"},
     {MatchNumberAlt, 1, 0, "High Key"},
     {MatchNumberAlt, 2, 0, "Low Key"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyDynamicRangeOptimizerNames[] = {
     {MatchNumberAlt, 0, 0, "Off"},
     {MatchNumberAlt, 1, 0, "Standard"},
     {MatchNumberAlt, 2, 0, "Advanced"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyImageStabilizationNames[] = {
     {MatchNumberAlt, 0, 0, "Off"},
     {MatchNumberAlt, 1, 0, "On"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyColorModeNames[] = {
@@ -52,13 +48,11 @@ const ValueName kSonyColorModeNames[] = {
     {MatchNumberAlt, 16, 0, "Evening"},
     {MatchNumberAlt, 17, 0, "Night Scene"},
     {MatchNumberAlt, 18, 0, "Night Portrait"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyMacroNames[] = {
     {MatchNumber, 0, 0, "Off"},
     {MatchNumber, 1, 0, "On"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyExposureModeNames[] = {
@@ -69,40 +63,38 @@ const ValueName kSonyExposureModeNames[] = {
     {MatchNumber, 8, 0, "Shutter Priority"},
     {MatchNumber, 9, 0, "Night Scene"},
     {MatchNumber, 10, 0, "Manual"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyQualityNames[] = {
     {MatchNumber, 0, 0, "Normal"},
     {MatchNumber, 1, 0, "Fine"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kSonyLongExposureNoiseReductionNames[] = {
     {MatchNumber, 0, 0, "Off"},
     {MatchNumber, 1, 0, "On"},
-    {0, 0, 0, ""},
 };
 
-}  // namespace
-
-const TagDef SonyMakerNoteDictionary[] = {
-    {0x0E00, "PrintIM", nullptr},
-    {0xB020, "ColorModeSetting", nullptr},
-    {0xB021, "ColorTemperature", nullptr},
+const TagDef kSonyTagTable[] = {
+    {0x0E00, "PrintIM", {}},
+    {0xB020, "ColorModeSetting", {}},
+    {0xB021, "ColorTemperature", {}},
     {0xB023, "SceneMode", kSonySceneModeNames},
     {0xB024, "ZoneMatching", kSonyZoneMatchingNames},
     {0xB025, "DynamicRangeOptimizer", kSonyDynamicRangeOptimizerNames},
     {0xB026, "ImageStabilization", kSonyImageStabilizationNames},
-    {0xB027, "LensID", SonyLensIdNames},
-    {0xB028, "MinoltaMakerNote", nullptr},
+    {0xB027, "LensID", kSonyLensIdNames},
+    {0xB028, "MinoltaMakerNote", {}},
     {0xB029, "ColorMode", kSonyColorModeNames},
     {0xB040, "Macro", kSonyMacroNames},
     {0xB041, "ExposureMode", kSonyExposureModeNames},
     {0xB047, "Quality", kSonyQualityNames},
     {0xB04E, "LongExposureNoiseReduction", kSonyLongExposureNoiseReductionNames},
-    {0, "", nullptr},
 };
 // clang-format on
+
+}  // namespace
+
+extern const std::span<const TagDef> kSonyMakerNoteTags = kSonyTagTable;
 
 }  // namespace brevino

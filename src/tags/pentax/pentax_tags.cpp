@@ -1,5 +1,5 @@
 // The Pentax maker-note dictionary and its short value-name tables.
-#include "tags/maker_note_dictionaries.h"
+#include "tags/vendor_tags.h"
 
 namespace brevino {
 namespace {
@@ -9,7 +9,6 @@ const ValueName kPentaxPentaxModeNames[] = {
     {MatchNumber, 0, 0, "Auto"},
     {MatchNumber, 1, 0, "Night Scene"},
     {MatchNumber, 2, 0, "Manual"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxQualityNames[] = {
@@ -18,7 +17,6 @@ const ValueName kPentaxQualityNames[] = {
     {MatchNumber, 2, 0, "Best"},
     {MatchNumber, 3, 0, "TIFF"},
     {MatchNumber, 4, 0, "RAW"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxPentaxImageSizeNames[] = {
@@ -36,7 +34,6 @@ const ValueName kPentaxPentaxImageSizeNames[] = {
     {MatchNumber, 22, 0, "2304x1728 or 2592x1944"},
     {MatchNumber, 23, 0, "3056x2296"},
     {MatchNumber, 25, 0, "2816x2212 or 2816x2112 "},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxPictureModeNames[] = {
@@ -69,7 +66,6 @@ const ValueName kPentaxPictureModeNames[] = {
     {MatchNumber, 55, 0, "Natural Skin Tone"},
     {MatchNumber, 56, 0, "Synchro Sound Record"},
     {MatchNumber, 58, 0, "Frame Composite "},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxFlashModeNames[] = {
@@ -81,7 +77,6 @@ const ValueName kPentaxFlashModeNames[] = {
     {MatchNumber, 259, 0, "Auto, Fired, Red-eye reduction"},
     {MatchNumber, 260, 0, "On, Red-eye reduction"},
     {MatchNumber, 264, 0, "On, Soft"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxFocusModeNames[] = {
@@ -90,7 +85,6 @@ const ValueName kPentaxFocusModeNames[] = {
     {MatchNumber, 2, 0, "Infinity"},
     {MatchNumber, 3, 0, "Manual"},
     {MatchNumber, 5, 0, "Pan Focus"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxAutoAFPointNames[] = {
@@ -105,7 +99,6 @@ const ValueName kPentaxAutoAFPointNames[] = {
     {MatchNumber, 8, 0, "Bottom-center"},
     {MatchNumber, 9, 0, "Bottom-right"},
     {MatchNumber, 65535, 0, "None"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxISONames[] = {
@@ -133,7 +126,6 @@ const ValueName kPentaxISONames[] = {
     {MatchNumber, 800, 0, "800"},
     {MatchNumber, 1600, 0, "1600"},
     {MatchNumber, 3200, 0, "3200"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxWhiteBalanceNames[] = {
@@ -150,7 +142,6 @@ const ValueName kPentaxWhiteBalanceNames[] = {
     {MatchNumber, 10, 0, "Cloudy"},
     {MatchNumber, 65534, 0, "Unknown"},
     {MatchNumber, 65535, 0, "User Selected"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxWhiteBalanceModeNames[] = {
@@ -160,7 +151,6 @@ const ValueName kPentaxWhiteBalanceModeNames[] = {
     {MatchNumber, 4, 0, "Auto (Tungsten)"},
     {MatchNumber, 65534, 0, "Preset (Fireworks?)"},
     {MatchNumber, 65535, 0, "User Selected"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxSaturationNames[] = {
@@ -169,7 +159,6 @@ const ValueName kPentaxSaturationNames[] = {
     {MatchNumber, 2, 0, "High"},
     {MatchNumber, 3, 0, "Med Low"},
     {MatchNumber, 4, 0, "Med High"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxContrastNames[] = {
@@ -178,7 +167,6 @@ const ValueName kPentaxContrastNames[] = {
     {MatchNumber, 2, 0, "High"},
     {MatchNumber, 3, 0, "Med Low"},
     {MatchNumber, 4, 0, "Med High"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxSharpnessNames[] = {
@@ -187,98 +175,92 @@ const ValueName kPentaxSharpnessNames[] = {
     {MatchNumber, 2, 0, "High"},
     {MatchNumber, 3, 0, "Med Low"},
     {MatchNumber, 4, 0, "Med High"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxWorldTimeLocationNames[] = {
     {MatchNumber, 0, 0, "Hometown"},
     {MatchNumber, 1, 0, "Destination"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxHometownDSTNames[] = {
     {MatchNumber, 0, 0, "No"},
     {MatchNumber, 1, 0, "Yes"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxDestinationDSTNames[] = {
     {MatchNumber, 0, 0, "No"},
     {MatchNumber, 1, 0, "Yes"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxPictureModeFlagNames[] = {
     {MatchShortPair, 0, 0, "No"},
     {MatchShortPair, 1, 0, "Yes"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxColorSpaceNames[] = {
     {MatchNumber, 0, 0, "sRGB"},
     {MatchNumber, 1, 0, "Adobe RGB"},
-    {0, 0, 0, ""},
 };
 
 const ValueName kPentaxNoiseReductionNames[] = {
     {MatchNumber, 0, 0, "Off "},
     {MatchNumber, 1, 0, "on"},
-    {0, 0, 0, ""},
 };
 
-}  // namespace
-
-const TagDef PentaxMakerNoteDictionary[] = {
+const TagDef kPentaxTagTable[] = {
     {0x0001, "PentaxMode", kPentaxPentaxModeNames},
-    {0x0002, "PreviewImageSize", nullptr},
-    {0x0003, "PreviewImageLength", nullptr},
-    {0x0004, "PreviewImageStart", nullptr},
-    {0x0005, "PentaxModelID", PentaxModelIdNames},
-    {0x0006, "Date", nullptr},
-    {0x0007, "Time", nullptr},
+    {0x0002, "PreviewImageSize", {}},
+    {0x0003, "PreviewImageLength", {}},
+    {0x0004, "PreviewImageStart", {}},
+    {0x0005, "PentaxModelID", kPentaxModelIdNames},
+    {0x0006, "Date", {}},
+    {0x0007, "Time", {}},
     {0x0008, "Quality", kPentaxQualityNames},
     {0x0009, "PentaxImageSize", kPentaxPentaxImageSizeNames},
     {0x000B, "PictureMode", kPentaxPictureModeNames},
     {0x000C, "FlashMode", kPentaxFlashModeNames},
     {0x000D, "FocusMode", kPentaxFocusModeNames},
     {0x000F, "AutoAFPoint", kPentaxAutoAFPointNames},
-    {0x0010, "FocusPosition", nullptr},
-    {0x0012, "ExposureTime", nullptr},
-    {0x0013, "FNumber", nullptr},
+    {0x0010, "FocusPosition", {}},
+    {0x0012, "ExposureTime", {}},
+    {0x0013, "FNumber", {}},
     {0x0014, "ISO", kPentaxISONames},
-    {0x0016, "ExposureCompensation", nullptr},
-    {0x0017, "MeteringMode", nullptr},
+    {0x0016, "ExposureCompensation", {}},
+    {0x0017, "MeteringMode", {}},
     {0x0019, "WhiteBalance", kPentaxWhiteBalanceNames},
     {0x001A, "WhiteBalanceMode", kPentaxWhiteBalanceModeNames},
-    {0x001B, "BlueBalance", nullptr},
-    {0x001C, "RedBalance", nullptr},
-    {0x001D, "FocalLength", nullptr},
-    {0x001E, "DigitalZoom", nullptr},
+    {0x001B, "BlueBalance", {}},
+    {0x001C, "RedBalance", {}},
+    {0x001D, "FocalLength", {}},
+    {0x001E, "DigitalZoom", {}},
     {0x001F, "Saturation", kPentaxSaturationNames},
     {0x0020, "Contrast", kPentaxContrastNames},
     {0x0021, "Sharpness", kPentaxSharpnessNames},
     {0x0022, "WorldTimeLocation", kPentaxWorldTimeLocationNames},
-    {0x0023, "HometownCity", PentaxHometownCityNames},
-    {0x0024, "DestinationCity", PentaxDestinationCityNames},
+    {0x0023, "HometownCity", kPentaxHometownCityNames},
+    {0x0024, "DestinationCity", kPentaxDestinationCityNames},
     {0x0025, "HometownDST", kPentaxHometownDSTNames},
     {0x0026, "DestinationDST", kPentaxDestinationDSTNames},
-    {0x0029, "FrameNumber", nullptr},
+    {0x0029, "FrameNumber", {}},
     {0x0033, "PictureMode", kPentaxPictureModeFlagNames},
     {0x0037, "ColorSpace", kPentaxColorSpaceNames},
-    {0x0039, "RawImageSize", nullptr},
-    {0x003F, "LensType", PentaxLensTypeNames},
+    {0x0039, "RawImageSize", {}},
+    {0x003F, "LensType", kPentaxLensTypeNames},
     {0x0049, "NoiseReduction", kPentaxNoiseReductionNames},
-    {0x0200, "BlackPoint", nullptr},
-    {0x0201, "WhitePoint", nullptr},
-    {0x03FE, "DataDump", nullptr},
-    {0x0402, "ToneCurve", nullptr},
-    {0x0403, "ToneCurves", nullptr},
-    {0x0E00, "PrintIM", nullptr},
-    {0x1000, "HometownCityCode", nullptr},
-    {0x1001, "DestinationCityCode", nullptr},
-    {0x2000, "PreviewImageData", nullptr},
-    {0, "", nullptr},
+    {0x0200, "BlackPoint", {}},
+    {0x0201, "WhitePoint", {}},
+    {0x03FE, "DataDump", {}},
+    {0x0402, "ToneCurve", {}},
+    {0x0403, "ToneCurves", {}},
+    {0x0E00, "PrintIM", {}},
+    {0x1000, "HometownCityCode", {}},
+    {0x1001, "DestinationCityCode", {}},
+    {0x2000, "PreviewImageData", {}},
 };
 // clang-format on
+
+}  // namespace
+
+extern const std::span<const TagDef> kPentaxMakerNoteTags = kPentaxTagTable;
 
 }  // namespace brevino

@@ -1,4 +1,4 @@
-#include "tags/leading_number.h"
+#include "platform/leading_number.h"
 
 namespace brevino {
 

@@ -1,11 +1,12 @@
-// Long code lists of the maker notes: Pentax model IDs, world-time cities and lens types,
-// and Sony lens IDs. Texts are kept exactly as stored, spelling and trailing spaces included.
-#include "tags/maker_note_dictionaries.h"
+// Long code lists of the Pentax maker note: model IDs, world-time cities and lens types.
+// Texts are kept exactly as stored, spelling and trailing spaces included.
+#include "tags/vendor_tags.h"
 
 namespace brevino {
+namespace {
 
 // clang-format off
-const ValueName PentaxModelIdNames[] = {
+const ValueName kPentaxModelIdNamesTable[] = {
     {MatchNumberAlt, 13, 0, "Optio 330/430"},
     {MatchNumberAlt, 76070, 0, "Optio 230"},
     {MatchNumberAlt, 76120, 0, "Optio 330GS"},
@@ -54,10 +55,9 @@ const ValueName PentaxModelIdNames[] = {
     {MatchNumberAlt, 76850, 0, "Optio M20"},
     {MatchNumberAlt, 76860, 0, "Optio W20"},
     {MatchNumberAlt, 76870, 0, "Optio A20"},
-    {0, 0, 0, ""},
 };
 
-const ValueName PentaxHometownCityNames[] = {
+const ValueName kPentaxHometownCityNamesTable[] = {
     {MatchNumber, 0, 0, "Pago Pago"},
     {MatchNumber, 1, 0, "Honolulu"},
     {MatchNumber, 2, 0, "Anchorage"},
@@ -129,10 +129,9 @@ const ValueName PentaxHometownCityNames[] = {
     {MatchNumber, 68, 0, "Amsterdam"},
     {MatchNumber, 69, 0, "Stockholm"},
     {MatchNumber, 70, 0, "Lisbon"},
-    {0, 0, 0, ""},
 };
 
-const ValueName PentaxDestinationCityNames[] = {
+const ValueName kPentaxDestinationCityNamesTable[] = {
     {MatchNumber, 0, 0, "Pago Pago"},
     {MatchNumber, 1, 0, "Honolulu"},
     {MatchNumber, 2, 0, "Anchorage"},
@@ -204,10 +203,9 @@ const ValueName PentaxDestinationCityNames[] = {
     {MatchNumber, 68, 0, "Amsterdam"},
     {MatchNumber, 69, 0, "Stockholm"},
     {MatchNumber, 70, 0, "Lisbon"},
-    {0, 0, 0, ""},
 };
 
-const ValueName PentaxLensTypeNames[] = {
+const ValueName kPentaxLensTypeNamesTable[] = {
     {MatchLeadingBytePair, 0, 0, "S(M42) Lens"},
     {MatchLeadingBytePair, 1, 0, "K,M Lens"},
     {MatchLeadingBytePair, 2, 0, "A Series Lens"},
@@ -321,118 +319,16 @@ const ValueName PentaxLensTypeNames[] = {
     {MatchLeadingBytePair, 6, 14, "smc PENTAX-FA* MACRO 200mm F4 ED[IF]"},
     {MatchLeadingBytePair, 7, 243, "smc PENTAX-DA 70mm F2.4 Limited"},
     {MatchLeadingBytePair, 7, 244, "smc PENTAX-DA 16-45mm F4 ED AL"},
-    {0, 0, 0, ""},
-};
-
-const ValueName SonyLensIdNames[] = {
-    {MatchNumberAlt, 0, 0, "Minolta AF 28-85mm F3.5-4.5"},
-    {MatchNumberAlt, 1, 0, "Minolta AF 80-200mm F2.8 HS-APO G"},
-    {MatchNumberAlt, 2, 0, "Minolta AF 28-70mm F2.8 G"},
-    {MatchNumberAlt, 3, 0, "Minolta AF 28-80mm F4-5.6"},
-    {MatchNumberAlt, 5, 0, "Minolta AF 35-70mm F3.5-4.5"},
-    {MatchNumberAlt, 6, 0, "Minolta AF 24-85mm F3.5-4.5 [New]"},
-    {MatchNumberAlt, 7, 0, "Minolta AF 100-300mm F4.5-5.6 APO [New]"},
-    {MatchNumberAlt, 8, 0, "Minolta AF 70-210mm F4.5-5.6"},
-    {MatchNumberAlt, 9, 0, "Minolta AF 50mm F3.5 Macro"},
-    {MatchNumberAlt, 10, 0, "Minolta AF 28-105mm F3.5-4.5 [New]"},
-    {MatchNumberAlt, 11, 0, "Minolta AF 300mm F4 HS-APO G"},
-    {MatchNumberAlt, 12, 0, "Minolta AF 100mm F2.8 Soft Focus"},
-    {MatchNumberAlt, 13, 0, "Minolta AF 75-300mm F4.5-5.6"},
-    {MatchNumberAlt, 14, 0, "Minolta AF 100-400mm F4.5-6.7 APO"},
-    {MatchNumberAlt, 15, 0, "Minolta AF 400mm F4.5 HS-APO G"},
-    {MatchNumberAlt, 16, 0, "Minolta AF 17-35mm F3.5 G"},
-    {MatchNumberAlt, 17, 0, "Minolta AF 20-35mm F3.5-4.5"},
-    {MatchNumberAlt, 18, 0, "Minolta AF 28-80mm F3.5-5.6 II"},
-    {MatchNumberAlt, 19, 0, "Minolta AF 35mm F1.4"},
-    {MatchNumberAlt, 20, 0, "Minolta STF 135mm F2.8 [T4.5]"},
-    {MatchNumberAlt, 22, 0, "Minolta AF 35-80mm F4-5.6"},
-    {MatchNumberAlt, 23, 0, "Minolta AF 200mm F4 G APO Macro"},
-    {MatchNumberAlt, 24, 0, "Minolta AF 24-105mm F3.5-4.5 (D)"},
-    {MatchNumberAlt, 25, 0, "Minolta AF 100-300mm F4.5-5.6 (D)"},
-    {MatchNumberAlt, 27, 0, "Minolta AF 85mm F1.4 G"},
-    {MatchNumberAlt, 28, 0, "Minolta AF 100mm F2.8 Macro (D)"},
-    {MatchNumberAlt, 29, 0, "Minolta AF 75-300mm F4.5-5.6 (D)"},
-    {MatchNumberAlt, 30, 0, "Minolta AF 28-80mm F3.5-5.6 (D)"},
-    {MatchNumberAlt, 31, 0, "Minolta AF 50mm F2.8 Macro (D) or AF 50mm F3.5 Macro"},
-    {MatchNumberAlt, 32, 0, "Minolta AF 300mm F2.8 G"},
-    {MatchNumberAlt, 33, 0, "Minolta AF 70-200mm F2.8 G (D) SSM"},
-    {MatchNumberAlt, 35, 0, "Minolta AF 85mm F1.4 G (D) Limited"},
-    {MatchNumberAlt, 36, 0, "Minolta AF 28-100mm F3.5-5.6 (D)"},
-    {MatchNumberAlt, 38, 0, "KonicaMinolta AF 17-35mm F2.8-4 (D)"},
-    {MatchNumberAlt, 39, 0, "Minolta AF 28-75mm F2.8 (D)"},
-    {MatchNumberAlt, 40, 0, "KonicaMinolta or Sony AF DT 18-70mm F3.5-5.6 (D)"},
-    {MatchNumberAlt, 41, 0, "Minolta AF DT 11-18mm F4.5-5.6 (D)"},
-    {MatchNumberAlt, 42, 0, "Minolta AF DT 18-200mm F3.5-6.3 (D)"},
-    {MatchNumberAlt, 43, 0, "Minolta AF 35mm F1.4 G"},
-    {MatchNumberAlt, 44, 0, "Minolta AF 50mm F1.4"},
-    {MatchNumberAlt, 45, 0, "Carl Zeiss Planar T* 85mm F1.4 ZA"},
-    {MatchNumberAlt, 46, 0, "Carl Zeiss Vario-Sonnar T* DT 16-80mm F3.5-4.5 ZA"},
-    {MatchNumberAlt, 47, 0, "Carl Zeiss Sonnar T* 135mm F1.8 ZA"},
-    {MatchNumberAlt, 128, 0, "Tamron 18-200, 28-300 or 80-300mm F3.5-6.3"},
-    {MatchNumberAlt, 129, 0, "Tamron 200-400mm F5.6 LD"},
-    {MatchNumberAlt, 138, 0, "Soligor 19-35mm F3.5-4.5"},
-    {MatchNumberAlt, 2550, 0, "Minolta AF 50mm F1.7"},
-    {MatchNumberAlt, 2551, 0, "Minolta AF 35-70mm F4"},
-    {MatchNumberAlt, 2552, 0, "Minolta AF 28-85mm F3.5-4.5 [New]"},
-    {MatchNumberAlt, 2553, 0, "Minolta AF 28-135mm F4-4.5"},
-    {MatchNumberAlt, 2554, 0, "Minolta AF 35-105mm F3.5-4.5"},
-    {MatchNumberAlt, 2555, 0, "Minolta AF 70-210mm F4 Macro"},
-    {MatchNumberAlt, 2556, 0, "Minolta AF 135mm F2.8"},
-    {MatchNumberAlt, 2557, 0, "Minolta AF 28mm F2.8"},
-    {MatchNumberAlt, 2558, 0, "Minolta AF 24-50mm F4"},
-    {MatchNumberAlt, 2560, 0, "Minolta AF 100-200mm F4.5"},
-    {MatchNumberAlt, 2561, 0, "Minolta AF 75-300mm F4.5-5.6"},
-    {MatchNumberAlt, 2562, 0, "Minolta AF 50mm F1.4 [New]"},
-    {MatchNumberAlt, 2563, 0, "Minolta AF 300mm F2.8 G"},
-    {MatchNumberAlt, 2564, 0, "Minolta AF 50mm F2.8 Macro"},
-    {MatchNumberAlt, 2565, 0, "Minolta AF 600mm F4"},
-    {MatchNumberAlt, 2566, 0, "Minolta AF 24mm F2.8"},
-    {MatchNumberAlt, 2572, 0, "Minolta AF 500mm F8 Reflex"},
-    {MatchNumberAlt, 2578, 0, "Minolta AF 16mm F2.8 Fisheye"},
-    {MatchNumberAlt, 2579, 0, "Minolta AF 20mm F2.8"},
-    {MatchNumberAlt, 2581, 0, "Minolta AF 100mm F2.8 Macro New"},
-    {MatchNumberAlt, 2585, 0, "Minolta AF 35-105mm F3.5-4.5 New"},
-    {MatchNumberAlt, 2588, 0, "Minolta AF 70-210mm F3.5-4.5"},
-    {MatchNumberAlt, 2589, 0, "Minolta AF 80-200 F2.8 APO"},
-    {MatchNumberAlt, 2591, 0, "Minolta AF 35mm F1.4"},
-    {MatchNumberAlt, 2592, 0, "Minolta AF 85mm F1.4 G (D)"},
-    {MatchNumberAlt, 2593, 0, "Minolta AF 200mm F2.8 G APO"},
-    {MatchNumberAlt, 2594, 0, "Minolta AF 3X-1X F1.7-2.8 Macro"},
-    {MatchNumberAlt, 2596, 0, "Minolta AF 28mm F2"},
-    {MatchNumberAlt, 2597, 0, "Minolta AF 35mm F2"},
-    {MatchNumberAlt, 2598, 0, "Minolta AF 100mm F2"},
-    {MatchNumberAlt, 2604, 0, "Minolta AF 80-200mm F4.5-5.6"},
-    {MatchNumberAlt, 2605, 0, "Minolta AF 35-80mm F4-5.6"},
-    {MatchNumberAlt, 2606, 0, "Minolta AF 100-300mm F4.5-5.6 (D)"},
-    {MatchNumberAlt, 2607, 0, "Minolta AF 35-80mm F4-5.6"},
-    {MatchNumberAlt, 2608, 0, "Minolta AF 300mm F2.8 G"},
-    {MatchNumberAlt, 2609, 0, "Minolta AF 600mm F4 HS-APO G"},
-    {MatchNumberAlt, 2612, 0, "Minolta AF 200mm F2.8 G HS-APO"},
-    {MatchNumberAlt, 2613, 0, "Minolta AF 50mm F1.7 New"},
-    {MatchNumberAlt, 2615, 0, "Minolta AF 28-105mm F3.5-4.5 Power Zoom"},
-    {MatchNumberAlt, 2616, 0, "Minolta AF 35-200mm F4.5-5.6 Power Zoom"},
-    {MatchNumberAlt, 2618, 0, "Minolta AF 28-80mm F4-5.6 Power Zoom"},
-    {MatchNumberAlt, 2619, 0, "Minolta AF 80-200mm F4.5-5.6 Power Zoom"},
-    {MatchNumberAlt, 2620, 0, "Minolta AF 28-70mm F2.8 G"},
-    {MatchNumberAlt, 2621, 0, "Minolta AF 100-300mm F4.5-5.6 Power Zoom"},
-    {MatchNumberAlt, 2624, 0, "Minolta AF 35-80mm F4-5.6 Power Zoom"},
-    {MatchNumberAlt, 2628, 0, "Minolta AF 80-200mm F2.8 G"},
-    {MatchNumberAlt, 2629, 0, "Minolta AF 85mm F1.4 New"},
-    {MatchNumberAlt, 2631, 0, "Minolta AF 100-300mm F4.5-5.6 APO"},
-    {MatchNumberAlt, 2632, 0, "Minolta AF 24-50mm F4 New"},
-    {MatchNumberAlt, 2638, 0, "Minolta AF 50mm F2.8 Macro New"},
-    {MatchNumberAlt, 2639, 0, "Minolta AF 100mm F2.8 Macro"},
-    {MatchNumberAlt, 2641, 0, "Minolta AF 20mm F2.8 New"},
-    {MatchNumberAlt, 2642, 0, "Minolta AF 24mm F2.8 New"},
-    {MatchNumberAlt, 2644, 0, "Minolta AF 100-400mm F4.5-6.7 APO"},
-    {MatchNumberAlt, 2662, 0, "Minolta AF 50mm F1.4 New"},
-    {MatchNumberAlt, 2667, 0, "Minolta AF 35mm F2 New"},
-    {MatchNumberAlt, 2668, 0, "Minolta AF 28mm F2 New"},
-    {MatchNumberAlt, 2672, 0, "Minolta AF 24-105mm F3.5-4.5 (D)"},
-    {MatchNumberAlt, 4574, 0, "Minolta AF 200mm F2.8 G x2"},
-    {0, 0, 0, ""},
 };
 
 // clang-format on
+
+}  // namespace
+
+extern const std::span<const ValueName> kPentaxModelIdNames = kPentaxModelIdNamesTable;
+extern const std::span<const ValueName> kPentaxHometownCityNames = kPentaxHometownCityNamesTable;
+extern const std::span<const ValueName> kPentaxDestinationCityNames =
+    kPentaxDestinationCityNamesTable;
+extern const std::span<const ValueName> kPentaxLensTypeNames = kPentaxLensTypeNamesTable;
 
 }  // namespace brevino

@@ -1,0 +1,73 @@
+// What the analysis of a file finds: where its Exif segment lies and every entry of its IFDs,
+// typed, in walk order.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "exif/byte_order.h"
+#include "exif/problem.h"
+#include "tags/ifd.h"
+#include "tags/tag_dictionary.h"
+
+namespace brevino {
+
+// Where the Exif segment lies in the file. The TIFF header is at skippedBytes + 12.
+struct ExifLocation {
+    uint64_t exifStart = 0;     // 0 when the segment follows the start-of-image marker
+    uint64_t exifEnd = 0;       // offset just past the segment; 0 when none was located
+    uint64_t skippedBytes = 0;  // size of the segments before the Exif segment
+
+    uint64_t tiffStart() const { return skippedBytes + 12; }
+};
+
+// One 12-byte IFD entry.
+struct Entry {
+    IfdKind ifd = IfdKind::None;
+    uint16_t tag = 0;
+    uint16_t type = 0;
+    uint32_t count = 0;
+    uint32_t valueField = 0;  // the value itself, or its offset from the TIFF header
+    uint64_t position = 0;    // file offset of the value's bytes
+    ByteOrder order = Intel;
+    bool valueInside = true;  // the value's bytes lie wholly inside the TIFF area
+};
+
+// An IFD as walked: its kind and where its entries start in the entry list.
+struct Section {
+    IfdKind ifd = IfdKind::None;
+    size_t firstEntry = 0;
+};
+
+enum class MakerNoteKind : uint8_t { None, Pentax, Sony };
+
+struct Document {
+    Problem problem = Problem::None;  // None: the IFDs were walked
+    ExifLocation location;
+    ByteOrder byteOrder = Intel;
+    MakerNoteKind makerNote = MakerNoteKind::None;
+    std::vector<Section> sections;
+    std::vector<Entry> entries;
+    // The file's first exifEnd bytes; they belong to whoever analysed the file and stay valid
+    // as long as that storage does.
+    std::span<const uint8_t> bytes;
+
+    bool walked() const { return problem == Problem::None; }
+    // Back to an empty document, keeping the room its lists took.
+    void clear() {
+        problem = Problem::None;
+        location = {};
+        byteOrder = Intel;
+        makerNote = MakerNoteKind::None;
+        sections.clear();
+        entries.clear();
+        bytes = {};
+    }
+    // The dictionary that names the entry, or nothing.
+    const TagDef* tagOf(const Entry& entry) const;
+    // The value's bytes, when they lie inside what was read.
+    std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const;
+};
+
+}  // namespace brevino

@@ -1,0 +1,54 @@
+// Everything the core can have to tell the user, by kind. The core answers with these; the
+// workspace gives each its text and caption.
+#pragma once
+
+#include <cstdint>
+
+namespace brevino {
+
+enum class Problem : uint8_t {
+    None,
+    // Analysis.
+    NotAnalyzable,      // neither a JPEG name nor JPEG content
+    AnalysisOpenError,  // the file cannot be opened
+    HeaderReadError,    // a segment head cannot be read
+    NotSupported,       // no JPEG, or no Exif segment before the image data
+    MemoryError,
+    App1ReadError,  // the Exif segment cannot be read whole
+    BadTiffHeader,  // told nobody: the TIFF header is not valid
+    // Editing.
+    NotEditable,
+    SlashRequired,
+    ValueCount,
+    NotNumber,
+    OutOfRange,
+    ZeroDenominator,
+    DateForm,
+    TooLong,  // the detail is the field's length in bytes
+    // Saving.
+    OpenFirstToSave,
+    TimesWriteError,
+    CannotOpen,
+    WriteFailed,
+    Saved,
+    // Export and import.
+    OpenFirstToExport,
+    OpenFirstToImport,
+    NoExif,
+    InputOpenError,
+    InputReadError,
+    OutputOpenError,
+    OutputWriteError,
+    TransferMemoryError,
+    SideFileOpenError,
+    SideFileReadError,
+    SideFileNotSupported,  // a side file, or an import target, that is no JPEG
+    Exported,              // the detail is the side file's path
+    Imported,              // the detail is the output's path
+    // Batch runs.
+    BatchCompleted,
+    NoDateInName,
+    RenameFailed,
+};
+
+}  // namespace brevino

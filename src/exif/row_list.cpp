@@ -1,0 +1,113 @@
+#include "exif/row_list.h"
+
+#include <charconv>
+
+#include "exif/value_text.h"
+
+namespace brevino {
+namespace {
+
+// "0x" and at least eight upper-case hexadecimal digits; answers the length.
+size_t formatOffset(uint64_t position, char* out) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    int digits = 8;
+    while (digits < 16 && (position >> (4 * digits)) != 0)
+        ++digits;
+    out[0] = '0';
+    out[1] = 'x';
+    for (int i = 0; i < digits; ++i)
+        out[2 + i] = kDigits[(position >> (4 * (digits - 1 - i))) & 0xF];
+    return static_cast<size_t>(2 + digits);
+}
+
+template <typename Number>
+uint8_t formatNumber(Number value, char* out, size_t room) {
+    return static_cast<uint8_t>(std::to_chars(out, out + room, value).ptr - out);
+}
+
+}  // namespace
+
+std::string_view headingText(IfdKind kind) {
+    switch (kind) {
+        case IfdKind::Zeroth:
+            return "【0th IFD】";
+        case IfdKind::Exif:
+            return "【Exif IFD】";
+        case IfdKind::Gps:
+            return "【GPS情報IFD】";
+        case IfdKind::Interop:
+            return "【互換性 IFD】";
+        case IfdKind::First:
+            return "【1st IFD】";
+        case IfdKind::MakerNote:
+            return "【メーカーノート】";
+        case IfdKind::None:
+            break;
+    }
+    return {};
+}
+
+void RowList::clear() {
+    rows_.clear();
+    rowOfEntry_.clear();
+    contentArena_.clear();
+}
+
+void RowList::build(const Document& document) {
+    clear();
+    rowOfEntry_.assign(document.entries.size(), -1);
+    size_t section = 0;
+    for (size_t e = 0; e <= document.entries.size(); ++e) {
+        // Headings stand before the first entry of their IFD (an empty IFD's heading alone).
+        while (section < document.sections.size() && document.sections[section].firstEntry == e) {
+            Row& heading = rows_.emplace_back();
+            heading.heading = true;
+            heading.ifd = document.sections[section++].ifd;
+        }
+        if (e == document.entries.size()) break;
+        const Entry& entry = document.entries[e];
+        const TagDef* tag = document.tagOf(entry);
+        if (tag == nullptr) continue;
+        rowOfEntry_[e] = static_cast<long>(rows_.size());
+        Row& row = rows_.emplace_back();
+        row.ifd = entry.ifd;
+        row.entry = e;
+        row.offsetLength = static_cast<uint8_t>(formatOffset(entry.position, row.offsetText));
+        row.typeLength = formatNumber(entry.type, row.typeText, sizeof row.typeText);
+        // The count prints as a signed number, as the cell has always shown it.
+        row.countLength =
+            formatNumber(static_cast<int32_t>(entry.count), row.countText, sizeof row.countText);
+        row.tag = tag->name;
+        row.contentStart = static_cast<uint32_t>(contentArena_.size());
+        appendContent(document, entry, contentArena_);
+        row.contentLength = static_cast<uint32_t>(contentArena_.size() - row.contentStart);
+        row.note = lookupValueName(
+            *tag, std::string_view(contentArena_).substr(row.contentStart, row.contentLength));
+    }
+}
+
+long RowList::rowOfEntry(size_t entry) const {
+    return entry < rowOfEntry_.size() ? rowOfEntry_[entry] : -1;
+}
+
+std::string_view RowList::cell(size_t index, Column column) const {
+    const Row& row = rows_[index];
+    if (row.heading) return column == Column::Offset ? headingText(row.ifd) : std::string_view();
+    switch (column) {
+        case Column::Offset:
+            return {row.offsetText, row.offsetLength};
+        case Column::Type:
+            return {row.typeText, row.typeLength};
+        case Column::Count:
+            return {row.countText, row.countLength};
+        case Column::Tag:
+            return row.tag;
+        case Column::Content:
+            return std::string_view(contentArena_).substr(row.contentStart, row.contentLength);
+        case Column::Note:
+            return row.note;
+    }
+    return {};
+}
+
+}  // namespace brevino

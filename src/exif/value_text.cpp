@@ -1,0 +1,122 @@
+#include "exif/value_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+#include "platform/text_encoding.h"
+#include "tags/tag_roles.h"
+#include "tags/tiff_type.h"
+
+namespace brevino {
+namespace {
+
+template <typename Number>
+void appendNumber(Number value, std::string& text) {
+    char digits[16];
+    auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+// One value of a numeric kind, read in the entry's byte order.
+void appendValue(ValueKind kind, unsigned size, const uint8_t* p, ByteOrder order,
+                 std::string& text) {
+    switch (kind) {
+        case ValueKind::Unsigned:
+            if (size == 1) {
+                appendNumber(static_cast<unsigned>(p[0]), text);
+            } else if (size == 2) {
+                appendNumber(static_cast<unsigned>(readU16(p, order)), text);
+            } else {
+                appendNumber(readU32(p, order), text);
+            }
+            break;
+        case ValueKind::Signed:
+            appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+            break;
+        case ValueKind::Rational:
+            appendNumber(readU32(p, order), text);
+            text.push_back('/');
+            appendNumber(readU32(p + 4, order), text);
+            break;
+        case ValueKind::SignedRational:
+            appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+            text.push_back('/');
+            appendNumber(static_cast<int32_t>(readU32(p + 4, order)), text);
+            break;
+        default:
+            break;
+    }
+}
+
+std::string_view untilZero(const uint8_t* bytes, size_t length) {
+    const auto* text = reinterpret_cast<const char*>(bytes);
+    const void* zero = std::memchr(text, 0, length);
+    return {text, zero ? static_cast<size_t>(static_cast<const char*>(zero) - text) : length};
+}
+
+void appendUserComment(const uint8_t* bytes, size_t count, std::string& text) {
+    const size_t length = std::min(count, kAsciiLimit);
+    uint8_t code[8] = {};
+    std::memcpy(code, bytes, std::min<size_t>(length, 8));
+    const uint8_t* body = length > 8 ? bytes + 8 : bytes;
+    const size_t bodyLength = length > 8 ? length - 8 : 0;
+    const size_t start = text.size();
+    if (std::memcmp(code, "ASCII", 5) == 0) {
+        text += "(ASCII)";
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
+    } else if (std::memcmp(code, "JIS", 3) == 0) {
+        text += "(JIS)";
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
+    } else if (std::memcmp(code, "UNICODE", 7) == 0) {
+        text += "(Unicode)";
+        appendUtf16LeAsUtf8(body, bodyLength / 2, text);
+    } else {
+        text += "(Undefined)";
+        appendDecodedForDisplay(untilZero(body, bodyLength), text);
+    }
+    text.push_back(' ');
+    text.resize(start + utf8CutLength(std::string_view(text).substr(start), kValueListLimit));
+}
+
+// Cuts trailing spaces (0x20 only) after `start`; a text made only of spaces keeps them.
+void trimTrailingSpaces(std::string& text, size_t start) {
+    const size_t end = text.find_last_not_of(' ');
+    if (end != std::string::npos && end >= start) text.resize(end + 1);
+}
+
+}  // namespace
+
+void appendContent(const Document& document, const Entry& entry, std::string& text) {
+    if (!entry.valueInside) return;
+    const TiffTypeInfo& type = tiffType(entry.type);
+    const size_t start = text.size();
+    const uint64_t count = entry.count;
+    switch (type.kind) {
+        case ValueKind::None:
+            return;
+        case ValueKind::Text: {
+            const std::span<const uint8_t> bytes = document.valueBytes(entry, count);
+            const size_t shown = std::min<size_t>(bytes.size(), kAsciiLimit);
+            appendDecodedForDisplay(untilZero(bytes.data(), shown), text);
+            break;
+        }
+        case ValueKind::Undefined: {
+            if (entry.tag != tags::kUserComment) return;
+            appendUserComment(document.valueBytes(entry, count).data(), entry.count, text);
+            break;
+        }
+        default: {
+            const std::span<const uint8_t> bytes = document.valueBytes(entry, count * type.size);
+            for (uint64_t i = 0; i < count && text.size() - start < kValueListLimit; ++i) {
+                appendValue(type.kind, type.size, bytes.data() + i * type.size, entry.order, text);
+                text.push_back(' ');
+            }
+            if (text.size() - start > kValueListLimit) text.resize(start + kValueListLimit);
+        }
+    }
+    trimTrailingSpaces(text, start);
+}
+
+}  // namespace brevino

@@ -1,0 +1,32 @@
+// The texts and captions of everything the core reports, in one table.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "exif/problem.h"
+
+namespace brevino {
+
+// Message captions.
+inline constexpr std::string_view kCaptionMessage = "message";
+inline constexpr std::string_view kCaptionSaved = "ﾒｯｾｰｼﾞ";
+inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
+
+// Questions the windows ask.
+inline constexpr std::string_view kConfirmBatch = "%d 個のﾌｧｲﾙを変更します。よろしいですか？";
+
+// A text with its detail put in place of its "%s" or "%d".
+std::string withDetail(std::string_view text, std::string_view detail);
+
+struct MessageText {
+    std::string_view caption;
+    std::string_view text;  // empty for a problem that is told nobody
+};
+
+MessageText messageFor(Problem problem);
+
+// The message's text with its detail put in: a path for "%s", a number for "%d".
+std::string messageText(Problem problem, std::string_view detail = {});
+
+}  // namespace brevino
