@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""Cross-check brevino-cli against exiftool over the real-camera corpus.
+
+For every Exif entry of the five standard IFDs that exiftool reports, the row
+that brevino-cli shows must exist, name the same value position and hold the
+same value.  exiftool's verbose dump (-v3) gives, per entry, the IFD, tag
+number, on-disk format, count and a hex dump of the value.  The dump's
+addresses count from byte 0 of the file: a value at offset T from the TIFF
+header is dumped at T + the header's file position (0x1E when the Exif APP1
+segment follows a JFIF APP0), and a value of 4 bytes or fewer at its entry's
+own value field.  The script checks this for every entry: the dumped bytes
+must equal the file's bytes at that address, or it stops with exit status 2.
+
+Usage: cross_check.py BREVINO_CLI [CORPUS]
+CORPUS defaults to $BREVINO_CORPUS, then ../shared/corpus beside the repository.
+Exit status: 0 all agree (or corpus absent), 1 problems found, 2 the check broke.
+"""
+import json, os, re, shutil, struct, subprocess, sys
+from collections import defaultdict
+
+IFD_NAMES = {"IFD0": "0th", "ExifIFD": "exif", "GPS": "gps", "InteropIFD": "interop", "IFD1": "1st"}
+FORMATS = {"int8u": 1, "string": 2, "int16u": 3, "int32u": 4, "rational64u": 5, "int8s": 6,
+           "undef": 7, "int16s": 8, "int32s": 9, "rational64s": 10, "float": 11, "double": 12,
+           "ifd": 13}
+SIZES = {1: 1, 2: 1, 3: 2, 4: 4, 5: 8, 6: 1, 7: 1, 8: 2, 9: 4, 10: 8, 11: 4, 12: 8, 13: 4}
+# struct codes of the integer and rational types, whose values compare exactly
+NUMERIC = {1: "B", 3: "H", 4: "I", 5: "II", 6: "b", 8: "h", 9: "i", 10: "ii", 13: "I"}
+LIMIT = 50  # problems listed per kind
+
+HEADER = re.compile(r"^======== (.*)$")
+BARS = r"^  ((?:\| )*)"  # nesting depth of exiftool's tree = number of "| "
+DIRECTORY = re.compile(BARS + r"\+ \[(\w+) directory")
+ENTRY = re.compile(BARS + r"(\d+)\)\s")
+TAG = re.compile(BARS + r"\s*- Tag 0x([0-9a-f]{4}) \((\d+) bytes(?:, (\w+)(?:\[(\d+)\])?)?")
+HEXLINE = re.compile(r"^  (?:\| )*\s*([0-9a-f]{4,8}): ((?:[0-9a-f]{2} )+)")
+WARNING = re.compile(r"^[ |]*(Warning|Error) = (.*)$")
+
+
+def parse_peer(text, files):
+    """Entries of the first Exif APP1 segment of each file, its byte order, and warnings."""
+    entries, warnings, has_exif = defaultdict(list), defaultdict(list), {}
+    current = files[0] if len(files) == 1 else None  # one file: no header line
+    in_app1 = in_tree = False
+    dirs, index, last = [], None, None
+    for line in text.splitlines():
+        if m := HEADER.match(line):
+            current, in_app1, in_tree = m.group(1), False, False
+            continue
+        if m := WARNING.match(line):
+            warnings[current].append(m.group(2))
+        if not line.startswith(" "):  # a new segment of the JPEG
+            in_app1, in_tree = line.startswith("JPEG APP1 ") and current not in has_exif, False
+            continue
+        if in_app1 and line.startswith("  ExifByteOrder = "):
+            has_exif[current] = "<" if line.endswith("II") else ">"
+            in_tree, dirs = True, []
+            continue
+        if not in_tree:
+            continue
+        if m := DIRECTORY.match(line):
+            depth = len(m.group(1)) // 2
+            dirs, last = dirs[:depth] + [m.group(2)], None
+        elif m := ENTRY.match(line):
+            index, last = int(m.group(2)), None
+        elif m := TAG.match(line):
+            path = dirs[:len(m.group(1)) // 2]
+            last = None
+            if path and all(d in IFD_NAMES for d in path) and m.group(4) in FORMATS:
+                fmt, size = FORMATS[m.group(4)], int(m.group(3))
+                count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
+                last = dict(ifd=IFD_NAMES[path[-1]], index=index, tag=int(m.group(2), 16),
+                            type=fmt, count=count, size=size, offset=None, dump=b"")
+                entries[current].append(last)
+        elif (m := HEXLINE.match(line)) and last is not None:
+            if last["offset"] is None:
+                last["offset"] = int(m.group(1), 16)
+            last["dump"] += bytes.fromhex(m.group(2))
+    return entries, warnings, has_exif
+
+
+def fill_empty_offsets(entries):
+    """exiftool dumps nothing for a zero-length value; its position is still the
+    entry's own value field, 12 bytes per entry after the IFD's 2-byte count."""
+    starts = {}
+    for e in entries:
+        if e["offset"] is not None and 0 < e["size"] <= 4:
+            starts[e["ifd"]] = e["offset"] - 10 - 12 * e["index"]
+    for e in entries:
+        if e["offset"] is None and e["size"] == 0 and e["ifd"] in starts:
+            e["offset"] = starts[e["ifd"]] + 10 + 12 * e["index"]
+
+
+def expected_value(e, data, order):
+    """The value as brevino-cli writes it, or None when it cannot be compared exactly."""
+    raw = data[e["offset"]:e["offset"] + e["size"]]
+    if e["type"] == 1 and e["ifd"] in ("0th", "1st") and 0x9C9B <= e["tag"] <= 0x9C9F:
+        # Windows text: UTF-16LE up to its first zero unit
+        return raw[:len(raw) // 2 * 2].decode("utf-16-le", "replace").split("\0")[0].rstrip(" ")
+    if e["type"] in (11, 12):  # floating point: the decimal shown must read back the same bits
+        return raw[:SIZES[e["type"]] * e["count"]]
+    if e["type"] == 2:  # trailing padding spaces are a matter of display, not compared
+        text = raw.split(b"\0")[0].rstrip(b" ")
+        return text.decode() if all(32 <= b < 127 for b in text) else None
+    if e["type"] not in NUMERIC or len(raw) < e["count"] * SIZES[e["type"]]:
+        return None
+    code = NUMERIC[e["type"]]
+    nums = struct.unpack(order + code[0] * (e["count"] * len(code)), raw[:e["count"] * SIZES[e["type"]]])
+    if len(code) == 2:
+        return " ".join(f"{nums[i]}/{nums[i + 1]}" for i in range(0, len(nums), 2))
+    return " ".join(str(n) for n in nums)
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    cli = sys.argv[1]
+    root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    corpus = (sys.argv[2] if len(sys.argv) > 2 else os.environ.get("BREVINO_CORPUS")
+              or os.path.join(root, "..", "shared", "corpus"))
+    if not os.path.isdir(corpus):
+        print(f"cross-check skipped: no corpus at {corpus}")
+        return 0
+    files = sorted(os.path.join(d, f) for d, _, names in os.walk(os.path.abspath(corpus))
+                   for f in names if f.lower().endswith((".jpg", ".jpeg")))
+    if not files:
+        print(f"cross-check skipped: no JPEG files under {corpus}")
+        return 0
+    if not shutil.which("exiftool"):
+        print("cross-check skipped: exiftool is not installed (tests/peer/run.sh installs it)")
+        return 0
+
+    # One exiftool run and one brevino-cli run over all files keep the check fast.
+    peer = subprocess.run(["exiftool", "-v3", "-@", "-"], input="\n".join(files).encode(),
+                          capture_output=True)
+    entries, warnings, has_exif = parse_peer(peer.stdout.decode("utf-8", "surrogateescape"), files)
+    for line in peer.stderr.decode("utf-8", "surrogateescape").splitlines():
+        for f in files:
+            if f in line:
+                warnings[f].append(line)
+    ours = subprocess.run([cli, "show", "--json", *files], capture_output=True)
+    shown = {}
+    for line in ours.stdout.decode("utf-8", "surrogateescape").split("\n"):
+        if line.strip():
+            doc = json.loads(line)
+            shown[doc["file"]] = doc
+    if len(shown) != len(files):
+        print(f"brevino-cli gave {len(shown)} results for {len(files)} files: "
+              f"{ours.stderr.decode(errors='replace')[:500]}")
+        return 2
+
+    problems = defaultdict(list)  # kind -> one line per problem
+    counts, uncomparable = defaultdict(int), defaultdict(int)  # the latter by type
+    for f in files:
+        name, doc = os.path.relpath(f, corpus), shown[f]
+        if (f in has_exif) != doc["ok"]:
+            reader = "brevino refuses it" if f in has_exif else "exiftool finds no Exif"
+            why = "; ".join(m["text"] for m in doc["messages"]) or "-"
+            problems["read by one reader only"].append(
+                f"{name}: {reader} (exiftool: {'; '.join(warnings[f]) or '-'} | brevino: {why})")
+        if f not in has_exif or not doc["ok"]:
+            continue
+        with open(f, "rb") as fh:
+            data = fh.read()
+        order = has_exif[f]
+        found = entries[f]
+        for e in found:  # every dumped byte must sit at the claimed file offset
+            if e["dump"] and data[e["offset"]:e["offset"] + len(e["dump"])] != e["dump"]:
+                print(f"{name}: exiftool's dump of tag 0x{e['tag']:04X} is not at file offset "
+                      f"0x{e['offset']:X}; the offset conversion is wrong")
+                return 2
+        fill_empty_offsets(found)
+        rows = defaultdict(list)
+        for r in doc["rows"]:
+            if not r["heading"]:
+                rows[(r["ifd"], r["tagId"])].append(r)
+        seen = defaultdict(int)  # the n-th entry of a repeated tag meets the n-th row
+        for e in found:
+            key = (e["ifd"], e["tag"])
+            nth, seen[key] = seen[key], seen[key] + 1
+            where = f"{name}: {e['ifd']} 0x{e['tag']:04X}"
+            counts["entries compared"] += 1
+            if nth >= len(rows[key]):
+                problems["missing"].append(f"{where}: no row (type {e['type']}, count {e['count']})")
+                continue
+            row = rows[key][nth]
+            if e["offset"] is None:
+                counts["offset not given by exiftool"] += 1
+            elif row["offset"] != f"0x{e['offset']:08X}":
+                problems["wrong offset"].append(f"{where}: {row['offset']}, exiftool 0x{e['offset']:08X}")
+            if (row["type"], row["count"]) != (str(e["type"]), str(e["count"])):
+                problems["wrong value"].append(f"{where}: type/count {row['type']}/{row['count']}, "
+                                               f"exiftool {e['type']}/{e['count']}")
+                continue
+            want = expected_value(e, data, order) if e["offset"] is not None else None
+            got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
+            if isinstance(want, bytes):
+                code = order + ("f" if e["type"] == 11 else "d") * e["count"]
+                try:
+                    same = struct.pack(code, *map(float, got.split())) == want
+                except (ValueError, struct.error):
+                    same = False
+                if not same:
+                    problems["wrong value"].append(f"{where}: {got[:60]!r}, exiftool {want.hex(' ')[:60]!r}")
+            elif want is None:
+                uncomparable[e["type"]] += 1
+            elif got != want:
+                problems["wrong value"].append(f"{where}: {row['content'][:60]!r}, exiftool {want[:60]!r}")
+        for (ifd, tag), rs in rows.items():  # lenience, not a fault: listed for information
+            for r in rs[seen[(ifd, tag)]:]:
+                problems["rows exiftool does not report"].append(f"{name}: {ifd} 0x{tag:04X} at {r['offset']}")
+
+    failing = ("missing", "wrong offset", "wrong value", "read by one reader only")
+    print(f"files: {len(files)} ({len(has_exif)} with Exif for exiftool, "
+          f"{sum(1 for d in shown.values() if d['ok'])} read by brevino)")
+    for kind in ("entries compared", "offset not given by exiftool"):
+        print(f"{kind}: {counts[kind]}")
+    print(f"uncomparable values: {sum(uncomparable.values())} (by type: "
+          + ", ".join(f"{t}: {n}" for t, n in sorted(uncomparable.items())) + ")")
+    for kind in failing + ("rows exiftool does not report",):
+        print(f"{kind}: {len(problems[kind])}")
+    for kind in failing + ("rows exiftool does not report",):
+        if problems[kind]:
+            print(f"\n{kind} ({len(problems[kind])}, first {min(len(problems[kind]), LIMIT)}):")
+            if kind == "rows exiftool does not report":
+                print("  (exiftool does not follow an IFD pointer of the wrong type, nor one that "
+                      "leads to an IFD it has read already; brevino-cli shows the entries it "
+                      "finds there)")
+            print("\n".join("  " + line for line in problems[kind][:LIMIT]))
+    return 1 if any(problems[kind] for kind in failing) else 0
+
+if __name__ == "__main__":
+    sys.exit(main())
