@@ -11,6 +11,8 @@ jobs=$(nproc)
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBREVINO_WERROR=ON -DBREVINO_BUILD_BENCH=ON
 cmake --build build/release -j"$jobs"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
+# Every standard entry of the camera files against a peer reader: rows, positions, values.
+bash tests/peer/run.sh build/release/src/brevino-cli
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVINO_WERROR=ON -DBREVINO_SANITIZE=ON
 cmake --build build/sanitize -j"$jobs"

@@ -157,28 +157,52 @@ TEST(AnalyzeFile, NoThumbnailHeadingWithoutTheLink) {
     EXPECT_EQ(t.findHeading("【1st IFD】"), -1);
 }
 
-TEST(AnalyzeFile, UnknownTagsLeaveNoRowAndNoGap) {
+TEST(AnalyzeFile, EveryEntryIsARowUnknownTagsByNumber) {
     fixture::Tiff tiff;
     tiff.ifd0.entries = {fixture::shorts(0x0112, {1}), fixture::shorts(0x4746, {5}),
                          fixture::shorts(0xFFFF, {5}), fixture::shorts(0x0128, {2})};
-    tiff.exif = fixture::Ifd{
-        {fixture::shorts(0x9214, {1}), fixture::shorts(0xA401, {1}), fixture::shorts(0x8822, {2})}};
-    tiff.interop = fixture::Ifd{
-        {fixture::ascii(0x0001, "R98"), fixture::ascii(0x1000, "x"), fixture::shorts(0x1001, {1})}};
+    tiff.exif = fixture::Ifd{{fixture::shorts(0xA4FF, {1}), fixture::shorts(0xA401, {1})}};
     TestWorkspace t;
     ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    EXPECT_EQ(t.cell(1, Column::Tag), "画像方向");
-    EXPECT_EQ(t.cell(2, Column::Tag), "画像の幅と高さの解像度の単位");
-    long exif = t.findHeading("【Exif IFD】");
-    EXPECT_EQ(t.cell(exif + 1, Column::Tag), "露出プログラム");
-    long interop = t.findHeading("【互換性 IFD】");
-    EXPECT_EQ(static_cast<long>(t.rows().size()), interop + 2);
+    struct Expected {
+        long row;
+        const char* tag;
+        const char* note;
+        bool known;
+    };
+    const long exif = t.findHeading("【Exif IFD】");
+    const Expected expected[] = {
+        {1, "画像方向",
+         "0 番目の行が目で見たときの画像の上（visual top）、0 番目の列が左側（visual left-hand "
+         "side）",
+         true},
+        {2, "Windows 評価", "★★★★★", true},
+        {3, "0xFFFF", "", false},
+        {4, "画像の幅と高さの解像度の単位", "インチ", true},
+        {exif + 1, "0xA4FF", "", false},
+        {exif + 2, "個別画像処理", "特殊処理", true},
+    };
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(e.tag);
+        const size_t row = static_cast<size_t>(e.row);
+        EXPECT_EQ(t.cell(row, Column::Tag), e.tag);
+        EXPECT_EQ(t.cell(row, Column::Note), e.note);
+        EXPECT_EQ(t.rows().isKnown(row), e.known);
+        // An unknown tag is never edited: nothing says what its value means.
+        if (!e.known) {
+            EXPECT_FALSE(t.workspace.isEditable(row));
+        }
+    }
+    EXPECT_EQ(t.cell(3, Column::Content), "5");
 }
 
 TEST(AnalyzeFile, OffsetCellNamesWhereTheValueLies) {
     fixture::Tiff tiff;
+    fixture::Entry doubles = fixture::undefined(0x013E, "\x9A\x99\x99\x99\x99\x99\xB9\x3F");
+    doubles.type = 12;
+    doubles.count = 1;
     tiff.ifd0.entries = {fixture::shorts(0x0102, {8, 8}), fixture::shorts(0x0212, {2, 1, 7}),
-                         fixture::rawEntry(0x013E, 11, 1, 0x12345678)};
+                         doubles, fixture::rawEntry(0x0211, 99, 1, 0x12345678)};
     Bytes file = fixture::jpegWith(tiff, {fixture::app0(16)});
     const size_t tiffStart = fixture::tiffOffset({fixture::app0(16)});
     TestWorkspace t;
@@ -189,10 +213,13 @@ TEST(AnalyzeFile, OffsetCellNamesWhereTheValueLies) {
     const uint32_t outOfLine = readU32(&file[tiffStart + 8 + 2 + 12 + 8], Intel);
     EXPECT_EQ(t.cell(2, Column::Offset), hexOffset(tiffStart + outOfLine));
     EXPECT_EQ(t.cell(2, Column::Content), "2 1 7");
-    // A FLOAT entry: no content, the value field's own position.
-    EXPECT_EQ(t.cell(3, Column::Content), "");
-    EXPECT_EQ(t.cell(3, Column::Offset), hexOffset(tiffStart + 8 + 2 + 24 + 8));
-    EXPECT_EQ(t.cell(3, Column::Type), "11");
+    const uint32_t doubleAt = readU32(&file[tiffStart + 8 + 2 + 24 + 8], Intel);
+    EXPECT_EQ(t.cell(3, Column::Offset), hexOffset(tiffStart + doubleAt));
+    EXPECT_EQ(t.cell(3, Column::Content), "0.1");
+    // An unknown type: no content, the value field's own position.
+    EXPECT_EQ(t.cell(4, Column::Content), "");
+    EXPECT_EQ(t.cell(4, Column::Offset), hexOffset(tiffStart + 8 + 2 + 36 + 8));
+    EXPECT_EQ(t.cell(4, Column::Type), "99");
 }
 
 TEST(AnalyzeFile, IfdZeroOutsideTheBufferLeavesItsHeadingAlone) {

@@ -50,6 +50,39 @@ TEST(CorpusSweep, KnownValuesOfACameraFile) {
                                         "【互換性 IFD】", "【1st IFD】"}));
 }
 
+// Rows of today's Exif in real files: the lens, white balance, time zones and the position.
+TEST(CorpusSweep, TodaysTagsInCameraFiles) {
+    std::string root = fixture::corpusDirectory();
+    if (root.empty()) GTEST_SKIP() << "no corpus";
+    const struct {
+        const char* file;
+        const char* tag;
+        const char* content;
+        const char* note;
+    } cases[] = {
+        {"hdr/iphone_hdr_YES.jpg", "レンズのモデル名", "iPhone 6 back camera 4.15mm f/2.2", ""},
+        {"hdr/iphone_hdr_YES.jpg", "レンズの仕様情報", "83/20 83/20 11/5 11/5", ""},
+        {"hdr/iphone_hdr_YES.jpg", "ホワイトバランス", "0", "ホワイトバランス自動"},
+        {"hdr/iphone_hdr_YES.jpg", "経度（数値）", "3/1 43/1 2911/100", "3.724753° W"},
+        {"hdr/iphone_hdr_YES.jpg", "高度（数値）", "11513/18", "639.6 m"},
+        {"mobile/HMD_Nokia_8.3_5G.jpg", "DateTimeOriginal の時差データ", "+03:00", ""},
+        {"mobile/HMD_Nokia_8.3_5G.jpg", "GPS 日付", "2022:08:14", ""},
+        {"mobile/HMD_Nokia_8.3_5G.jpg", "緯度（数値）", "60/1 8/1 4814/100", "60.146706° N"},
+        {"gps/DSCN0010.jpg", "露出モード", "0", "露出自動"},
+        {"gps/DSCN0010.jpg", "撮影シーンタイプ", "0", "標準"},
+        {"gps/DSCN0010.jpg", "メーカーノート", "3298 ﾊﾞｲﾄ", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.tag);
+        TestWorkspace t;
+        ASSERT_EQ(t.analyzePath(root + "/" + c.file), 1);
+        const long row = t.findRow(c.tag);
+        ASSERT_GE(row, 0);
+        EXPECT_EQ(t.cell(row, Column::Content), c.content);
+        EXPECT_EQ(t.cell(row, Column::Note), c.note);
+    }
+}
+
 TEST(CorpusSweep, TruncatedCopiesNeverReadOutside) {
     std::vector<std::string> files = fixture::corpusFiles();
     if (files.empty()) GTEST_SKIP() << "no corpus";

@@ -48,7 +48,7 @@ TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
             1);
         EXPECT_EQ(t.workspace.document().byteOrder, Intel);
         const long heading = t.findHeading("【メーカーノート】");
-        ASSERT_EQ(heading, static_cast<long>(t.rows().size()) - 5);  // the last section
+        ASSERT_EQ(heading, static_cast<long>(t.rows().size()) - 6);  // the last section
         EXPECT_EQ(t.entry(heading + 1).order, noteOrder);
         EXPECT_EQ(t.entry(heading - 1).order, Intel);
         EXPECT_EQ(t.cell(heading + 1, Column::Tag), "PentaxModelID");
@@ -57,7 +57,8 @@ TEST(MakerNote, PentaxHeaderChoosesTheByteOrder) {
         EXPECT_EQ(t.cell(heading + 2, Column::Tag), "LensType");
         EXPECT_EQ(t.cell(heading + 2, Column::Note), "smc PENTAX-FA SOFT 85mm F2.8");
         EXPECT_EQ(t.cell(heading + 3, Column::Note), "Tokyo");
-        EXPECT_EQ(t.cell(heading + 4, Column::Tag), "PrintIM");  // 0x0050 is not in the dictionary
+        EXPECT_EQ(t.cell(heading + 4, Column::Tag), "0x0050");  // not in the dictionary
+        EXPECT_EQ(t.cell(heading + 5, Column::Tag), "PrintIM");
         EXPECT_EQ(t.entry(heading + 1).ifd, IfdKind::MakerNote);
     }
 }
@@ -216,7 +217,7 @@ TEST(MakerNote, JsonNamesTheMakerNoteIfd) {
               std::string::npos);
     EXPECT_NE(
         result.out.find("\"tag\":\"LensID\",\"content\":\"2550\",\"note\":\"Minolta AF 50mm F1.7\","
-                        "\"ifd\":\"makernote\",\"tagId\":45095}"),
+                        "\"ifd\":\"makernote\",\"tagId\":45095,\"known\":true"),
         std::string::npos);
 }
 

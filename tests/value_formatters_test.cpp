@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "edit/editing.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -123,21 +124,101 @@ TEST(Formatters, UserComment) {
     EXPECT_EQ(comment(huge).size(), 1023u);
 }
 
-TEST(Formatters, UndefinedAndUnformattedTypesShowNothing) {
-    fixture::Tiff tiff;
-    tiff.exif =
-        fixture::Ifd{{fixture::undefined(0x9000, "0230"), fixture::undefined(0xA000, "01000000")}};
-    TestWorkspace t;
-    ASSERT_EQ(t.analyze(fixture::jpegWith(tiff)), 1);
-    long version = t.findRow("Exif バージョン");
-    EXPECT_EQ(t.cell(version, Column::Content), "");
-    EXPECT_EQ(t.cell(version, Column::Type), "7");
-    long flashpix = t.findRow("対応フラッシュピックスバージョン");
-    EXPECT_EQ(t.cell(flashpix, Column::Content), "");
-    // The position is the value field's, though the value lies out of line.
-    uint64_t position = t.entry(flashpix).position;
-    const Bytes& file = fixture::jpegWith(tiff);
-    EXPECT_EQ(readU16(&file[position - 8], Intel), 0xA000);
+// An entry of any type from its raw value bytes (written in the file as they are).
+fixture::Entry typed(uint16_t tag, uint16_t type, uint32_t count, const std::string& bytes) {
+    fixture::Entry entry = fixture::undefined(tag, bytes);
+    entry.type = type;
+    entry.count = count;
+    return entry;
+}
+
+TEST(Formatters, EveryTypeShowsItsValue) {
+    struct Case {
+        const char* what;
+        IfdKind ifd;
+        fixture::Entry entry;
+        ByteOrder order;
+        std::string content;
+        std::string note;
+        bool editable = false;
+    };
+    const std::string bytes70(70, '\xAB');
+    const std::string hex64 = [] {
+        std::string text = "AB";
+        for (int i = 1; i < 64; ++i)
+            text += " AB";
+        return text + "…";
+    }();
+    const Case cases[] = {
+        {"SBYTE", IfdKind::Exif, typed(0xFF01, 6, 2, "\xFF\x05"), Intel, "-1 5", ""},
+        {"SSHORT", IfdKind::Exif, typed(0xFF02, 8, 2, "\xFE\xFF\x02\x00"), Intel, "-2 2", ""},
+        {"SSHORT big-endian", IfdKind::Exif, typed(0xFF02, 8, 1, "\x80\x00"), Motorola, "-32768",
+         ""},
+        {"FLOAT", IfdKind::Exif,
+         typed(0xFF03, 11, 2, std::string("\xCD\xCC\xCC\x3D\x00\x00\xC0\xBF", 8)), Intel,
+         "0.1 -1.5", ""},
+        {"DOUBLE", IfdKind::Exif, typed(0xFF04, 12, 1, "\x9A\x99\x99\x99\x99\x99\xB9\x3F"), Intel,
+         "0.1", ""},
+        {"DOUBLE big-endian", IfdKind::Exif,
+         typed(0xFF04, 12, 1, "\x3F\xB9\x99\x99\x99\x99\x99\x9A"), Motorola, "0.1", ""},
+        {"UTF-8", IfdKind::Exif, typed(0xA436, 129, 8, std::string("日本\0\0", 8)), Intel, "日本",
+         "", true},
+        {"version", IfdKind::Exif, fixture::undefined(0x9000, "0232"), Intel, "0232", ""},
+        {"version, not text", IfdKind::Exif,
+         fixture::undefined(0xA000, std::string("\x01\0\0\0", 4)), Intel, "01 00 00 00", ""},
+        {"interoperability version", IfdKind::Interop, fixture::undefined(0x0002, "0100"), Intel,
+         "0100", ""},
+        {"components YCbCr", IfdKind::Exif, fixture::undefined(0x9101, std::string("\1\2\3\0", 4)),
+         Intel, "1 2 3 0", "YCbCr"},
+        {"components RGB", IfdKind::Exif, fixture::undefined(0x9101, std::string("\4\5\6\0", 4)),
+         Motorola, "4 5 6 0", "RGB"},
+        {"file source", IfdKind::Exif, fixture::undefined(0xA300, "\3"), Intel, "3", "DSC"},
+        {"scene type", IfdKind::Exif, fixture::undefined(0xA301, "\1"), Intel, "1",
+         "直接撮影された画像"},
+        {"CFA pattern", IfdKind::Exif,
+         fixture::undefined(0xA302, std::string("\2\0\2\0\0\1\1\2", 8)), Intel,
+         "02 00 02 00 00 01 01 02", ""},
+        {"maker note", IfdKind::Exif, fixture::undefined(0x927C, std::string(450, 'm')), Intel,
+         "450 ﾊﾞｲﾄ", ""},
+        {"long bytes", IfdKind::Exif, fixture::undefined(0xFF05, bytes70), Intel, hex64, ""},
+        // A coded tag shown as bytes has no note, even when its bytes read as a coded number.
+        {"coded tag as bytes", IfdKind::Exif, fixture::undefined(0xA402, std::string("\0", 1)),
+         Intel, "00", ""},
+        {"Windows title", IfdKind::Zeroth,
+         typed(0x9C9B, 1, 10, std::string("T\0i\0\xE5\x65\0\0\0\0", 10)), Intel, "Ti日", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fixture::Tiff tiff;
+        tiff.order = c.order;
+        if (c.ifd == IfdKind::Zeroth) {
+            tiff.ifd0.entries = {c.entry};
+        } else if (c.ifd == IfdKind::Interop) {
+            tiff.exif = fixture::Ifd{};
+            tiff.interop = fixture::Ifd{{c.entry}};
+        } else {
+            tiff.exif = fixture::Ifd{{c.entry}};
+        }
+        const Bytes file = fixture::jpegWith(tiff);
+        TestWorkspace t;
+        ASSERT_EQ(t.analyze(file), 1);
+        long row = -1;
+        for (size_t r = 0; r < t.rows().size() && row < 0; ++r) {
+            if (!t.rows().isHeading(r) && t.entry(r).tag == c.entry.tag && t.entry(r).ifd == c.ifd)
+                row = static_cast<long>(r);
+        }
+        ASSERT_GE(row, 0);
+        EXPECT_EQ(t.cell(row, Column::Content), c.content);
+        EXPECT_EQ(t.cell(row, Column::Note), c.note);
+        // The offset names where the value's bytes lie, in line or not.
+        const std::string stored = c.entry.bytes.substr(0, 4);
+        const uint64_t position = t.entry(row).position;
+        EXPECT_EQ(std::string(file.begin() + static_cast<long>(position),
+                              file.begin() + static_cast<long>(position + stored.size())),
+                  stored);
+        EXPECT_EQ(isEditableRow(t.workspace.document(), t.rows(), static_cast<size_t>(row)),
+                  c.editable);
+    }
 }
 
 }  // namespace

@@ -26,11 +26,13 @@ TEST(ValueNames, NumbersNameTheirMeaning) {
     EXPECT_EQ(note(IfdKind::Zeroth, 0x0100, "2"), "");
 }
 
-TEST(ValueNames, FlashLooksAtTheLowBitOfTheFirstDigit) {
-    EXPECT_EQ(note(IfdKind::Exif, 0x9209, "0"), "ストロボ発光せず");
-    for (const char* fired : {"1", "5", "7", "16"})
+TEST(ValueNames, FlashLooksAtBitZeroOfTheValue) {
+    // The whole number's lowest bit, not its first digit's: 16 is "off, did not fire" and 25
+    // "auto, fired".
+    for (const char* fired : {"1", "5", "7", "25", "73", "89"})
         EXPECT_EQ(note(IfdKind::Exif, 0x9209, fired), "ストロボ発光") << fired;
-    EXPECT_EQ(note(IfdKind::Exif, 0x9209, "24"), "ストロボ発光せず");
+    for (const char* notFired : {"0", "16", "24", "32", "88"})
+        EXPECT_EQ(note(IfdKind::Exif, 0x9209, notFired), "ストロボ発光せず") << notFired;
 }
 
 TEST(ValueNames, GpsReferencesCompareTheFirstCharacter) {
@@ -38,7 +40,7 @@ TEST(ValueNames, GpsReferencesCompareTheFirstCharacter) {
     EXPECT_EQ(note(IfdKind::Gps, 0x0001, "n"), "");
     EXPECT_EQ(note(IfdKind::Gps, 0x0001, "S"), "南緯");
     EXPECT_EQ(note(IfdKind::Gps, 0x0005, "0"), "海抜基準");
-    EXPECT_EQ(note(IfdKind::Gps, 0x0005, "1"), "");
+    EXPECT_EQ(note(IfdKind::Gps, 0x0005, "1"), "海抜基準（海面下）");
     EXPECT_EQ(note(IfdKind::Gps, 0x000C, "K"), "キロメータ");
     EXPECT_EQ(note(IfdKind::Gps, 0x0019, "K"), "キロメートル");
     EXPECT_EQ(note(IfdKind::Gps, 0x0019, "N"), "海里");
@@ -80,7 +82,9 @@ TEST(ValueNames, SingleNumberAndCharacterKinds) {
     EXPECT_TRUE(valueNameMatches({MatchNumberAlt, 65535, 0, "x"}, "65535 2"));
     EXPECT_TRUE(valueNameMatches({MatchNumber, 0, 0, "x"}, "abc"));
     EXPECT_TRUE(valueNameMatches({MatchCharCode, 0, 0, "x"}, ""));
-    EXPECT_FALSE(valueNameMatches({9, 0, 0, "x"}, "0"));
+    EXPECT_FALSE(valueNameMatches({10, 0, 0, "x"}, "0"));
+    EXPECT_TRUE(valueNameMatches({MatchNumberBit, 1, 0, "x"}, "25"));
+    EXPECT_FALSE(valueNameMatches({MatchNumberBit, 0, 0, "x"}, ""));
     EXPECT_TRUE(
         valueNameMatches({MatchNumber | 0x100, 7, 0, "x"}, "7"));  // only the low byte counts
     EXPECT_TRUE(valueNameMatches({MatchNumber, -1, 0, "x"}, "4294967295"));  // wraps modulo 2^32

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "edit/editing.h"
+#include "exif/gps_position.h"
 #include "platform/text_encoding.h"
 #include "workspace/messages.h"
 
@@ -279,11 +281,25 @@ void appendJson(std::string& out, const FileReport& report) {
                 out += ifdName(entry.ifd);
                 out += "\",\"tagId\":";
                 appendJsonNumber(out, entry.tag);
+                out += rows.isKnown(r) ? ",\"known\":true" : ",\"known\":false";
+                out +=
+                    isEditableRow(document, rows, r) ? ",\"editable\":true" : ",\"editable\":false";
             }
             out.push_back('}');
         }
     }
-    out += "]}\n";
+    out += "]";
+    if (report.rows) {
+        const GpsPosition position = readGpsPosition(document);
+        if (position.hasPosition()) {
+            out += ",\"gps\":{\"lat\":";
+            out += fixedDecimals(position.signedLatitude(), 6);
+            out += ",\"lon\":";
+            out += fixedDecimals(position.signedLongitude(), 6);
+            out += "}";
+        }
+    }
+    out += "}\n";
 }
 
 }  // namespace brevino::cli

@@ -22,7 +22,9 @@ void record(const RowList& rows, Edits& edits, size_t row, EncodedValue value) {
 std::string_view whyNotEditable(const Document& document, const RowList& rows, size_t row) {
     if (row >= rows.size() || rows.isHeading(row)) return "a heading, not an entry";
     const Entry& entry = document.entries[rows.entryIndex(row)];
+    if (!rows.isKnown(row)) return "no dictionary names its tag";
     if (!tiffType(entry.type).editable) return "its type is not edited";
+    if (tags::isWindowsText(entry.ifd, entry.tag)) return "its text is stored as UTF-16";
     if (!entry.valueInside) return "its value lies outside the Exif segment";
     if (tags::isStructural(entry.ifd, entry.tag))
         return "it holds where other parts of the file lie";

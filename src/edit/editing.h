@@ -15,8 +15,8 @@ namespace brevino {
 inline constexpr size_t kInputLimit = 255;
 
 // Why a row cannot be edited, in a few English words; empty for an editable row: a heading,
-// a type that is not edited, a value outside the Exif segment, or an entry that holds the
-// file's structure.
+// a tag no dictionary names, a type that is not edited, the Windows tags' UTF-16 text, a
+// value outside the Exif segment, or an entry that holds the file's structure.
 std::string_view whyNotEditable(const Document& document, const RowList& rows, size_t row);
 inline bool isEditableRow(const Document& document, const RowList& rows, size_t row) {
     return whyNotEditable(document, rows, row).empty();

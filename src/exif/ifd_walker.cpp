@@ -5,37 +5,16 @@
 
 namespace brevino {
 
-// Where an entry's value lies: in its own value field when it fits there, otherwise where
-// its offset points. Types that are not shown keep the value field's position.
+// Where an entry's value lies: in its own value field when it fits there (four bytes or
+// fewer), otherwise where its offset points. Rationals always lie outside. A type number the
+// program does not know keeps the value field's position, as its size is unknown.
 void IfdWalk::placeValue(Entry& entry) const {
     const TiffTypeInfo& type = tiffType(entry.type);
-    const uint64_t count = entry.count;
-    uint64_t length = 0;
-    bool inLine = true;
-    switch (type.kind) {
-        case ValueKind::Unsigned:
-        case ValueKind::Signed:
-            length = count * type.size;
-            inLine = length <= 4;
-            break;
-        case ValueKind::Rational:
-        case ValueKind::SignedRational:
-            length = count * type.size;
-            inLine = false;
-            break;
-        case ValueKind::Text:
-            length = count;
-            inLine = count <= 4;
-            break;
-        case ValueKind::Undefined:
-            if (entry.tag != tags::kUserComment) return;
-            length = count;
-            inLine = count <= 4;
-            break;
-        case ValueKind::None:
-            return;
-    }
-    if (inLine) return;
+    if (type.size == 0) return;
+    const uint64_t length = uint64_t{entry.count} * type.size;
+    const bool rational =
+        type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
+    if (length <= 4 && !rational) return;
     entry.position = document_.location.tiffStart() + entry.valueField;
     entry.valueInside = entry.position + length <= document_.bytes.size();
 }

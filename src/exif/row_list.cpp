@@ -2,7 +2,9 @@
 
 #include <charconv>
 
+#include "exif/gps_position.h"
 #include "exif/value_text.h"
+#include "tags/tag_roles.h"
 
 namespace brevino {
 namespace {
@@ -18,6 +20,15 @@ size_t formatOffset(uint64_t position, char* out) {
     for (int i = 0; i < digits; ++i)
         out[2 + i] = kDigits[(position >> (4 * (digits - 1 - i))) & 0xF];
     return static_cast<size_t>(2 + digits);
+}
+
+// "0xA4FF": the tag cell of a tag no dictionary names.
+void formatTagNumber(uint16_t tag, char* out) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out[0] = '0';
+    out[1] = 'x';
+    for (int i = 0; i < 4; ++i)
+        out[2 + i] = kDigits[(tag >> (4 * (3 - i))) & 0xF];
 }
 
 template <typename Number>
@@ -67,7 +78,6 @@ void RowList::build(const Document& document) {
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
         const TagDef* tag = document.tagOf(entry);
-        if (tag == nullptr) continue;
         rowOfEntry_[e] = static_cast<long>(rows_.size());
         Row& row = rows_.emplace_back();
         row.ifd = entry.ifd;
@@ -77,12 +87,42 @@ void RowList::build(const Document& document) {
         // The count prints as a signed number, as the cell has always shown it.
         row.countLength =
             formatNumber(static_cast<int32_t>(entry.count), row.countText, sizeof row.countText);
-        row.tag = tag->name;
         row.contentStart = static_cast<uint32_t>(contentArena_.size());
         appendContent(document, entry, contentArena_);
         row.contentLength = static_cast<uint32_t>(contentArena_.size() - row.contentStart);
-        row.note = lookupValueName(
-            *tag, std::string_view(contentArena_).substr(row.contentStart, row.contentLength));
+        if (tag == nullptr) {
+            row.known = false;
+            formatTagNumber(entry.tag, row.numberText);
+            continue;
+        }
+        row.tag = tag->name;
+        if (!showsRawBytes(entry)) {
+            row.note = lookupValueName(
+                *tag, std::string_view(contentArena_).substr(row.contentStart, row.contentLength));
+        }
+    }
+    addPositionNotes(document);
+}
+
+void RowList::setArenaNote(Row& row, std::string_view note) {
+    row.noteInArena = true;
+    row.noteStart = static_cast<uint32_t>(contentArena_.size());
+    row.noteLength = static_cast<uint32_t>(note.size());
+    contentArena_ += note;
+}
+
+void RowList::addPositionNotes(const Document& document) {
+    const GpsPosition position = readGpsPosition(document);
+    for (Row& row : rows_) {
+        if (row.heading || row.ifd != IfdKind::Gps || !row.known) continue;
+        const uint16_t tag = document.entries[row.entry].tag;
+        if (tag == tags::kGpsLatitude && position.latitude) {
+            setArenaNote(row, degreesNote(*position.latitude, position.latitudeRef));
+        } else if (tag == tags::kGpsLongitude && position.longitude) {
+            setArenaNote(row, degreesNote(*position.longitude, position.longitudeRef));
+        } else if (tag == tags::kGpsAltitude && position.altitude) {
+            setArenaNote(row, metresNote(*position.altitude));
+        }
     }
 }
 
@@ -101,11 +141,13 @@ std::string_view RowList::cell(size_t index, Column column) const {
         case Column::Count:
             return {row.countText, row.countLength};
         case Column::Tag:
-            return row.tag;
+            return row.known ? row.tag : std::string_view(row.numberText, sizeof row.numberText);
         case Column::Content:
             return std::string_view(contentArena_).substr(row.contentStart, row.contentLength);
         case Column::Note:
-            return row.note;
+            return row.noteInArena
+                       ? std::string_view(contentArena_).substr(row.noteStart, row.noteLength)
+                       : row.note;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // The rows that show a document: a heading before each IFD and one row of six text cells
-// (offset, type, count, tag, content, note) for each entry a dictionary names. The one view
-// of a document that the desktop application and the command line share.
+// (offset, type, count, tag, content, note) for each entry. An entry no dictionary names
+// shows its number ("0xA4FF") as its tag and has no note. The one view of a document that
+// the desktop application and the command line share.
 #pragma once
 
 #include <array>
@@ -33,8 +34,10 @@ class RowList {
     bool isHeading(size_t row) const { return rows_[row].heading; }
     // The document's entry a row shows; only for entry rows.
     size_t entryIndex(size_t row) const { return rows_[row].entry; }
-    // The row that shows an entry, or -1 when no dictionary names it.
+    // The row that shows an entry, or -1 for no such entry.
     long rowOfEntry(size_t entry) const;
+    // Whether a dictionary names the row's tag; only for entry rows.
+    bool isKnown(size_t row) const { return rows_[row].known; }
 
     // A cell as the analysis gave it (a heading's title is its offset cell).
     std::string_view cell(size_t row, Column column) const;
@@ -42,21 +45,30 @@ class RowList {
   private:
     struct Row {
         bool heading = false;
+        bool known = true;
         IfdKind ifd = IfdKind::None;
         uint8_t offsetLength = 0, typeLength = 0, countLength = 0;
         char offsetText[20] = {};
         char typeText[8] = {};
         char countText[12] = {};
+        char numberText[6] = {};  // the tag cell of an unknown tag
         size_t entry = 0;
         std::string_view tag;
-        std::string_view note;
+        std::string_view note;  // a dictionary's note
+        bool noteInArena = false;
+        uint32_t noteStart = 0;  // a worked-out note in the arena
+        uint32_t noteLength = 0;
         uint32_t contentStart = 0;
         uint32_t contentLength = 0;
     };
 
+    // Notes worked out from several entries (the GPS position).
+    void addPositionNotes(const Document& document);
+    void setArenaNote(Row& row, std::string_view note);
+
     std::vector<Row> rows_;
     std::vector<long> rowOfEntry_;
-    // Contents back to back, so rows do not each allocate.
+    // Contents and worked-out notes back to back, so rows do not each allocate.
     std::string contentArena_;
 };
 

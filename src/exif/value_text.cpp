@@ -1,6 +1,7 @@
 #include "exif/value_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -14,7 +15,7 @@ namespace {
 
 template <typename Number>
 void appendNumber(Number value, std::string& text) {
-    char digits[16];
+    char digits[32];
     auto result = std::to_chars(digits, digits + sizeof digits, value);
     text.append(digits, result.ptr);
 }
@@ -33,7 +34,23 @@ void appendValue(ValueKind kind, unsigned size, const uint8_t* p, ByteOrder orde
             }
             break;
         case ValueKind::Signed:
-            appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+            if (size == 1) {
+                appendNumber(static_cast<int>(static_cast<int8_t>(p[0])), text);
+            } else if (size == 2) {
+                appendNumber(static_cast<int>(static_cast<int16_t>(readU16(p, order))), text);
+            } else {
+                appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+            }
+            break;
+        case ValueKind::Float:
+            // The shortest decimal that reads back to the same value.
+            if (size == 4) {
+                appendNumber(std::bit_cast<float>(readU32(p, order)), text);
+            } else {
+                const uint64_t high = readU32(p + (order == Intel ? 4 : 0), order);
+                const uint64_t low = readU32(p + (order == Intel ? 0 : 4), order);
+                appendNumber(std::bit_cast<double>(high << 32 | low), text);
+            }
             break;
         case ValueKind::Rational:
             appendNumber(readU32(p, order), text);
@@ -80,6 +97,63 @@ void appendUserComment(const uint8_t* bytes, size_t count, std::string& text) {
     text.resize(start + utf8CutLength(std::string_view(text).substr(start), kValueListLimit));
 }
 
+// Bytes as two upper-case hexadecimal digits each, separated by spaces; more than
+// kHexByteLimit bytes end in "…".
+void appendHexBytes(std::span<const uint8_t> bytes, std::string& text) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const size_t shown = std::min(bytes.size(), kHexByteLimit);
+    for (size_t i = 0; i < shown; ++i) {
+        if (i > 0) text.push_back(' ');
+        text.push_back(kDigits[bytes[i] >> 4]);
+        text.push_back(kDigits[bytes[i] & 0xF]);
+    }
+    if (bytes.size() > shown) text += "…";
+}
+
+// A version of four printable characters ("0232"); anything else shows as bytes.
+void appendVersion(std::span<const uint8_t> bytes, std::string& text) {
+    const bool printable =
+        bytes.size() == 4 &&
+        std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b >= 0x20 && b < 0x7F; });
+    if (printable) {
+        text.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    } else {
+        appendHexBytes(bytes, text);
+    }
+}
+
+void appendUndefined(const Document& document, const Entry& entry, std::string& text) {
+    const std::span<const uint8_t> bytes = document.valueBytes(entry, entry.count);
+    switch (tags::undefinedForm(entry.ifd, entry.tag)) {
+        case tags::UndefinedForm::UserComment:
+            appendUserComment(bytes.data(), bytes.size(), text);
+            break;
+        case tags::UndefinedForm::Version:
+            appendVersion(bytes, text);
+            break;
+        case tags::UndefinedForm::Numbers:
+            for (const uint8_t byte : bytes.first(std::min<size_t>(bytes.size(), kHexByteLimit))) {
+                appendNumber(static_cast<unsigned>(byte), text);
+                text.push_back(' ');
+            }
+            break;
+        case tags::UndefinedForm::ByteCount:
+            appendNumber(entry.count, text);
+            text += " ﾊﾞｲﾄ";
+            break;
+        case tags::UndefinedForm::Bytes:
+            appendHexBytes(bytes, text);
+            break;
+    }
+}
+
+// Text of the Windows tags: UTF-16LE up to the first zero unit.
+void appendWindowsText(std::span<const uint8_t> bytes, std::string& text) {
+    const size_t start = text.size();
+    appendUtf16LeAsUtf8(bytes.data(), bytes.size() / 2, text);
+    text.resize(start + utf8CutLength(std::string_view(text).substr(start), kValueListLimit));
+}
+
 // Cuts trailing spaces (0x20 only) after `start`; a text made only of spaces keeps them.
 void trimTrailingSpaces(std::string& text, size_t start) {
     const size_t end = text.find_last_not_of(' ');
@@ -99,15 +173,22 @@ void appendContent(const Document& document, const Entry& entry, std::string& te
         case ValueKind::Text: {
             const std::span<const uint8_t> bytes = document.valueBytes(entry, count);
             const size_t shown = std::min<size_t>(bytes.size(), kAsciiLimit);
-            appendDecodedForDisplay(untilZero(bytes.data(), shown), text);
+            const std::string_view stored = untilZero(bytes.data(), shown);
+            if (entry.type == static_cast<uint16_t>(TiffType::Utf8)) {
+                text += sanitizeUtf8(stored);
+            } else {
+                appendDecodedForDisplay(stored, text);
+            }
             break;
         }
-        case ValueKind::Undefined: {
-            if (entry.tag != tags::kUserComment) return;
-            appendUserComment(document.valueBytes(entry, count).data(), entry.count, text);
+        case ValueKind::Undefined:
+            appendUndefined(document, entry, text);
             break;
-        }
         default: {
+            if (tags::isWindowsText(entry.ifd, entry.tag) && type.size == 1) {
+                appendWindowsText(document.valueBytes(entry, count), text);
+                break;
+            }
             const std::span<const uint8_t> bytes = document.valueBytes(entry, count * type.size);
             for (uint64_t i = 0; i < count && text.size() - start < kValueListLimit; ++i) {
                 appendValue(type.kind, type.size, bytes.data() + i * type.size, entry.order, text);
@@ -117,6 +198,12 @@ void appendContent(const Document& document, const Entry& entry, std::string& te
         }
     }
     trimTrailingSpaces(text, start);
+}
+
+bool showsRawBytes(const Entry& entry) {
+    if (tiffType(entry.type).kind != ValueKind::Undefined) return false;
+    const tags::UndefinedForm form = tags::undefinedForm(entry.ifd, entry.tag);
+    return form == tags::UndefinedForm::Bytes || form == tags::UndefinedForm::ByteCount;
 }
 
 }  // namespace brevino

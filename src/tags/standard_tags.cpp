@@ -81,11 +81,23 @@ const ValueName kLightSourceNames[] = {
     {MatchNumber, 21, 0, "D65"},
     {MatchNumber, 22, 0, "D75"},
     {MatchNumber, 255, 0, "その他"},
+    {MatchNumber, 4, 0, "フラッシュ"},
+    {MatchNumber, 9, 0, "晴天"},
+    {MatchNumber, 10, 0, "曇天"},
+    {MatchNumber, 11, 0, "日陰"},
+    {MatchNumber, 12, 0, "昼光色蛍光灯（D 5700 - 7100K）"},
+    {MatchNumber, 13, 0, "昼白色蛍光灯（N 4600 - 5500K）"},
+    {MatchNumber, 14, 0, "白色蛍光灯（W 3800 - 4500K）"},
+    {MatchNumber, 15, 0, "温白色蛍光灯（WW 3250 - 3800K）"},
+    {MatchNumber, 16, 0, "電球色蛍光灯（L 2600 - 3250K）"},
+    {MatchNumber, 23, 0, "D50"},
+    {MatchNumber, 24, 0, "ISO スタジオタングステン"},
 };
 
+// Bit 0 of the flash value tells whether the flash fired; the other bits its mode.
 const ValueName kFlashNames[] = {
-    {MatchDigitBit, 0, 0, "ストロボ発光せず"},
-    {MatchDigitBit, 1, 0, "ストロボ発光"},
+    {MatchNumberBit, 0, 0, "ストロボ発光せず"},
+    {MatchNumberBit, 1, 0, "ストロボ発光"},
 };
 
 const ValueName kColorSpaceNames[] = {
@@ -115,6 +127,9 @@ const ValueName kGpsLongitudeRefNames[] = {
 
 const ValueName kGpsAltitudeRefNames[] = {
     {MatchNumber, 0, 0, "海抜基準"},
+    {MatchNumber, 1, 0, "海抜基準（海面下）"},
+    {MatchNumber, 2, 0, "海抜（正の値）"},
+    {MatchNumber, 3, 0, "海抜（負の値）"},
 };
 
 const ValueName kGpsStatusNames[] = {
@@ -164,6 +179,118 @@ const ValueName kGpsDestDistanceRefNames[] = {
     {MatchCharCode, 78, 0, "海里"},  // 'N'
 };
 
+const ValueName kComponentsConfigurationNames[] = {
+    {MatchLeadingBytePair, 1, 2, "YCbCr"},
+    {MatchLeadingBytePair, 4, 5, "RGB"},
+};
+
+const ValueName kFileSourceNames[] = {
+    {MatchNumber, 0, 0, "その他"},
+    {MatchNumber, 1, 0, "透過型スキャナ"},
+    {MatchNumber, 2, 0, "反射型スキャナ"},
+    {MatchNumber, 3, 0, "DSC"},
+};
+
+const ValueName kSceneTypeNames[] = {
+    {MatchNumber, 1, 0, "直接撮影された画像"},
+};
+
+const ValueName kSensitivityTypeNames[] = {
+    {MatchNumber, 0, 0, "不明"},
+    {MatchNumber, 1, 0, "標準出力感度（SOS）"},
+    {MatchNumber, 2, 0, "推奨露光指数（REI）"},
+    {MatchNumber, 3, 0, "ISO スピード"},
+    {MatchNumber, 4, 0, "標準出力感度（SOS）と推奨露光指数（REI）"},
+    {MatchNumber, 5, 0, "標準出力感度（SOS）と ISO スピード"},
+    {MatchNumber, 6, 0, "推奨露光指数（REI）と ISO スピード"},
+    {MatchNumber, 7, 0, "標準出力感度（SOS）と推奨露光指数（REI）と ISO スピード"},
+};
+
+const ValueName kCustomRenderedNames[] = {
+    {MatchNumber, 0, 0, "通常処理"},
+    {MatchNumber, 1, 0, "特殊処理"},
+};
+
+const ValueName kExposureModeNames[] = {
+    {MatchNumber, 0, 0, "露出自動"},
+    {MatchNumber, 1, 0, "露出マニュアル"},
+    {MatchNumber, 2, 0, "オートブラケット"},
+};
+
+const ValueName kWhiteBalanceNames[] = {
+    {MatchNumber, 0, 0, "ホワイトバランス自動"},
+    {MatchNumber, 1, 0, "ホワイトバランスマニュアル"},
+};
+
+const ValueName kDigitalZoomRatioNames[] = {
+    {MatchNumber, 0, 0, "デジタルズーム未使用"},
+};
+
+const ValueName kFocalLengthIn35mmFilmNames[] = {
+    {MatchNumber, 0, 0, "不明"},
+};
+
+const ValueName kSceneCaptureTypeNames[] = {
+    {MatchNumber, 0, 0, "標準"},
+    {MatchNumber, 1, 0, "風景"},
+    {MatchNumber, 2, 0, "人物"},
+    {MatchNumber, 3, 0, "夜景"},
+};
+
+const ValueName kGainControlNames[] = {
+    {MatchNumber, 0, 0, "なし"},
+    {MatchNumber, 1, 0, "弱い増感"},
+    {MatchNumber, 2, 0, "強い増感"},
+    {MatchNumber, 3, 0, "弱い減感"},
+    {MatchNumber, 4, 0, "強い減感"},
+};
+
+const ValueName kContrastNames[] = {
+    {MatchNumber, 0, 0, "標準"},
+    {MatchNumber, 1, 0, "軟調"},
+    {MatchNumber, 2, 0, "硬調"},
+};
+
+const ValueName kSaturationNames[] = {
+    {MatchNumber, 0, 0, "標準"},
+    {MatchNumber, 1, 0, "低彩度"},
+    {MatchNumber, 2, 0, "高彩度"},
+};
+
+const ValueName kSharpnessNames[] = {
+    {MatchNumber, 0, 0, "標準"},
+    {MatchNumber, 1, 0, "弱い"},
+    {MatchNumber, 2, 0, "強い"},
+};
+
+const ValueName kSubjectDistanceRangeNames[] = {
+    {MatchNumber, 0, 0, "不明"},
+    {MatchNumber, 1, 0, "マクロ"},
+    {MatchNumber, 2, 0, "近景"},
+    {MatchNumber, 3, 0, "遠景"},
+};
+
+const ValueName kCompositeImageNames[] = {
+    {MatchNumber, 0, 0, "不明"},
+    {MatchNumber, 1, 0, "非合成画像"},
+    {MatchNumber, 2, 0, "一般合成画像"},
+    {MatchNumber, 3, 0, "撮影時合成画像"},
+};
+
+const ValueName kGpsDifferentialNames[] = {
+    {MatchNumber, 0, 0, "単独測位"},
+    {MatchNumber, 1, 0, "ディファレンシャル補正測位"},
+};
+
+const ValueName kRatingNames[] = {
+    {MatchNumber, 0, 0, "評価なし"},
+    {MatchNumber, 1, 0, "★"},
+    {MatchNumber, 2, 0, "★★"},
+    {MatchNumber, 3, 0, "★★★"},
+    {MatchNumber, 4, 0, "★★★★"},
+    {MatchNumber, 5, 0, "★★★★★"},
+};
+
 // The primary dictionary: the 0th IFD and the 1st IFD
 const TagDef kPrimaryTagTable[] = {
     {0x0100, "画像の幅", {}},
@@ -198,6 +325,14 @@ const TagDef kPrimaryTagTable[] = {
     {0x8298, "撮影著作権者/編集著作権者", {}},
     {0x8769, "Exif IFDへのポインタ", {}},
     {0x8825, "GPS情報IFDへのポインタ", {}},
+    // Tags Windows and many cameras write
+    {0x9C9B, "Windows タイトル", {}},
+    {0x9C9C, "Windows コメント", {}},
+    {0x9C9D, "Windows 作成者", {}},
+    {0x9C9E, "Windows キーワード", {}},
+    {0x9C9F, "Windows 件名", {}},
+    {0x4746, "Windows 評価", kRatingNames},
+    {0x4749, "Windows 評価（パーセント）", {}},
 };
 
 // The Exif dictionary
@@ -211,7 +346,7 @@ const TagDef kExifTagTable[] = {
     {0x9000, "Exif バージョン", {}},
     {0x9003, "原画像データの生成日時", {}},
     {0x9004, "ディジタルデータの作成日時", {}},
-    {0x9101, "各コンポーネントの意味", {}},
+    {0x9101, "各コンポーネントの意味", kComponentsConfigurationNames},
     {0x9102, "画像圧縮モード", {}},
     {0x9201, "シャッタースピード", {}},
     {0x9202, "絞り値", {}},
@@ -238,19 +373,68 @@ const TagDef kExifTagTable[] = {
     {0xA20C, "空間周波数応答", {}},
     {0xA20E, "焦点面の幅の解像度", {}},
     {0xA20F, "焦点面の高さの解像度", {}},
-    {0xA210, "焦点面解像度単位", {}},
+    {0xA210, "焦点面解像度単位", kResolutionUnitNames},
     {0xA214, "被写体位置", {}},
     {0xA215, "露出インデックス", {}},
     {0xA217, "センサー方式", kSensingMethodNames},
-    {0xA300, "ファイルソース", {}},
-    {0xA301, "シーンタイプ", {}},
+    {0xA300, "ファイルソース", kFileSourceNames},
+    {0xA301, "シーンタイプ", kSceneTypeNames},
     {0xA302, "CFA パターン", {}},
+    {0x8830, "感度種別", kSensitivityTypeNames},
+    {0x8831, "標準出力感度", {}},
+    {0x8832, "推奨露光指数", {}},
+    {0x8833, "ISO スピード", {}},
+    {0x8834, "ISO スピードラチチュード yyy", {}},
+    {0x8835, "ISO スピードラチチュード zzz", {}},
+    {0x9010, "DateTime の時差データ", {}},
+    {0x9011, "DateTimeOriginal の時差データ", {}},
+    {0x9012, "DateTimeDigitized の時差データ", {}},
+    {0x9214, "被写体領域", {}},
+    {0x9400, "温度", {}},
+    {0x9401, "湿度", {}},
+    {0x9402, "気圧", {}},
+    {0x9403, "水深", {}},
+    {0x9404, "加速度", {}},
+    {0x9405, "カメラの仰俯角", {}},
+    {0xA401, "個別画像処理", kCustomRenderedNames},
+    {0xA402, "露出モード", kExposureModeNames},
+    {0xA403, "ホワイトバランス", kWhiteBalanceNames},
+    {0xA404, "デジタルズーム倍率", kDigitalZoomRatioNames},
+    {0xA405, "35mm 換算レンズ焦点距離", kFocalLengthIn35mmFilmNames},
+    {0xA406, "撮影シーンタイプ", kSceneCaptureTypeNames},
+    {0xA407, "ゲイン制御", kGainControlNames},
+    {0xA408, "撮影コントラスト", kContrastNames},
+    {0xA409, "撮影彩度", kSaturationNames},
+    {0xA40A, "撮影シャープネス", kSharpnessNames},
+    {0xA40B, "撮影条件記述情報", {}},
+    {0xA40C, "被写体距離レンジ", kSubjectDistanceRangeNames},
+    {0xA420, "画像ユニークID", {}},
+    {0xA430, "カメラ所有者名", {}},
+    {0xA431, "カメラシリアル番号", {}},
+    {0xA432, "レンズの仕様情報", {}},
+    {0xA433, "レンズのメーカ名", {}},
+    {0xA434, "レンズのモデル名", {}},
+    {0xA435, "レンズシリアル番号", {}},
+    {0xA436, "タイトル名", {}},
+    {0xA437, "撮影者名", {}},
+    {0xA438, "画像編集者名", {}},
+    {0xA439, "カメラのファームウェア", {}},
+    {0xA43A, "RAW 現像ソフトウェア名", {}},
+    {0xA43B, "画像編集ソフトウェア名", {}},
+    {0xA43C, "メタデータ編集ソフトウェア名", {}},
+    {0xA460, "合成画像", kCompositeImageNames},
+    {0xA461, "合成画像の元画像数", {}},
+    {0xA462, "合成画像の元画像露出時間", {}},
+    {0xA500, "再生ガンマ", {}},
 };
 
 // The interoperability dictionary
 const TagDef kInteropTagTable[] = {
     {0x0001, "互換性識別子", {}},
     {0x0002, "互換性バージョン", {}},
+    {0x1000, "関連画像フォーマット", {}},
+    {0x1001, "関連画像幅", {}},
+    {0x1002, "関連画像高さ", {}},
 };
 
 // The GPS dictionary
@@ -282,6 +466,11 @@ const TagDef kGpsTagTable[] = {
     {0x0018, "目的の方角（数値）", {}},
     {0x0019, "目的地までの距離の単位", kGpsDestDistanceRefNames},
     {0x001A, "目的地までの距離（数値）", {}},
+    {0x001B, "測位方式の名称", {}},
+    {0x001C, "測位地点の名称", {}},
+    {0x001D, "GPS 日付", {}},
+    {0x001E, "GPS 補正測位", kGpsDifferentialNames},
+    {0x001F, "水平方向測位誤差", {}},
 };
 
 // clang-format on

@@ -130,6 +130,9 @@ bool valueNameMatches(const ValueName& entry, std::string_view content) {
             return lastPairMatches(content, 5, 0xFFFF, entry);
         case MatchLeadingBytePair:
             return leadingPairMatches(content, 3, 0xFF, entry);
+        case MatchNumberBit:
+            return !content.empty() &&
+                   (leadingNumber(content) & 1) == static_cast<uint32_t>(entry.first);
         default:
             return false;
     }

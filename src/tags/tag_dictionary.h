@@ -22,6 +22,7 @@ enum MatchKind : int32_t {
     // first two numbers, 8 bits each, equal (first, second): for codes that newer cameras
     // follow with further values (the Pentax lens type of three or four values)
     MatchLeadingBytePair = 8,
+    MatchNumberBit = 9,  // (leading decimal number AND 1) equals the first value: bit flags
 };
 
 // One coded value and its note.

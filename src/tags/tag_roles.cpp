@@ -22,6 +22,30 @@ bool isStructural(IfdKind ifd, uint16_t tag) {
     }
 }
 
+UndefinedForm undefinedForm(IfdKind ifd, uint16_t tag) {
+    if (ifd == IfdKind::Interop && tag == kInteropVersion) return UndefinedForm::Version;
+    if (ifd != IfdKind::Exif) return UndefinedForm::Bytes;
+    switch (tag) {
+        case kUserComment:
+            return UndefinedForm::UserComment;
+        case kExifVersion:
+        case kFlashpixVersion:
+            return UndefinedForm::Version;
+        case kComponentsConfiguration:
+        case kFileSource:
+        case kSceneType:
+            return UndefinedForm::Numbers;
+        case kMakerNote:
+            return UndefinedForm::ByteCount;
+        default:
+            return UndefinedForm::Bytes;
+    }
+}
+
+bool isWindowsText(IfdKind ifd, uint16_t tag) {
+    return (ifd == IfdKind::Zeroth || ifd == IfdKind::First) && tag >= 0x9C9B && tag <= 0x9C9F;
+}
+
 bool isDate(IfdKind ifd, uint16_t tag) {
     return isStandardIfd(ifd) &&
            (tag == kDateTime || tag == kDateTimeOriginal || tag == kDateTimeDigitized);

@@ -1,5 +1,6 @@
 // Tags the program itself acts on, by number: pointers that hold the file's structure, the
-// date rows, the image title and the user comment.
+// date rows, the image title, the user comment, the tags whose bytes read in their own way
+// and the GPS position.
 #pragma once
 
 #include <cstdint>
@@ -20,10 +21,36 @@ inline constexpr uint16_t kInteropPointer = 0xA005;
 inline constexpr uint16_t kMakerNote = 0x927C;
 inline constexpr uint16_t kThumbnailOffset = 0x0201;
 inline constexpr uint16_t kThumbnailLength = 0x0202;
+inline constexpr uint16_t kExifVersion = 0x9000;
+inline constexpr uint16_t kFlashpixVersion = 0xA000;
+inline constexpr uint16_t kInteropVersion = 0x0002;  // in the interoperability IFD
+inline constexpr uint16_t kComponentsConfiguration = 0x9101;
+inline constexpr uint16_t kFileSource = 0xA300;
+inline constexpr uint16_t kSceneType = 0xA301;
+inline constexpr uint16_t kGpsLatitudeRef = 0x0001;
+inline constexpr uint16_t kGpsLatitude = 0x0002;
+inline constexpr uint16_t kGpsLongitudeRef = 0x0003;
+inline constexpr uint16_t kGpsLongitude = 0x0004;
+inline constexpr uint16_t kGpsAltitudeRef = 0x0005;
+inline constexpr uint16_t kGpsAltitude = 0x0006;
 
 // Entries that hold the file's structure (where other IFDs, strips, tiles, the thumbnail and
 // the maker note lie, and how long they are): changing them would cut parts of the file off.
 bool isStructural(IfdKind ifd, uint16_t tag);
+
+// How an UNDEFINED value's bytes read.
+enum class UndefinedForm : uint8_t {
+    Bytes,        // hexadecimal bytes
+    UserComment,  // a character code and a text
+    Version,      // four characters ("0232")
+    Numbers,      // byte values, as BYTE values read
+    ByteCount,    // only its length (the maker note)
+};
+UndefinedForm undefinedForm(IfdKind ifd, uint16_t tag);
+
+// The text tags Windows writes in the 0th IFD (title, comment, author, keywords, subject):
+// BYTE values holding UTF-16LE text.
+bool isWindowsText(IfdKind ifd, uint16_t tag);
 
 // The three date tags of the standard IFDs (the 1st IFD's file-change date included).
 bool isDate(IfdKind ifd, uint16_t tag);

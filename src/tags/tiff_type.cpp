@@ -13,21 +13,25 @@ constexpr TiffTypeInfo kTypes[] = {
     {2, ValueKind::Unsigned, true},        // SHORT
     {4, ValueKind::Unsigned, true},        // LONG
     {8, ValueKind::Rational, true},        // RATIONAL
-    {0, ValueKind::None, false},           // SBYTE
-    {0, ValueKind::Undefined, false},      // UNDEFINED
-    {0, ValueKind::None, false},           // SSHORT
+    {1, ValueKind::Signed, false},         // SBYTE
+    {1, ValueKind::Undefined, false},      // UNDEFINED
+    {2, ValueKind::Signed, false},         // SSHORT
     {4, ValueKind::Signed, true},          // SLONG
     {8, ValueKind::SignedRational, true},  // SRATIONAL
-    {0, ValueKind::None, false},           // FLOAT
-    {0, ValueKind::None, false},           // DOUBLE
+    {4, ValueKind::Float, false},          // FLOAT
+    {8, ValueKind::Float, false},          // DOUBLE
+    {4, ValueKind::Unsigned, false},       // IFD
 };
 
+// Text written as UTF-8 is edited like ASCII: the input is UTF-8 already.
+constexpr TiffTypeInfo kUtf8 = {1, ValueKind::Text, true};
 constexpr TiffTypeInfo kUnknown = {0, ValueKind::None, false};
 
 }  // namespace
 
 const TiffTypeInfo& tiffType(uint16_t type) {
-    return type < std::size(kTypes) ? kTypes[type] : kUnknown;
+    if (type < std::size(kTypes)) return kTypes[type];
+    return type == static_cast<uint16_t>(TiffType::Utf8) ? kUtf8 : kUnknown;
 }
 
 }  // namespace brevino

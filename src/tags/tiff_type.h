@@ -18,6 +18,8 @@ enum class TiffType : uint16_t {
     SRational = 10,
     Float = 11,
     Double = 12,
+    Ifd = 13,    // an offset to an IFD, read like LONG
+    Utf8 = 129,  // UTF-8 text ending in a zero byte
 };
 
 // How the values of a type read.
@@ -27,17 +29,18 @@ enum class ValueKind : uint8_t {
     Signed,          // signed integers
     Rational,        // unsigned numerator and denominator
     SignedRational,  // signed numerator and denominator
-    Text,            // ASCII text
+    Float,           // IEEE 754 binary floating point, 4 or 8 bytes
+    Text,            // ASCII (or UTF-8) text
     Undefined,       // bytes whose meaning the tag gives
 };
 
 struct TiffTypeInfo {
-    uint8_t size;    // bytes per value; 0 for a type the program does not edit or write
+    uint8_t size;    // bytes per value; 0 for a type number the program does not know
     ValueKind kind;  // how its values read
     bool editable;   // whether rows of this type are edited and written back
 };
 
-// The description of a type number; a number outside the table is not shown or edited.
+// The description of a type number; an unknown number has size 0 and is not shown or edited.
 const TiffTypeInfo& tiffType(uint16_t type);
 
 }  // namespace brevino

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 
+#include "exif/gps_position.h"
 #include "ui/batch_dialog.h"
 #include "ui/dialog_units.h"
 #include "ui/gui_hooks.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     buildMenu();
+    updateMapAction();
     buildToolBar();
 
     const DialogUnits units(font());
@@ -135,7 +138,9 @@ void MainWindow::buildMenu() {
           {nullptr, 0},
           {"終了(&X)", ids::kExit}}},
         {"編集(&E)",
-         {{"複数ﾌｧｲﾙ一括変更", ids::kBatch}, {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard}}},
+         {{"複数ﾌｧｲﾙ一括変更", ids::kBatch},
+          {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard},
+          {"地図で表示", ids::kShowOnMap}}},
         {"設定(&S)", {{"ｵﾌﾟｼｮﾝ設定", ids::kOptions}}},
         {"ﾍﾙﾌﾟ(&H)", {{"ﾊﾞｰｼﾞｮﾝ情報(&V)", ids::kVersion}}},
     };
@@ -258,6 +263,9 @@ void MainWindow::dispatch(int id) {
         case ids::kCopyToClipboard:
             copyToClipboard();
             break;
+        case ids::kShowOnMap:
+            showOnMap();
+            break;
         case ids::kOptions: {
             OptionsDialog dialog(workspace_.settings, settingsPath_, this);
             dialog.exec();
@@ -286,6 +294,7 @@ void MainWindow::overwrite() {
     // The save read the file again: the rows are the same, their contents as written.
     if (model_->rowCount() == static_cast<int>(workspace_.rowCount())) {
         model_->contentsChanged();
+        updateMapAction();
     } else {
         refreshRows();
     }
@@ -396,6 +405,17 @@ void MainWindow::markCurrentFileInList() {
 
 void MainWindow::refreshRows() {
     model_->reload();
+    updateMapAction();
+}
+
+void MainWindow::updateMapAction() {
+    action(ids::kShowOnMap)->setEnabled(readGpsPosition(workspace_.document()).hasPosition());
+}
+
+void MainWindow::showOnMap() {
+    const GpsPosition position = readGpsPosition(workspace_.document());
+    if (!position.hasPosition()) return;
+    QDesktopServices::openUrl(QUrl(fromUtf8(mapAddress(position))));
 }
 
 void MainWindow::editSelectedRow() {

@@ -88,6 +88,9 @@ class MainWindow : public QMainWindow {
     void exportSegment();
     void importSegment();
     void copyToClipboard();
+    // Opens the file's GPS position on a map in the browser; enabled only with a position.
+    void showOnMap();
+    void updateMapAction();
     void runBatch();
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();

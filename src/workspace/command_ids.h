@@ -24,6 +24,7 @@ inline constexpr int kBatch = 205;
 inline constexpr int kCopyToClipboard = 206;
 inline constexpr int kOptions = 207;
 inline constexpr int kVersion = 208;
+inline constexpr int kShowOnMap = 209;
 
 // Toolbar buttons.
 inline constexpr int kToolOpenFolder = 500;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -70,6 +71,13 @@ class MainWindowTest : public QObject {
     void clipboardCopiesTagAndContentOfSelectedRows();
     void layoutFollowsTheWindowSize();
     void versionDialogOpensFromItsCommand();
+    void mapCommandOpensThePositionOfAFileThatHasOne();
+
+  public slots:
+    void openedUrl(const QUrl& url) { openedUrls_ << url; }
+
+  private:
+    QList<QUrl> openedUrls_;
 };
 
 void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
@@ -98,16 +106,22 @@ void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
 
 void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
     TestWindow t;
-    const std::pair<int, const char*> items[] = {
-        {200, "ﾌｫﾙﾀﾞを開く(&O)"},      {201, "Exif情報上書き(&S)"}, {202, "Export(&E)"},
-        {203, "Import(&I)"},           {204, "終了(&X)"},           {205, "複数ﾌｧｲﾙ一括変更"},
-        {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"}, {207, "ｵﾌﾟｼｮﾝ設定"},         {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"}};
+    const std::pair<int, const char*> items[] = {{200, "ﾌｫﾙﾀﾞを開く(&O)"},
+                                                 {201, "Exif情報上書き(&S)"},
+                                                 {202, "Export(&E)"},
+                                                 {203, "Import(&I)"},
+                                                 {204, "終了(&X)"},
+                                                 {205, "複数ﾌｧｲﾙ一括変更"},
+                                                 {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"},
+                                                 {207, "ｵﾌﾟｼｮﾝ設定"},
+                                                 {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
+                                                 {209, "地図で表示"}};
     for (const auto& [id, text] : items) {
         QAction* action = t.window.action(id);
         QVERIFY(action);
         QCOMPARE(action->text(), QString::fromUtf8(text));
         QCOMPARE(action->data().toInt(), id);
-        QVERIFY(action->isEnabled());
+        QCOMPARE(action->isEnabled(), id != ids::kShowOnMap);  // the map needs a position
     }
     QStringList titles;
     for (QAction* menu : t.window.menuBar()->actions())
@@ -422,6 +436,32 @@ void MainWindowTest::versionDialogOpensFromItsCommand() {
     t.window.dispatch(208);
     QCOMPARE(caption, QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
     QCOMPARE(texts, QStringList({QStringLiteral("Brevino Version 1.32")}));
+}
+
+void MainWindowTest::mapCommandOpensThePositionOfAFileThatHasOne() {
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openedUrl");
+    openedUrls_.clear();
+    TestWindow t;
+    fixture::TempDir dir;
+    fixture::Tiff located = testing::sampleTiff("Here");
+    located.gps = fixture::Ifd{
+        {fixture::ascii(0x0001, "S"), fixture::rationals(0x0002, {{33, 1}, {52, 1}, {0, 1}}),
+         fixture::ascii(0x0003, "E"), fixture::rationals(0x0004, {{151, 1}, {12, 1}, {36, 1}})}};
+    t.workspace().fileList = {dir.write("a.jpg", fixture::jpegWith(testing::sampleTiff("No"))),
+                              dir.write("b.jpg", fixture::jpegWith(located))};
+    t.window.refreshFileList();
+    QAction* map = t.window.action(ids::kShowOnMap);
+    t.window.selectFile(0);
+    QVERIFY(!map->isEnabled());
+    t.window.selectFile(1);
+    QVERIFY(map->isEnabled());
+    map->trigger();
+    QCOMPARE(openedUrls_, QList<QUrl>({QUrl(QStringLiteral(
+                              "https://www.openstreetmap.org/?mlat=-33.866667&mlon=151.210000"
+                              "#map=16/-33.866667/151.210000"))}));
+    t.window.selectFile(0);
+    QVERIFY(!map->isEnabled());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
 QTEST_MAIN(MainWindowTest)
