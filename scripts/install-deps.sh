@@ -4,7 +4,7 @@
 set -euo pipefail
 
 purpose=${1:-test}
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev libqt6svg6)
 case "$purpose" in
   test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl) ;;
   run) packages+=(fonts-noto-cjk) ;;

@@ -215,9 +215,19 @@ Bytes buildTiff(const Tiff& tiff) {
         put32(out, ifd0Fields.at(0x8825), static_cast<uint32_t>(out.size()), order);
         writeIfd(out, 0, *tiff.gps, order);
     }
-    if (tiff.ifd1) {
+    if (tiff.ifd1 || tiff.thumbnail) {
+        Ifd ifd1 = tiff.ifd1.value_or(Ifd{});
+        if (tiff.thumbnail) {
+            ifd1.entries.push_back(shorts(0x0103, {6}));
+            ifd1.entries.push_back(longs(0x0201, {0}));
+            ifd1.entries.push_back(longs(0x0202, {static_cast<uint32_t>(tiff.thumbnail->size())}));
+        }
         put32(out, ifd0Link, static_cast<uint32_t>(out.size()), order);
-        writeIfd(out, 0, *tiff.ifd1, order);
+        const auto ifd1Fields = writeIfd(out, 0, ifd1, order);
+        if (tiff.thumbnail) {
+            put32(out, ifd1Fields.at(0x0201), static_cast<uint32_t>(out.size()), order);
+            out.insert(out.end(), tiff.thumbnail->begin(), tiff.thumbnail->end());
+        }
     }
     if (hasMakerNote) {
         if (out.size() % 2) out.push_back(0);

@@ -58,6 +58,7 @@ struct Tiff {
     std::optional<Ifd> ifd1;
     std::optional<MakerNote> makerNote;       // an IFD-holding maker note in the Exif IFD
     std::optional<std::string> rawMakerNote;  // or any bytes as the maker note
+    std::optional<std::string> thumbnail;     // JPEG bytes the 1st IFD points at
 };
 
 // The TIFF structure, header first; pointer entries are added where sub-IFDs exist.

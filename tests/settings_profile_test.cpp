@@ -27,7 +27,8 @@ TEST(SettingsProfile, FirstStartWritesTheDefaults) {
     EXPECT_EQ(settings.allDate, 0);
     EXPECT_EQ(settings.exifDate, 0);
     EXPECT_EQ(settings.lastFolder, "");
-    EXPECT_EQ(text(path), "[option]\nfolder=1\nfolderpath=\nDateUp=1\nAllDate=0\nExifDate=0\n");
+    EXPECT_EQ(text(path),
+              "[option]\nfolder=1\nfolderpath=\nDateUp=1\nAllDate=0\nExifDate=0\nRotate=1\n");
 }
 
 TEST(SettingsProfile, ByteSemanticsOfTheSwitches) {
@@ -40,7 +41,8 @@ TEST(SettingsProfile, ByteSemanticsOfTheSwitches) {
     EXPECT_EQ(settings.allDate, 0);
     EXPECT_EQ(settings.exifDate, 1);
     // The load writes back what it read; the missing folderpath is added.
-    EXPECT_EQ(text(path), "[option]\nfolder=5\nDateUp=2\nAllDate=0\nExifDate=1\nfolderpath=\n");
+    EXPECT_EQ(text(path),
+              "[option]\nfolder=5\nDateUp=2\nAllDate=0\nExifDate=1\nfolderpath=\nRotate=1\n");
     writeText(path, "[option]\nDateUp=256\n");
     EXPECT_EQ(readSettings(path).dateUp, 0);
     writeText(path, "[option]\nAllDate=  7x\n");
@@ -81,7 +83,7 @@ TEST(SettingsProfile, MissingSectionIsAppendedAndLongPathsKeptWhole) {
     ASSERT_TRUE(saveSettings(path, settings));
     EXPECT_EQ(readSettings(path).allDate, 1);
     EXPECT_EQ(text(path), "[window]\nx=1\n[option]\nfolderpath=" + longPath +
-                              "\nfolder=1\nDateUp=1\nAllDate=1\nExifDate=0\n");
+                              "\nfolder=1\nDateUp=1\nAllDate=1\nExifDate=0\nRotate=1\n");
 }
 
 TEST(SettingsProfile, FileLocation) {

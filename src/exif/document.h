@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -68,6 +69,10 @@ struct Document {
     const TagDef* tagOf(const Entry& entry) const;
     // The value's bytes, when they lie inside what was read.
     std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const;
+    // The value of an entry that holds one unsigned number (BYTE, SHORT or LONG), or nothing.
+    std::optional<uint32_t> singleNumber(const Entry& entry) const;
+    // The first entry of the IFD with the tag, or nullptr.
+    const Entry* find(IfdKind ifd, uint16_t tag) const;
 };
 
 }  // namespace brevino

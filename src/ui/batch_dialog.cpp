@@ -61,8 +61,8 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     close_->setObjectName(QString::number(ids::kBatchClose));
     close_->setGeometry(units.rect(225, 21, 39, 18));
 
-    // The Enter key is handled by the dialog itself (it stops a run and closes), not by
-    // whichever button has the focus.
+    // The Enter key is handled by the dialog itself (it starts the run), not by whichever
+    // button has the focus.
     for (QPushButton* button : {go_, close_}) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -157,8 +157,8 @@ void BatchDialog::reject() {
 
 void BatchDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        stop();
-        done(ids::kOk);
+        // Enter is GO; during a run it does nothing, so that it never cancels by accident.
+        if (!running()) goPressed();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -8,14 +8,16 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
-#include <QTableView>
 #include <QToolBar>
 
 #include <algorithm>
@@ -28,9 +30,15 @@
 #include "ui/qt_text.h"
 #include "ui/small_dialogs.h"
 #include "ui/tag_list_model.h"
+#include "ui/tag_table_view.h"
 #include "workspace/clipboard_text.h"
 #include "workspace/command_ids.h"
 #include "workspace/file_list.h"
+
+// The toolbar's own icons live in the user-interface library's resources.
+static void initToolbarResources() {
+    Q_INIT_RESOURCE(toolbar);
+}
 
 namespace brevino::ui {
 namespace {
@@ -38,10 +46,23 @@ namespace {
 // The room every control keeps at the smallest window size.
 constexpr int kMinimumControlSize = 48;
 
+// Keeps the last message of a selection, to show it in the status bar and the table instead
+// of a message box that would stop the browsing.
+class StatusLine : public Reporter {
+  public:
+    void report(std::string_view text, std::string_view) override { text_ = text; }
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QString::fromUtf8(kMainCaption));
+    initToolbarResources();
+    previewTitle_ = QString::fromUtf8(kMainCaption);
+    setWindowTitle(previewTitle_);
     setAcceptDrops(true);
 
     // The hooks through which the core reports, asks and lets choose.
@@ -87,7 +108,10 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
     preview_ = new PreviewPane(client_);
     preview_->setObjectName(QString::number(ids::kPreviewPane));
     preview_->setGeometry(units.rect(0, 21, 204, 144));
-    connect(preview_, &PreviewPane::titleChanged, this, &QWidget::setWindowTitle);
+    connect(preview_, &PreviewPane::titleChanged, this, [this](const QString& title) {
+        previewTitle_ = title;
+        updateTitle();
+    });
 
     fileList_ = new QListWidget(client_);
     fileList_->setObjectName(QString::number(ids::kFileList));
@@ -100,21 +124,48 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         if (!selected.isEmpty()) selectFile(fileList_->row(selected.front()));
     });
 
+    // The folder is followed while other programs add or remove files in it.
+    watcher_ = new QFileSystemWatcher(this);
+    folderChanged_.setSingleShot(true);
+    folderChanged_.setInterval(200);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { folderChanged_.start(); });
+    connect(&folderChanged_, &QTimer::timeout, this, [this] {
+        if (batchRunning_) return;  // the run's end lists the folder again
+        reloadFolder();
+    });
+
     settingsPath_ = settingsFilePath();
     workspace_.settings = loadSettings(settingsPath_);
     workspace_.currentFile.clear();
     buildTagList();
-
-    // The Esc key ends the program like the exit command; the Enter key does nothing.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { dispatch(ids::kCancel); });
+    buildShortcuts();
+    statusBar()->setSizeGripEnabled(true);
 
     client_->installEventFilter(this);
     const QSize pane = preview_->contentsRect().size();
     client_->setMinimumSize(
         std::max(pane.width() + 14 + kMinimumControlSize, preview_->geometry().right() + 1),
         std::max(pane.height() + 40 + kMinimumControlSize, preview_->geometry().bottom() + 1));
-    resize(units.x(534), units.y(363) + menuBar()->sizeHint().height());
+    resize(units.x(534),
+           units.y(363) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void MainWindow::buildShortcuts() {
+    // Esc clears an open filter first; otherwise it ends the program like the exit command.
+    // The Enter key does nothing.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (filter_->isVisible()) {
+            closeFilter();
+        } else {
+            dispatch(ids::kCancel);
+        }
+    });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &MainWindow::openFilter);
+    auto* reload = new QShortcut(QKeySequence::Refresh, this);
+    connect(reload, &QShortcut::activated, this, &MainWindow::reloadFolder);
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,10 +227,8 @@ void MainWindow::buildToolBar() {
         {style->standardIcon(QStyle::SP_DirOpenIcon), ids::kToolOpenFolder, "ﾌｫﾙﾀﾞを開く"},
         {style->standardIcon(QStyle::SP_DialogSaveButton), ids::kToolOverwrite, "Exif情報を上書き"},
         {{}, 0, nullptr},
-        {QIcon::fromTheme(QStringLiteral("edit-cut"), style->standardIcon(QStyle::SP_ArrowUp)),
-         ids::kToolExport, "Export"},
-        {QIcon::fromTheme(QStringLiteral("edit-copy"), style->standardIcon(QStyle::SP_ArrowDown)),
-         ids::kToolImport, "Import"},
+        {QIcon(QStringLiteral(":/brevino/export.svg")), ids::kToolExport, "Export"},
+        {QIcon(QStringLiteral(":/brevino/import.svg")), ids::kToolImport, "Import"},
     };
     for (const Button& button : buttons) {
         if (button.id == 0) {
@@ -197,7 +246,7 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::buildTagList() {
     model_ = new TagListModel(workspace_, this);
-    tagView_ = new QTableView(client_);
+    tagView_ = new TagTableView(client_);
     tagView_->setObjectName(QString::number(ids::kTagList));
     tagView_->setModel(model_);
     tagView_->setShowGrid(true);
@@ -217,6 +266,14 @@ void MainWindow::buildTagList() {
         header->resizeSection(column, kColumnWidths[column]);
     }
     connect(tagView_, &QAbstractItemView::doubleClicked, this, &MainWindow::editSelectedRow);
+
+    // Ctrl+F opens the filter line above the table.
+    filter_ = new QLineEdit(client_);
+    filter_->setObjectName(QStringLiteral("filter"));
+    filter_->setClearButtonEnabled(true);
+    filter_->setPlaceholderText(QString::fromUtf8("ﾀｸﾞ・値・説明で絞り込み"));
+    filter_->hide();
+    connect(filter_, &QLineEdit::textChanged, this, &MainWindow::filterRows);
 }
 
 QAction* MainWindow::action(int id) const {
@@ -235,7 +292,13 @@ void MainWindow::layoutClient(int width, int height) {
     // The preview pane keeps its place and size; the other controls follow the window.
     const QSize pane = preview_->contentsRect().size();
     fileList_->setGeometry(pane.width() + 10, 30, width - pane.width() - 14, pane.height() + 10);
-    tagView_->setGeometry(0, pane.height() + 40, width - 2, height - pane.height() - 40);
+    int tableTop = pane.height() + 40;
+    if (filter_->isVisible()) {
+        const int line = filter_->sizeHint().height();
+        filter_->setGeometry(0, tableTop, width - 2, line);
+        tableTop += line;
+    }
+    tagView_->setGeometry(0, tableTop, width - 2, height - tableTop);
     toolBar_->setGeometry(0, 0, width, toolBar_->sizeHint().height());
 }
 
@@ -266,11 +329,9 @@ void MainWindow::dispatch(int id) {
         case ids::kShowOnMap:
             showOnMap();
             break;
-        case ids::kOptions: {
-            OptionsDialog dialog(workspace_.settings, settingsPath_, this);
-            dialog.exec();
+        case ids::kOptions:
+            showOptions();
             break;
-        }
         case ids::kVersion: {
             VersionDialog dialog(this);
             dialog.exec();
@@ -287,17 +348,43 @@ void MainWindow::openFolder() {
     if (!folder || folder->empty()) return;
     openChosenFolder(workspace_, *folder, settingsPath_);
     refreshFileList();
+    watchFolder();
 }
 
 void MainWindow::overwrite() {
     if (workspace_.save()) workspace_.report(Problem::Saved);
-    // The save read the file again: the rows are the same, their contents as written.
+    editedRowsChanged();
+}
+
+void MainWindow::editedRowsChanged() {
+    // A save leaves the rows as they were, their contents as written.
     if (model_->rowCount() == static_cast<int>(workspace_.rowCount())) {
         model_->contentsChanged();
         updateMapAction();
     } else {
         refreshRows();
     }
+    updateTitle();
+}
+
+void MainWindow::updateTitle() {
+    const bool unsaved = workspace_.hasUnsavedEdits();
+    setWindowTitle(unsaved ? previewTitle_ + QStringLiteral("*") : previewTitle_);
+    setWindowModified(unsaved);
+}
+
+bool MainWindow::settleUnsavedEdits() {
+    if (!workspace_.hasUnsavedEdits()) return true;
+    const bool leave = workspace_.settleUnsavedEdits();
+    editedRowsChanged();
+    return leave;
+}
+
+void MainWindow::showOptions() {
+    const bool turned = workspace_.settings.turnsPreview();
+    OptionsDialog dialog(workspace_.settings, settingsPath_, this);
+    dialog.exec();
+    if (workspace_.settings.turnsPreview() != turned) showCurrentPicture();
 }
 
 void MainWindow::exportSegment() {
@@ -330,12 +417,20 @@ void MainWindow::copyToClipboard() {
 }
 
 void MainWindow::attachBatchDialog(BatchDialog& dialog) {
-    // A run rewrites and renames files: pictures decoded ahead for them are not wanted.
-    connect(&dialog, &BatchDialog::runStarted, preview_, &PreviewPane::cancelPrefetch);
-    connect(&dialog, &BatchDialog::runStopped, this, &MainWindow::afterBatch);
+    // A run rewrites and renames files: pictures decoded ahead for them are not wanted, and
+    // the folder's changes are taken in once the run is over.
+    connect(&dialog, &BatchDialog::runStarted, this, [this] {
+        batchRunning_ = true;
+        preview_->cancelPrefetch();
+    });
+    connect(&dialog, &BatchDialog::runStopped, this, [this] {
+        batchRunning_ = false;
+        afterBatch();
+    });
 }
 
 void MainWindow::runBatch() {
+    if (!settleUnsavedEdits()) return;
     BatchDialog dialog(workspace_, this);
     attachBatchDialog(dialog);
     emit batchDialogOpened(&dialog);
@@ -343,6 +438,8 @@ void MainWindow::runBatch() {
 }
 
 void MainWindow::afterBatch() {
+    // Renamed files go back to their places in the list.
+    sortFileList(workspace_.fileList);
     refreshFileList();
     if (workspace_.currentFile.empty()) return;
     showCurrentFile();
@@ -350,7 +447,12 @@ void MainWindow::afterBatch() {
 
 void MainWindow::selectFile(int row) {
     if (row < 0 || static_cast<size_t>(row) >= workspace_.fileList.size()) return;
-    workspace_.currentFile = workspace_.fileList[static_cast<size_t>(row)];
+    const std::string& chosen = workspace_.fileList[static_cast<size_t>(row)];
+    if (chosen != workspace_.currentFile && !settleUnsavedEdits()) {
+        markCurrentFileInList();  // the user stays with the edited file
+        return;
+    }
+    workspace_.currentFile = chosen;
     if (fileList_->currentRow() != row) {
         const QSignalBlocker blocker(fileList_);
         fileList_->setCurrentRow(row);
@@ -360,13 +462,31 @@ void MainWindow::selectFile(int row) {
 }
 
 void MainWindow::showCurrentFile() {
-    // A file refused before anything is read leaves the rows and the picture as they were.
-    if (isAnalyzableFile(workspace_.currentFile)) {
-        preview_->release();
-        preview_->load(workspace_.currentFile);
-    }
-    workspace_.analyze(workspace_.currentFile);
+    const std::string& path = workspace_.currentFile;
+    // Browsing is never stopped by a message box: what the analysis says goes to the status
+    // bar and into the empty table.
+    StatusLine status;
+    Reporter* reporter = workspace_.reporter;
+    workspace_.reporter = &status;
+    const bool analysed = workspace_.analyze(path);
+    workspace_.reporter = reporter;
+    // A file whose analysis fails shows no rows, not those of the file before.
+    if (!analysed) workspace_.clearAnalysis();
     refreshRows();
+    updateTitle();
+    const QString where = localPath(path);
+    tagView_->setEmptyText(fromUtf8(status.text()));
+    statusBar()->showMessage(
+        status.text().empty() ? where : where + QStringLiteral(": ") + fromUtf8(status.text()));
+    showCurrentPicture();
+}
+
+void MainWindow::showCurrentPicture() {
+    const std::string& path = workspace_.currentFile;
+    // A file refused before anything is read keeps the picture as it was.
+    if (path.empty() || !isAnalyzableFile(path)) return;
+    preview_->release();
+    preview_->load(path, workspace_.document(), workspace_.settings.turnsPreview());
 }
 
 void MainWindow::prefetchNeighbours(size_t row) {
@@ -375,37 +495,97 @@ void MainWindow::prefetchNeighbours(size_t row) {
     std::vector<std::string> neighbours;
     if (row + 1 < list.size()) neighbours.push_back(list[row + 1]);  // the likelier next step
     if (row > 0) neighbours.push_back(list[row - 1]);
-    preview_->prefetch(neighbours);
+    preview_->prefetch(neighbours, workspace_.settings.turnsPreview());
 }
 
 void MainWindow::dropPaths(const std::vector<std::string>& paths) {
     dropItems(workspace_, paths);
     refreshFileList();
+    watchFolder();
+}
+
+void MainWindow::reloadFolder() {
+    if (batchRunning_) return;
+    if (!workspace_.currentFolder.empty()) {
+        listFolder(workspace_, workspace_.currentFolder);
+    } else {
+        // Dropped files: those that are gone leave the list.
+        std::erase_if(workspace_.fileList,
+                      [](const std::string& path) { return !isAnalyzableFile(path); });
+    }
+    refreshFileList();
+}
+
+void MainWindow::watchFolder() {
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    if (!workspace_.currentFolder.empty()) watcher_->addPath(localPath(workspace_.currentFolder));
 }
 
 void MainWindow::refreshFileList() {
     preview_->cancelPrefetch();  // what was queued were neighbours in the old list
     const QSignalBlocker blocker(fileList_);
     fileList_->clear();
+    // Names only, so that typing a name's first letters finds it; the path in the tooltip.
     for (const std::string& path : workspace_.fileList) {
-        fileList_->addItem(localPath(path));
+        auto* item = new QListWidgetItem(localPath(std::string(fileNameOf(path))), fileList_);
+        item->setToolTip(localPath(path));
     }
     markCurrentFileInList();
 }
 
 void MainWindow::markCurrentFileInList() {
+    const QSignalBlocker blocker(fileList_);
     for (size_t i = 0; i < workspace_.fileList.size(); ++i) {
         if (workspace_.fileList[i] == workspace_.currentFile) {
-            const QSignalBlocker blocker(fileList_);
             fileList_->setCurrentRow(static_cast<int>(i));
             return;
         }
     }
+    fileList_->clearSelection();
 }
 
 void MainWindow::refreshRows() {
     model_->reload();
+    filterRows(filter_->text());
     updateMapAction();
+}
+
+void MainWindow::filterRows(const QString& text) {
+    const size_t rows = workspace_.rowCount();
+    // A heading stays while any row of its IFD does.
+    long heading = -1;
+    bool headingKept = false;
+    for (size_t r = 0; r < rows; ++r) {
+        const int row = static_cast<int>(r);
+        if (workspace_.isHeading(r)) {
+            if (heading >= 0) tagView_->setRowHidden(static_cast<int>(heading), !headingKept);
+            heading = row;
+            headingKept = text.isEmpty();
+            continue;
+        }
+        bool kept = text.isEmpty();
+        for (Column column : {Column::Tag, Column::Content, Column::Note}) {
+            if (kept) break;
+            kept = fromUtf8(workspace_.cell(r, column)).contains(text, Qt::CaseInsensitive);
+        }
+        tagView_->setRowHidden(row, !kept);
+        headingKept |= kept;
+    }
+    if (heading >= 0) tagView_->setRowHidden(static_cast<int>(heading), !headingKept);
+}
+
+void MainWindow::openFilter() {
+    filter_->show();
+    layoutClient(client_->width(), client_->height());
+    filter_->setFocus();
+    filter_->selectAll();
+}
+
+void MainWindow::closeFilter() {
+    filter_->clear();
+    filter_->hide();
+    layoutClient(client_->width(), client_->height());
+    tagView_->setFocus();
 }
 
 void MainWindow::updateMapAction() {
@@ -423,9 +603,14 @@ void MainWindow::editSelectedRow() {
     if (rows.empty()) return;
     workspace_.editRow(rows.front());
     model_->contentsChanged();
+    updateTitle();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
     preview_->cancelPrefetch();
     preview_->release();
     workspace_.clearAnalysis();

@@ -4,16 +4,19 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/gui_hooks.h"
+#include "ui/tag_table_view.h"
 #include "workspace/workspace.h"
 
+class QFileSystemWatcher;
+class QLineEdit;
 class QListWidget;
-class QTableView;
 class QToolBar;
 
 namespace brevino::ui {
@@ -46,15 +49,20 @@ class MainWindow : public QMainWindow {
 
     // Carries out a menu command or toolbar button by its id.
     void dispatch(int id);
-    // The user selected entry `row` of the file list: it becomes the current file, is
-    // analysed and its picture shown; the pictures of the entries before and after it are
-    // then decoded in the background.
+    // The user selected entry `row` of the file list: after unsaved edits of the file shown
+    // are settled, it becomes the current file, its rows are shown at once and its picture
+    // as soon as it is decoded; the pictures of the entries before and after it are then
+    // decoded ahead. A file whose analysis fails says why in the status bar and the table.
     void selectFile(int row);
     // Items dropped on the window, in drop order.
     void dropPaths(const std::vector<std::string>& paths);
+    // Lists the current folder again (F5, or another program changed it).
+    void reloadFolder();
     // Shows the workspace's file list and rows again after the core changed them.
     void refreshFileList();
     void refreshRows();
+    // Keeps only the rows whose tag, content or note holds `text` (and their headings).
+    void filterRows(const QString& text);
 
     // Follows a batch dialog's run: no pictures are decoded ahead while files change, and
     // afterwards the current file is analysed again (following a rename).
@@ -62,11 +70,12 @@ class MainWindow : public QMainWindow {
 
     QAction* action(int id) const;
     QToolBar* toolBar() const { return toolBar_; }
-    QTableView* tagListView() const { return tagView_; }
+    TagTableView* tagListView() const { return tagView_; }
     QListWidget* fileListView() const { return fileList_; }
     PreviewPane* previewPane() const { return preview_; }
     TagListModel* tagListModel() const { return model_; }
     QWidget* clientArea() const { return client_; }
+    QLineEdit* filterField() const { return filter_; }
 
   signals:
     // A batch dialog is about to run (tests drive it from here).
@@ -82,6 +91,7 @@ class MainWindow : public QMainWindow {
     void buildMenu();
     void buildToolBar();
     void buildTagList();
+    void buildShortcuts();
     void layoutClient(int width, int height);
     void openFolder();
     void overwrite();
@@ -91,15 +101,26 @@ class MainWindow : public QMainWindow {
     // Opens the file's GPS position on a map in the browser; enabled only with a position.
     void showOnMap();
     void updateMapAction();
+    void showOptions();
     void runBatch();
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();
-    // Analyses the current file and shows its rows and picture.
+    // Analyses the current file and shows its rows, then its picture. A failure is shown in
+    // the status bar and the empty table, not in a message box.
     void showCurrentFile();
+    void showCurrentPicture();
+    // Asks about unsaved edits before the file is left; false: stay.
+    bool settleUnsavedEdits();
+    // The title the preview gives, with "*" while edits are unsaved.
+    void updateTitle();
+    void editedRowsChanged();
     std::vector<size_t> selectedRows() const;
     void editSelectedRow();
     void markCurrentFileInList();
     void prefetchNeighbours(size_t row);
+    void watchFolder();
+    void openFilter();
+    void closeFilter();
 
     Workspace workspace_;
     std::string settingsPath_;
@@ -115,9 +136,14 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     PreviewPane* preview_ = nullptr;
     QListWidget* fileList_ = nullptr;
-    QTableView* tagView_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    TagTableView* tagView_ = nullptr;
     TagListModel* model_ = nullptr;
     std::map<int, QAction*> actions_;
+    QString previewTitle_;
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer folderChanged_;  // folds a burst of changes into one reload
+    bool batchRunning_ = false;
 };
 
 }  // namespace brevino::ui

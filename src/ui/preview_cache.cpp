@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <algorithm>
 
+#include "exif/analysis.h"
+#include "exif/image_orientation.h"
 #include "ui/preview_pane.h"
 
 namespace brevino::ui {
@@ -15,12 +17,13 @@ namespace {
 // Files larger than this are not read for a preview.
 constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
 
-// The name a picture is kept under: the file, the pane size and the file's version.
-QString keyOf(const std::string& path, QSize pane, const FileVersion& version) {
+// The name a picture is kept under: the file, what it was decoded for and the file's version.
+QString keyOf(const std::string& path, const PreviewTarget& target, const FileVersion& version) {
     const FileIdentity& id = version.identity;
-    return QString::fromStdString(path) + QStringLiteral("|%1x%2|%3:%4|%5|%6.%7|%8.%9")
-                                              .arg(pane.width())
-                                              .arg(pane.height())
+    return QString::fromStdString(path) + QStringLiteral("|%1x%2%3|%4:%5|%6|%7.%8|%9.%10")
+                                              .arg(target.pane.width())
+                                              .arg(target.pane.height())
+                                              .arg(target.turn ? QStringLiteral("t") : QString())
                                               .arg(id.device)
                                               .arg(id.inode)
                                               .arg(id.size)
@@ -49,8 +52,8 @@ std::optional<FileVersion> versionOf(const FileHandle& file) {
     return version;
 }
 
-PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version, QSize pane,
-                             bool* stable) {
+PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
+                             const PreviewTarget& target, bool* stable) {
     PreviewPicture result;
     if (stable) *stable = true;
     const int64_t size = version.identity.size;
@@ -62,97 +65,97 @@ PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
         const std::optional<FileVersion> after = versionOf(file);
         *stable = after && *after == version;
     }
-    result.picture = decodeForPane(bytes, pane, &result.natural);
+    // The orientation comes from the same bytes, as the analysis of the file reads it.
+    const int orientation = target.turn ? imageOrientation(analyzeBytes(std::span(
+                                              reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                              static_cast<size_t>(bytes.size()))))
+                                        : 1;
+    result.picture = decodeForPane(bytes, target.pane, orientation, &result.natural);
     return result;
 }
 
 PreviewCache::PreviewCache(int capacity) : pictures_(std::max(capacity, 1)) {
-    pool_.setMaxThreadCount(1);
+    requestPool_.setMaxThreadCount(1);
+    backgroundPool_.setMaxThreadCount(1);
 }
 
 PreviewCache::~PreviewCache() {
     cancel();
-    pool_.waitForDone();
+    requestPool_.waitForDone();
+    backgroundPool_.waitForDone();
 }
 
-const PreviewPicture* PreviewCache::find(const std::string& path, QSize pane,
+const PreviewPicture* PreviewCache::find(const std::string& path, const PreviewTarget& target,
                                          const FileVersion& version) {
-    return pictures_.object(keyOf(path, pane, version));
+    return pictures_.object(keyOf(path, target, version));
 }
 
-void PreviewCache::store(const std::string& path, QSize pane, const FileVersion& version,
-                         PreviewPicture picture) {
-    pictures_.insert(keyOf(path, pane, version), new PreviewPicture(std::move(picture)));
+void PreviewCache::store(const std::string& path, const PreviewTarget& target,
+                         const FileVersion& version, PreviewPicture picture) {
+    pictures_.insert(keyOf(path, target, version), new PreviewPicture(std::move(picture)));
 }
 
-PreviewPicture PreviewCache::picture(const std::string& path, const FileHandle& file, QSize pane) {
+std::optional<PreviewPicture> PreviewCache::cached(const std::string& path, const FileHandle& file,
+                                                   const PreviewTarget& target) {
     const std::optional<FileVersion> version = versionOf(file);
+    if (!version) return std::nullopt;
     QMutexLocker lock(&mutex_);
-    if (version) {
-        bool waited = false;
-        for (;;) {
-            if (const PreviewPicture* kept = find(path, pane, *version)) {
-                ++(waited ? counts_.waitedFor : counts_.fromCache);
-                return *kept;
-            }
-            const auto running = std::find_if(tasks_.begin(), tasks_.end(), [&](const auto& task) {
-                return task->path == path && task->pane == pane && task->keep &&
-                       task->state == Task::State::Running;
-            });
-            if (running == tasks_.end()) break;
-            waited = true;
-            const std::shared_ptr<Task> task = *running;
-            while (task->state == Task::State::Running)
-                changed_.wait(&mutex_);
-        }
-        // Not started yet: decoded here rather than waiting behind other files.
-        for (const auto& task : tasks_) {
-            if (task->path == path && task->state == Task::State::Queued)
-                task->state = Task::State::Dropped;
-        }
-    }
-    const DecodeHook hook = hook_;
-    lock.unlock();
-
-    if (hook) hook(path, false);
-    if (!version) {
-        // The file could not be examined again: it is read by its size when opened, and
-        // nothing is kept.
-        FileVersion opened;
-        if (const std::optional<FileIdentity> identity = file.identity())
-            opened.identity = *identity;
-        return readAndDecode(file, opened, pane);
-    }
-    bool stable = false;
-    PreviewPicture result = readAndDecode(file, *version, pane, &stable);
-    lock.relock();
-    ++counts_.decodedOnRequest;
-    if (stable) store(path, pane, *version, result);
-    return result;
+    const PreviewPicture* kept = find(path, target, *version);
+    if (kept == nullptr) return std::nullopt;
+    ++counts_.fromCache;
+    return *kept;
 }
 
-void PreviewCache::prefetch(const std::vector<std::string>& paths, QSize pane) {
+void PreviewCache::request(const std::string& path, const PreviewTarget& target) {
     QMutexLocker lock(&mutex_);
-    dropQueued();
+    dropQueued(false);
+    const auto same = [&](const std::shared_ptr<Task>& task) {
+        return task->path == path && task->target == target && task->keep;
+    };
+    for (const auto& task : tasks_) {
+        if (!same(task)) continue;
+        if (task->state == Task::State::Running) {
+            ++counts_.joined;
+            return;
+        }
+        // Decoded ahead but not started yet: it is decoded now instead.
+        if (task->state == Task::State::Queued) task->state = Task::State::Dropped;
+    }
+    auto task = std::make_shared<Task>();
+    task->path = path;
+    task->target = target;
+    task->background = false;
+    start(std::move(task));
+}
+
+void PreviewCache::prefetch(const std::vector<std::string>& paths, const PreviewTarget& target) {
+    QMutexLocker lock(&mutex_);
+    dropQueued(true);
     for (const std::string& path : paths) {
         const bool underWay = std::any_of(tasks_.begin(), tasks_.end(), [&](const auto& task) {
-            return task->state == Task::State::Running && task->keep && task->path == path &&
-                   task->pane == pane;
+            return task->state != Task::State::Dropped && task->keep && task->path == path &&
+                   task->target == target;
         });
         if (underWay) continue;
         auto task = std::make_shared<Task>();
         task->path = path;
-        task->pane = pane;
-        tasks_.push_back(task);
-        pool_.start([this, task] { decodeInBackground(task); });
+        task->target = target;
+        start(std::move(task));
     }
 }
 
-void PreviewCache::decodeInBackground(const std::shared_ptr<Task>& task) {
-    // The decode yields to the window's thread: a selection that decodes in the foreground
-    // must not wait for a background decode of a neighbour.
-    const sched_param batch{};
-    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+void PreviewCache::start(std::shared_ptr<Task> task) {
+    tasks_.push_back(task);
+    QThreadPool& pool = task->background ? backgroundPool_ : requestPool_;
+    pool.start([this, task = std::move(task)] { run(task); });
+}
+
+void PreviewCache::run(const std::shared_ptr<Task>& task) {
+    if (task->background) {
+        // Decoding ahead yields to everything else: the selected file's decode and the window.
+        const sched_param batch{};
+        pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+    }
     QMutexLocker lock(&mutex_);
     auto finish = [&] {
         task->state = Task::State::Finished;
@@ -166,38 +169,67 @@ void PreviewCache::decodeInBackground(const std::shared_ptr<Task>& task) {
     FileHandle file = openForRead(task->path);
     const std::optional<FileVersion> version = versionOf(file);
     lock.relock();
-    // Unreadable files are left to the selection, which reports them; a picture already
-    // decoded for this version is not decoded again.
-    if (!version || !task->keep || find(task->path, task->pane, *version)) return finish();
+    if (!task->keep) return finish();
+    // A file that cannot be read shows no picture; the selection reports it. A picture kept
+    // for this version is not decoded again.
+    if (!version) {
+        const ReadyListener listener = task->background ? ReadyListener() : listener_;
+        finish();
+        lock.unlock();
+        if (listener) listener({task->path, task->target, std::nullopt, true}, {});
+        return;
+    }
+    if (const PreviewPicture* kept = find(task->path, task->target, *version)) {
+        const PreviewPicture picture = *kept;
+        const ReadyListener listener = listener_;
+        finish();
+        lock.unlock();
+        if (listener) listener({task->path, task->target, version, !task->background}, picture);
+        return;
+    }
     const DecodeHook hook = hook_;
     lock.unlock();
 
-    if (hook) hook(task->path, true);
+    if (hook) hook(task->path, task->background);
     bool stable = false;
-    PreviewPicture picture = readAndDecode(file, *version, task->pane, &stable);
+    PreviewPicture picture = readAndDecode(file, *version, task->target, &stable);
     file.close();
     lock.relock();
-    ++counts_.decodedInBackground;
+    ++(task->background ? counts_.decodedInBackground : counts_.decodedOnRequest);
     // A file written while it was read gives a picture of no version; it is not kept.
-    if (stable && task->keep) store(task->path, task->pane, *version, std::move(picture));
+    const bool wanted = task->keep;
+    if (stable && wanted) store(task->path, task->target, *version, picture);
+    const ReadyListener listener = listener_;
     finish();
+    lock.unlock();
+    if (listener && wanted)
+        listener({task->path, task->target, version, !task->background}, picture);
 }
 
-void PreviewCache::dropQueued() {
+void PreviewCache::dropQueued(bool background) {
     for (const auto& task : tasks_) {
-        if (task->state == Task::State::Queued) task->state = Task::State::Dropped;
+        if (task->state == Task::State::Queued && task->background == background)
+            task->state = Task::State::Dropped;
     }
 }
 
 void PreviewCache::cancel() {
     QMutexLocker lock(&mutex_);
-    dropQueued();
+    dropQueued(true);
+    dropQueued(false);
+    changed_.wakeAll();
+}
+
+void PreviewCache::cancelAhead() {
+    QMutexLocker lock(&mutex_);
+    dropQueued(true);
     changed_.wakeAll();
 }
 
 void PreviewCache::clear() {
     QMutexLocker lock(&mutex_);
-    dropQueued();
+    dropQueued(true);
+    dropQueued(false);
     for (const auto& task : tasks_)
         task->keep = false;
     pictures_.clear();
@@ -205,7 +237,8 @@ void PreviewCache::clear() {
 }
 
 void PreviewCache::waitUntilIdle() {
-    pool_.waitForDone();
+    requestPool_.waitForDone();
+    backgroundPool_.waitForDone();
 }
 
 PreviewCache::Counts PreviewCache::counts() const {
@@ -216,6 +249,11 @@ PreviewCache::Counts PreviewCache::counts() const {
 void PreviewCache::setDecodeHook(DecodeHook hook) {
     QMutexLocker lock(&mutex_);
     hook_ = std::move(hook);
+}
+
+void PreviewCache::setReadyListener(ReadyListener listener) {
+    QMutexLocker lock(&mutex_);
+    listener_ = std::move(listener);
 }
 
 }  // namespace brevino::ui

@@ -1,6 +1,6 @@
-// Pictures decoded for the preview pane: a few kept, and the neighbours of the shown file
-// decoded ahead of time on a background thread, so that stepping through a folder shows each
-// photo without waiting for its decode.
+// Pictures decoded for the preview pane, off the window's thread: the selected file at once,
+// its neighbours ahead of time at a lower priority, and a few pictures kept, so that stepping
+// through a folder shows each photo without the window ever waiting for a decode.
 #pragma once
 
 #include <QCache>
@@ -20,10 +20,20 @@
 
 namespace brevino::ui {
 
-// One file decoded for one pane size: the picture as drawn and the picture's own size.
+// One file decoded for one pane size: the picture as drawn and the picture's own size (turned
+// when the picture is turned).
 struct PreviewPicture {
     QImage picture;
     QSize natural;
+};
+
+// What a picture is decoded for: the pane's size, and whether it is turned as its
+// Orientation entry says.
+struct PreviewTarget {
+    QSize pane;
+    bool turn = true;
+
+    bool operator==(const PreviewTarget& other) const = default;
 };
 
 // One version of a file on disk. The change time is part of it because a write that restores
@@ -38,64 +48,84 @@ struct FileVersion {
 // The version of the open file now, or nothing when it cannot be examined.
 std::optional<FileVersion> versionOf(const FileHandle& file);
 
-// Reads the whole of the open file and decodes it for a pane of `pane` (files larger than
-// the preview limit, or empty, give an empty picture). `stable` receives whether the file
-// was left unchanged while it was read, i.e. whether the picture belongs to `version`.
-PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version, QSize pane,
-                             bool* stable = nullptr);
+// Reads the whole of the open file and decodes it for `target` (files larger than the
+// preview limit, or empty, give an empty picture). `stable` receives whether the file was
+// left unchanged while it was read, i.e. whether the picture belongs to `version`.
+PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
+                             const PreviewTarget& target, bool* stable = nullptr);
 
 class PreviewCache {
   public:
     // How the pictures were come by, for tests and the benchmark.
     struct Counts {
         int fromCache = 0;            // asked for and found decoded
-        int waitedFor = 0;            // asked for while being decoded in the background
-        int decodedOnRequest = 0;     // decoded on the asking thread
+        int joined = 0;               // asked for while being decoded already
+        int decodedOnRequest = 0;     // decoded because it was asked for
         int decodedInBackground = 0;  // decoded ahead of time
     };
-    // Called before each decode with the file and whether it runs in the background; runs on
-    // the decoding thread.
+    // Called before each decode with the file and whether it is decoded ahead of time; runs
+    // on the decoding thread.
     using DecodeHook = std::function<void(const std::string& path, bool background)>;
+    // A finished decode: of which file, for what, of which version of it (none when the
+    // file could not be read), and whether it was asked for rather than decoded ahead.
+    struct Decoded {
+        std::string path;
+        PreviewTarget target;
+        std::optional<FileVersion> version;
+        bool requested = false;
+    };
+    // Told of every finished decode, on the decoding thread.
+    using ReadyListener =
+        std::function<void(const Decoded& decoded, const PreviewPicture& picture)>;
 
     explicit PreviewCache(int capacity = 4);
-    // Drops queued work and waits for a decode under way; no decode outlives the cache.
+    // Drops queued work and waits for the decodes under way; no decode outlives the cache.
     ~PreviewCache();
     PreviewCache(const PreviewCache&) = delete;
     PreviewCache& operator=(const PreviewCache&) = delete;
 
-    // The picture of `path`, open as `file`, for a pane of `pane`: the kept picture of this
-    // version of the file, or the background decode of it when one is under way (waited
-    // for), or else decoded now. Never waits for the decode of any other file.
-    PreviewPicture picture(const std::string& path, const FileHandle& file, QSize pane);
-
-    // Decodes `paths` in the background, in this order, for a pane of `pane`. Queued work
-    // that was asked for before is dropped.
-    void prefetch(const std::vector<std::string>& paths, QSize pane);
-    // Drops queued work; a decode under way finishes and is kept.
+    // The kept picture of this version of `path` (open as `file`) for `target`, at once;
+    // nothing when none is kept.
+    std::optional<PreviewPicture> cached(const std::string& path, const FileHandle& file,
+                                         const PreviewTarget& target);
+    // Decodes `path` for `target` on the request thread, unless a decode of it is under way
+    // already; the listener hears when it is done. Requests not yet started are dropped:
+    // only the latest selection matters.
+    void request(const std::string& path, const PreviewTarget& target);
+    // Decodes `paths` ahead of time, in this order, for `target`. Queued work that was asked
+    // for ahead of time before is dropped.
+    void prefetch(const std::vector<std::string>& paths, const PreviewTarget& target);
+    // Drops the work not yet started; decodes under way finish and are kept.
     void cancel();
-    // Forgets every picture and drops queued work; a decode under way is not kept.
+    // Drops the work decoded ahead of time that is not yet started.
+    void cancelAhead();
+    // Forgets every picture and drops queued work; decodes under way are not kept.
     void clear();
-    // Waits until no background work is queued or under way.
+    // Waits until no work is queued or under way.
     void waitUntilIdle();
 
     Counts counts() const;
-    // Replaces the decode hook; only while no background work is queued or under way.
+    // Replaces the hook or the listener; only while no work is queued or under way.
     void setDecodeHook(DecodeHook hook);
+    void setReadyListener(ReadyListener listener);
 
   private:
     struct Task {
         enum class State { Queued, Running, Finished, Dropped };
         std::string path;
-        QSize pane;
+        PreviewTarget target;
+        bool background = true;  // decoded ahead of time, not asked for
         State state = State::Queued;
         bool keep = true;  // false: the picture is not wanted any more
     };
 
-    void decodeInBackground(const std::shared_ptr<Task>& task);
-    void store(const std::string& path, QSize pane, const FileVersion& version,
+    void run(const std::shared_ptr<Task>& task);
+    void start(std::shared_ptr<Task> task);
+    void store(const std::string& path, const PreviewTarget& target, const FileVersion& version,
                PreviewPicture picture);
-    const PreviewPicture* find(const std::string& path, QSize pane, const FileVersion& version);
-    void dropQueued();
+    const PreviewPicture* find(const std::string& path, const PreviewTarget& target,
+                               const FileVersion& version);
+    void dropQueued(bool background);
 
     mutable QMutex mutex_;
     QWaitCondition changed_;
@@ -103,7 +133,9 @@ class PreviewCache {
     std::vector<std::shared_ptr<Task>> tasks_;  // queued or running, in queue order
     Counts counts_;
     DecodeHook hook_;
-    QThreadPool pool_;  // one thread: background decodes run one after another
+    ReadyListener listener_;
+    QThreadPool requestPool_;     // one thread: the selected file
+    QThreadPool backgroundPool_;  // one thread, at a lower priority: the neighbours
 };
 
 }  // namespace brevino::ui

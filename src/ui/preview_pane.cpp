@@ -1,62 +1,169 @@
 #include "ui/preview_pane.h"
 
 #include <QBuffer>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <QPainter>
+#include <QTransform>
 
+#include "exif/image_orientation.h"
+#include "exif/thumbnail.h"
 #include "platform/file_io.h"
+#include "ui/qt_text.h"
 #include "workspace/preview_fit.h"
 
 namespace brevino::ui {
+namespace {
 
-QImage decodeForPane(const QByteArray& bytes, QSize paneSize, QSize* naturalSize) {
+// Qt's transformation for an Exif orientation value.
+QImageIOHandler::Transformations transformationFor(int orientation) {
+    switch (orientation) {
+        case 2:
+            return QImageIOHandler::TransformationMirror;
+        case 3:
+            return QImageIOHandler::TransformationRotate180;
+        case 4:
+            return QImageIOHandler::TransformationFlip;
+        case 5:
+            return QImageIOHandler::TransformationFlipAndRotate90;
+        case 6:
+            return QImageIOHandler::TransformationRotate90;
+        case 7:
+            return QImageIOHandler::TransformationMirrorAndRotate90;
+        case 8:
+            return QImageIOHandler::TransformationRotate270;
+        default:
+            return QImageIOHandler::TransformationNone;
+    }
+}
+
+QSize turnedSize(QSize size, int orientation) {
+    return turnsQuarter(orientation) ? size.transposed() : size;
+}
+
+// The whole of a small picture (the thumbnail), turned upright.
+QImage decodeWhole(const QByteArray& bytes, int orientation) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setAutoTransform(false);  // drawn as stored, not turned by its orientation tag
-    const QSize natural = reader.size();
+    reader.setAutoTransform(false);
+    return turnedUpright(reader.read(), orientation);
+}
+
+}  // namespace
+
+QImage turnedUpright(QImage image, int orientation) {
+    const QImageIOHandler::Transformations turn = transformationFor(orientation);
+    if (turn == QImageIOHandler::TransformationNone || image.isNull()) return image;
+    if (turn == QImageIOHandler::TransformationRotate270)
+        return image.transformed(QTransform().rotate(270));
+    image = std::move(image).mirrored(turn.testFlag(QImageIOHandler::TransformationMirror),
+                                      turn.testFlag(QImageIOHandler::TransformationFlip));
+    if (turn.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);  // turned by the orientation given, not the reader's
+    const QSize stored = reader.size();
+    const QSize natural = turnedSize(stored, orientation);
     if (naturalSize) *naturalSize = natural;
     if (!natural.isValid() || natural.isEmpty()) return {};
     const PreviewFit fit =
         fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
     if (fit.width <= 0 || fit.height <= 0) return {};
-    // Decoding straight at the drawn size keeps large photos fast.
-    if (fit.width != natural.width() || fit.height != natural.height()) {
-        reader.setScaledSize(QSize(fit.width, fit.height));
-    }
-    return reader.read();
+    // Decoding straight at the drawn size keeps large photos fast; the fit is of the turned
+    // picture, the decode of the stored one.
+    const QSize decoded = turnedSize(QSize(fit.width, fit.height), orientation);
+    if (decoded != stored) reader.setScaledSize(decoded);
+    return turnedUpright(reader.read(), orientation);
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // Decodes finish on other threads; their pictures are taken over on this one.
+    cache_.setReadyListener([this](const PreviewCache::Decoded& decoded,
+                                   const PreviewPicture& picture) {
+        QMetaObject::invokeMethod(
+            this, [this, decoded, picture] { delivered(decoded, picture); }, Qt::QueuedConnection);
+    });
 }
 
-void PreviewPane::load(const std::string& path) {
+PreviewPane::~PreviewPane() {
+    cache_.cancel();
+    cache_.waitUntilIdle();
+}
+
+void PreviewPane::load(const std::string& path, const Document& analysis, bool turn) {
     FileHandle file = openForRead(path);
     if (!file.isOpen() || !file.identity()) return;
-    PreviewPicture loaded = cache_.picture(path, file, contentsRect().size());
-    file.close();
-    picture_ = std::move(loaded.picture);
-    naturalSize_ = loaded.natural;
+    waitingFor_.clear();
     const std::string title = previewTitle(path);
     emit titleChanged(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    const PreviewTarget wanted = target(turn);
+    if (std::optional<PreviewPicture> kept = cache_.cached(path, file, wanted)) {
+        show(*kept);
+        return;
+    }
+    waitingVersion_ = versionOf(file);
+    file.close();
+
+    // Until the picture is decoded, its thumbnail stands in for it where it will be drawn.
+    const int orientation = turn ? imageOrientation(analysis) : 1;
+    const std::span<const uint8_t> thumbnail = thumbnailBytes(analysis);
+    picture_ =
+        thumbnail.empty()
+            ? QImage()
+            : decodeWhole(QByteArray::fromRawData(reinterpret_cast<const char*>(thumbnail.data()),
+                                                  static_cast<qsizetype>(thumbnail.size())),
+                          orientation);
+    showsThumbnail_ = !picture_.isNull();
+    const QSize stored = QImageReader(localPath(path)).size();
+    naturalSize_ = stored.isValid() ? turnedSize(stored, orientation) : picture_.size();
+    waitingFor_ = path;
+    waitingTarget_ = wanted;
+    cache_.request(path, wanted);
     update();
 }
 
+void PreviewPane::show(const PreviewPicture& picture) {
+    picture_ = picture.picture;
+    naturalSize_ = picture.natural;
+    showsThumbnail_ = false;
+    update();
+}
+
+void PreviewPane::delivered(const PreviewCache::Decoded& decoded, const PreviewPicture& picture) {
+    if (decoded.path != waitingFor_ || !(decoded.target == waitingTarget_)) return;
+    // A picture decoded ahead counts only when it is of the version loaded; the requested
+    // decode, which reads the file after the selection, always does.
+    if (!decoded.requested && decoded.version != waitingVersion_) return;
+    waitingFor_.clear();
+    show(picture);
+    emit pictureReady();
+}
+
 void PreviewPane::release() {
+    waitingFor_.clear();
+    showsThumbnail_ = false;
     if (picture_.isNull() && !naturalSize_.isValid()) return;
     picture_ = QImage();
     naturalSize_ = QSize();
     update();
 }
 
-void PreviewPane::prefetch(const std::vector<std::string>& paths) {
-    cache_.prefetch(paths, contentsRect().size());
+void PreviewPane::prefetch(const std::vector<std::string>& paths, bool turn) {
+    cache_.prefetch(paths, target(turn));
 }
 
 void PreviewPane::cancelPrefetch() {
-    cache_.cancel();
+    cache_.cancelAhead();
 }
 
 QRect PreviewPane::pictureRect() const {

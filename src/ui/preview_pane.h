@@ -1,4 +1,6 @@
-// The preview pane: the analysed picture, shrunk to fit and centred.
+// The preview pane: the analysed picture, shrunk to fit, centred and turned upright. The
+// window never waits for it: a picture not decoded yet is decoded off the window's thread,
+// and the file's embedded thumbnail stands in for it meanwhile.
 #pragma once
 
 #include <QFrame>
@@ -7,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "exif/document.h"
 #include "ui/preview_cache.h"
 
 namespace brevino::ui {
@@ -15,42 +18,64 @@ class PreviewPane : public QFrame {
     Q_OBJECT
   public:
     explicit PreviewPane(QWidget* parent = nullptr);
+    ~PreviewPane() override;
 
-    // Loads the picture of the file. A file that cannot be opened changes nothing; a file
-    // that does not decode leaves the pane empty but still names the file. A picture decoded
-    // ahead of time for this version of the file and this pane size is used as it is.
-    void load(const std::string& path);
+    // Shows the picture of the file, turned as its Orientation entry says when `turn` is
+    // set. `analysis` is the file's analysed document: its thumbnail is shown at once when
+    // the picture is not decoded yet. A file that cannot be opened changes nothing; a file
+    // that does not decode leaves the pane empty but still names the file.
+    void load(const std::string& path, const Document& analysis, bool turn);
     // Forgets the picture.
     void release();
 
-    // Decodes the pictures of these files in the background, in this order, so that loading
-    // one of them next finds it ready. Replaces the files asked for before.
-    void prefetch(const std::vector<std::string>& paths);
-    // Drops the background work not yet started.
+    // Decodes the pictures of these files ahead of time, in this order, so that loading one
+    // of them next finds it ready. Replaces the files asked for before.
+    void prefetch(const std::vector<std::string>& paths, bool turn);
+    // Drops the work not yet started.
     void cancelPrefetch();
     PreviewCache& cache() { return cache_; }
 
     const QImage& picture() const { return picture_; }
-    // The picture's own size, before it was shrunk for the pane.
+    // The picture's own size (turned), before it was shrunk for the pane.
     QSize naturalSize() const { return naturalSize_; }
     // Where the picture is drawn, inside the pane's frame.
     QRect pictureRect() const;
+    // Whether the full picture of the loaded file is still being decoded (the thumbnail, or
+    // nothing, shows meanwhile).
+    bool isWaiting() const { return !waitingFor_.empty(); }
+    // Whether what is shown is the embedded thumbnail.
+    bool showsThumbnail() const { return showsThumbnail_; }
 
   signals:
     // The window title the loaded file gives ("Brevino[name]").
     void titleChanged(const QString& title);
+    // The full picture of the loaded file is shown (or it turned out not to decode).
+    void pictureReady();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void show(const PreviewPicture& picture);
+    void delivered(const PreviewCache::Decoded& decoded, const PreviewPicture& picture);
+    PreviewTarget target(bool turn) const { return {contentsRect().size(), turn}; }
+
     QImage picture_;
     QSize naturalSize_;
+    bool showsThumbnail_ = false;
+    std::string waitingFor_;  // the file whose full picture is awaited
+    PreviewTarget waitingTarget_;
+    std::optional<FileVersion> waitingVersion_;
     PreviewCache cache_;
 };
 
+// Turns a picture as an Exif orientation value (1 to 8) says, so that it stands upright.
+QImage turnedUpright(QImage image, int orientation);
+
 // Decodes the picture in `bytes` at the size that the preview pane of `paneSize` draws it,
-// or a null image when it does not decode. `naturalSize` receives the picture's own size.
-QImage decodeForPane(const QByteArray& bytes, QSize paneSize, QSize* naturalSize = nullptr);
+// turned upright as `orientation` says, or a null image when it does not decode.
+// `naturalSize` receives the picture's own size, turned.
+QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation = 1,
+                     QSize* naturalSize = nullptr);
 
 }  // namespace brevino::ui

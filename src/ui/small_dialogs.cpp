@@ -39,23 +39,25 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent, kDialogFlags) {
 }
 
 OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidget* parent)
-    : QDialog(parent, kDialogFlags | Qt::WindowMaximizeButtonHint),
-      settings_(settings),
-      settingsPath_(std::move(settingsPath)) {
+    : QDialog(parent, kDialogFlags), settings_(settings), settingsPath_(std::move(settingsPath)) {
     setWindowTitle(QString::fromUtf8(kOptionsCaption));
     const DialogUnits units(font());
-    resize(units.size(234, 156));
+    resize(units.size(234, 189));
 
     auto* startGroup = new QGroupBox(QString::fromUtf8("起動・終了設定"), this);
     startGroup->setObjectName(QString::number(ids::kOptionsStartGroup));
     startGroup->setGeometry(units.rect(9, 6, 213, 39));
+    auto* viewGroup = new QGroupBox(QString::fromUtf8("表示設定"), this);
+    viewGroup->setObjectName(QString::number(ids::kOptionsViewGroup));
+    viewGroup->setGeometry(units.rect(9, 51, 213, 30));
     auto* tagGroup = new QGroupBox(QString::fromUtf8("Tag変更設定"), this);
     tagGroup->setObjectName(QString::number(ids::kOptionsTagGroup));
-    tagGroup->setGeometry(units.rect(9, 54, 213, 63));
+    tagGroup->setGeometry(units.rect(9, 87, 213, 63));
 
     // Where each switch's box stands, in the order of the settings' key table.
-    const QRect places[] = {units.rect(18, 21, 195, 15), units.rect(18, 66, 117, 15),
-                            units.rect(18, 81, 171, 12), units.rect(18, 99, 153, 12)};
+    const QRect places[] = {units.rect(18, 21, 195, 15), units.rect(18, 99, 117, 15),
+                            units.rect(18, 114, 171, 12), units.rect(18, 132, 153, 12),
+                            units.rect(18, 64, 195, 12)};
     for (size_t i = 0; i < kSwitchKeys.size(); ++i) {
         const SwitchKey& key = kSwitchKeys[i];
         QCheckBox* box = new QCheckBox(fromUtf8(key.label), this);
@@ -66,12 +68,13 @@ OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidg
     }
     // The group boxes are drawn behind the check boxes they frame.
     startGroup->lower();
+    viewGroup->lower();
     tagGroup->lower();
 
-    ok_ = makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(12, 129, 108, 18), this);
+    ok_ = makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(12, 162, 108, 18), this);
     ok_->setDefault(true);
     cancel_ = makeButton(QStringLiteral("Cancel"), ids::kOptionsCancel,
-                         units.rect(120, 129, 102, 18), this);
+                         units.rect(120, 162, 102, 18), this);
     connect(ok_, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,7 @@
 #include "ui/tag_list_model.h"
 
+#include <QFont>
+
 #include "ui/qt_text.h"
 #include "workspace/workspace.h"
 
@@ -32,6 +34,15 @@ QVariant TagListModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole:
             if (workspace_.isHeading(row)) return kHeadingRowColour;
             if (!workspace_.isEditable(row)) return kFixedRowColour;
+            if (workspace_.isEdited(row)) return kEditedRowColour;
+            return {};
+        case Qt::FontRole:
+            if (index.column() == static_cast<int>(Column::Content) && !workspace_.isHeading(row) &&
+                workspace_.isEdited(row)) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
             return {};
         default:
             return {};
@@ -59,7 +70,7 @@ void TagListModel::reload() {
 void TagListModel::contentsChanged() {
     if (rows_ == 0) return;
     emit dataChanged(index(0, 0), index(rows_ - 1, kColumnCount - 1),
-                     {Qt::DisplayRole, Qt::BackgroundRole});
+                     {Qt::DisplayRole, Qt::BackgroundRole, Qt::FontRole});
 }
 
 }  // namespace brevino::ui

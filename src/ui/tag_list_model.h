@@ -1,5 +1,6 @@
-// The rows of a workspace as a table: six text columns, heading rows on light blue and
-// rows that cannot be edited on grey.
+// The rows of a workspace as a table: six text columns, heading rows on light blue, rows
+// that cannot be edited on grey, and rows edited but not saved on pale yellow with their
+// content in bold.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -13,6 +14,7 @@ namespace brevino::ui {
 
 inline const QColor kHeadingRowColour(189, 225, 231);
 inline const QColor kFixedRowColour(204, 204, 204);
+inline const QColor kEditedRowColour(255, 248, 196);
 
 // Column widths in pixels, in column order.
 inline constexpr int kColumnWidths[] = {120, 45, 45, 220, 180, 500};

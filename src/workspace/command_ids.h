@@ -48,6 +48,7 @@ inline constexpr int kBatchTickMs = 100;
 // Options dialog.
 inline constexpr int kOptionsStartGroup = 603;
 inline constexpr int kOptionsTagGroup = 604;
+inline constexpr int kOptionsViewGroup = 610;
 inline constexpr int kOptionsCancel = 404;
 
 // The menu command a toolbar button stands for; every other id stands for itself. The

@@ -30,6 +30,17 @@ size_t addToFileList(std::vector<std::string>& list, std::string path) {
     return static_cast<size_t>(place - list.begin());
 }
 
+void sortFileList(std::vector<std::string>& list) {
+    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+        return pathLessIgnoringCase(a, b);
+    });
+}
+
+std::string_view fileNameOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || path.back() != '/') path += '/';

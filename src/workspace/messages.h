@@ -14,6 +14,8 @@ inline constexpr std::string_view kCaptionSaved = "ﾒｯｾｰｼﾞ";
 inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
 
 // Questions the windows ask.
+inline constexpr std::string_view kUnsavedEditsQuestion =
+    "変更が保存されていません。保存しますか？";
 inline constexpr std::string_view kConfirmBatch = "%d 個のﾌｧｲﾙを変更します。よろしいですか？";
 
 // A text with its detail put in place of its "%s" or "%d".

@@ -1,5 +1,7 @@
 #include "workspace/preview_fit.h"
 
+#include "workspace/file_list.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -59,10 +61,8 @@ PreviewFit fitPreview(int pictureWidth, int pictureHeight, int paneWidth, int pa
 }
 
 std::string previewTitle(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     std::string title = "Brevino[";
-    title += name;
+    title += fileNameOf(path);
     title += ']';
     return title;
 }

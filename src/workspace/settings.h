@@ -16,10 +16,12 @@ struct Settings {
     uint8_t dateUp = 1;    // exactly 1: a save keeps the file's times
     uint8_t allDate = 0;   // exactly 1: editing one date row changes every date row
     uint8_t exifDate = 0;  // exactly 1: a save aligns dates and times with the file-change date
+    uint8_t rotate = 1;    // nonzero: the preview is turned as the Orientation row says
 
     bool keepsTimes() const { return dateUp == 1; }
     bool editsAllDates() const { return allDate == 1; }
     bool alignsDates() const { return exifDate == 1; }
+    bool turnsPreview() const { return rotate != 0; }
 };
 
 // One on/off switch: its key in the settings file, where it is held, its default, the
@@ -33,11 +35,12 @@ struct SwitchKey {
     bool option;
 };
 
-inline constexpr std::array<SwitchKey, 4> kSwitchKeys = {{
+inline constexpr std::array<SwitchKey, 5> kSwitchKeys = {{
     {"folder", &Settings::folder, 1, 605, "ﾌｫﾙﾀﾞ選択時、最後に開いたﾌｫﾙﾀﾞから開く", false},
     {"DateUp", &Settings::dateUp, 1, 606, "更新日時を変更しない", true},
     {"AllDate", &Settings::allDate, 0, 607, "日時一括変更", true},
     {"ExifDate", &Settings::exifDate, 0, 608, "保存時、ﾌｧｲﾙ変更日時に合わせる", true},
+    {"Rotate", &Settings::rotate, 1, 609, "画像方向に合わせて表示する", false},
 }};
 
 // The key of the remembered folder; it comes second in the file, after `folder`.

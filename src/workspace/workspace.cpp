@@ -67,6 +67,20 @@ bool Workspace::isEdited(size_t row) const {
     return !rows_.isHeading(row) && edits_.find(rows_.entryIndex(row)) != nullptr;
 }
 
+bool Workspace::settleUnsavedEdits() {
+    if (!hasUnsavedEdits()) return true;
+    switch (ask(kUnsavedEditsQuestion, Choices::SaveDiscardCancel)) {
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            discardEdits();
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
 void Workspace::editRow(size_t row) {
     if (!isEditable(row)) {
         report(Problem::NotEditable);

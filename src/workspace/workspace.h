@@ -52,6 +52,12 @@ class Workspace {
     bool isEdited(size_t row) const;
     // Edits not yet saved.
     bool hasUnsavedEdits() const { return !edits_.empty(); }
+    // Before the analysed file is left: with unsaved edits, asks whether to save them (Save,
+    // Discard, Cancel) and saves or forgets them. Answers whether the file may be left: not
+    // after Cancel, nor when the save failed.
+    bool settleUnsavedEdits();
+    // Forgets the edits; the rows show the analysed contents again.
+    void discardEdits() { edits_.clear(); }
 
     // Edits a row through the input prompt (the dialog's 255-byte limit applies).
     void editRow(size_t row);

@@ -60,7 +60,7 @@ class BatchDialogTest : public QObject {
     void goNeedsAnOperationAndFiles();
     void runOverThreeFiles();
     void cancelTakesEffectBetweenFiles();
-    void enterAndCloseStopTheRun();
+    void enterStartsAndEscStopsTheRun();
     void mainWindowFollowsARenamedCurrentFile();
     void commandOpensTheDialog();
 };
@@ -187,38 +187,41 @@ void BatchDialogTest::cancelTakesEffectBetweenFiles() {
     QVERIFY(t.window.updatesEnabled());
 }
 
-void BatchDialogTest::enterAndCloseStopTheRun() {
-    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-        TestWindow t;
-        fixture::TempDir dir;
-        for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
-            t.workspace().fileList.push_back(
-                dir.write(name, fixture::jpegWith(testing::sampleTiff("old"))));
-        }
-        ui::BatchDialog dialog(t.workspace(), &t.window);
-        dialog.show();
-        dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
-        QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
-        QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("1 / 3 file completion."));
-        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), key == Qt::Key_Return ? 1 : 2);
-        QVERIFY(!dialog.running());
-        QTest::qWait(250);
-        QCOMPARE(titleOf(t.workspace().fileList[1]), std::string("old"));
+void BatchDialogTest::enterStartsAndEscStopsTheRun() {
+    TestWindow t;
+    fixture::TempDir dir;
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+        t.workspace().fileList.push_back(
+            dir.write(name, fixture::jpegWith(testing::sampleTiff("old"))));
     }
+    ui::BatchDialog dialog(t.workspace(), &t.window);
+    dialog.show();
+    dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
+    // Enter in the value field is GO; during the run it does nothing.
+    QTest::keyClick(dialog.valueField(), Qt::Key_Return);
+    QVERIFY(dialog.running());
+    QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("1 / 3 file completion."));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(dialog.running());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), 2);
+    QVERIFY(!dialog.running());
+    QTest::qWait(250);
+    QCOMPARE(titleOf(t.workspace().fileList[2]), std::string("old"));
 }
 
 void BatchDialogTest::mainWindowFollowsARenamedCurrentFile() {
     TestWindow t;
     fixture::TempDir dir;
+    // m.jpg has no date to be named after; z.jpg is renamed and moves before it.
     t.workspace().fileList = {
-        dir.write("a.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff("A"))),
-        dir.write("b.jpg", fixture::jpegWith(testing::sampleTiff("B")))};
+        dir.write("m.jpg", testing::pictureJpeg(QSize(32, 24))),
+        dir.write("z.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff("A")))};
     t.window.refreshFileList();
     t.window.show();
-    t.window.selectFile(1);
-    t.window.selectFile(0);
+    QVERIFY(t.selectAndWait(0));
+    QVERIFY(t.selectAndWait(1));
     QVERIFY(!t.window.previewPane()->picture().isNull());
 
     ui::BatchDialog dialog(t.workspace(), &t.window);
@@ -232,7 +235,12 @@ void BatchDialogTest::mainWindowFollowsARenamedCurrentFile() {
     QCOMPARE(t.workspace().currentFile, renamed);
     QCOMPARE(t.workspace().analysedFile()->path, renamed);
     QVERIFY(t.window.tagListModel()->rowCount() > 0);
-    QCOMPARE(t.window.fileListView()->item(0)->text(), QString::fromStdString(renamed));
+    // The list stays sorted, the renamed current file still selected.
+    QCOMPARE(t.window.fileListView()->item(0)->text(),
+             QString::fromUtf8("2004：05：06 07：08：09.jpg"));
+    QCOMPARE(t.window.fileListView()->item(1)->text(), QStringLiteral("m.jpg"));
+    QCOMPARE(t.window.fileListView()->currentRow(), 0);
+    QVERIFY(testing::waitForPicture(t.window));
     QVERIFY(!t.window.previewPane()->picture().isNull());
 }
 
@@ -270,6 +278,7 @@ void BatchDialogTest::commandOpensTheDialog() {
         found = found || t.window.tagListModel()->index(row, 4).data().toString() == "X";
     }
     QVERIFY(found);
+    QVERIFY(testing::waitForPicture(t.window));
     QVERIFY(!t.window.previewPane()->picture().isNull());
 }
 

@@ -99,7 +99,8 @@ void DialogsTest::optionsOkStoresTheBoxesAndWritesEverySetting() {
     ui::OptionsDialog dialog(settings, path);
     QCOMPARE(dialog.windowTitle(), QString::fromUtf8("ｵﾌﾟｼｮﾝ設定"));
     const auto groups = dialog.findChildren<QGroupBox*>();
-    QCOMPARE(groups.size(), 2);
+    QCOMPARE(groups.size(), 3);
+    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(dialog.box(605)->isChecked());  // 5 is on
     QVERIFY(dialog.box(606)->isChecked());  // 2 shows ticked
     QVERIFY(!dialog.box(607)->isChecked());
@@ -108,11 +109,14 @@ void DialogsTest::optionsOkStoresTheBoxesAndWritesEverySetting() {
     QCOMPARE(dialog.box(606)->text(), QString::fromUtf8("更新日時を変更しない"));
     QCOMPARE(dialog.box(607)->text(), QString::fromUtf8("日時一括変更"));
     QCOMPARE(dialog.box(608)->text(), QString::fromUtf8("保存時、ﾌｧｲﾙ変更日時に合わせる"));
+    QCOMPARE(dialog.box(609)->text(), QString::fromUtf8("画像方向に合わせて表示する"));
+    QVERIFY(dialog.box(609)->isChecked());  // missing: on
     QCOMPARE(dialog.okButton()->text(), QStringLiteral("OK"));
     QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("Cancel"));
 
     dialog.show();
     dialog.box(607)->click();
+    dialog.box(609)->click();
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(settings.folder, uint8_t{1});
@@ -122,7 +126,7 @@ void DialogsTest::optionsOkStoresTheBoxesAndWritesEverySetting() {
     const fixture::Bytes written = fixture::readFile(path);
     QCOMPARE(std::string(written.begin(), written.end()),
              std::string("[option]\nfolder=1\nfolderpath=/photos\nDateUp=1\nAllDate=1\n"
-                         "ExifDate=0\n"));
+                         "ExifDate=0\nRotate=0\n"));
 }
 
 void DialogsTest::optionsCancelChangesNothing() {

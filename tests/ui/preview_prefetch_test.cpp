@@ -1,6 +1,6 @@
-// Pictures decoded ahead of time: the neighbours of the selected file are decoded in the
-// background and used when selected, never shown for a changed file or another pane size,
-// never decoded while previews are off, and no decode outlives the window.
+// Pictures decoded off the window's thread: the selected file at once, its neighbours ahead
+// of time and used when selected, never shown for a changed file or another pane size; the
+// window never waits for a decode, and no decode outlives the window.
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -164,7 +164,7 @@ void PreviewPrefetchTest::steppingThroughDecodesEachFileOnce() {
     // Forwards to the end and back to the start.
     const int order[] = {0, 1, 2, 3, 2, 1, 0};
     for (int row : order) {
-        b.t.window.selectFile(row);
+        QVERIFY(b.t.selectAndWait(row));
         QCOMPARE(b.pane()->naturalSize(), sizes[static_cast<size_t>(row)]);
         QCOMPARE(b.pane()->picture().size(), drawnSize(b.pane(), sizes[static_cast<size_t>(row)]));
         QVERIFY(b.t.workspace().rowCount() > 0);
@@ -179,7 +179,7 @@ void PreviewPrefetchTest::steppingThroughDecodesEachFileOnce() {
         QCOMPARE(log.count(b.files[i], false), 0);
         QCOMPARE(log.count(b.files[i], true), 1);
     }
-    QCOMPARE(b.cache().counts().fromCache + b.cache().counts().waitedFor, 6);
+    QCOMPARE(b.cache().counts().fromCache + b.cache().counts().joined, 6);
     QCOMPARE(b.cache().counts().decodedOnRequest, 1);
 }
 
@@ -187,30 +187,29 @@ void PreviewPrefetchTest::selectionWaitsForItsOwnDecodeOnly() {
     DecodeLog log;
     Browser b({QSize(640, 480), QSize(800, 600), QSize(1024, 768)}, log);
 
-    // The selected file is being decoded in the background: the selection waits for that
-    // decode instead of decoding the file a second time.
+    // The selected file is being decoded ahead already: the selection returns at once, shows
+    // the rows, and takes the picture of that decode instead of decoding the file again.
     log.hold(b.files[1]);
-    b.t.window.selectFile(0);
+    QVERIFY(b.t.selectAndWait(0));
     QVERIFY(log.waitUntilHolding(b.files[1]));
-    std::thread releaser([&] {
-        std::this_thread::sleep_for(100ms);
-        log.release(b.files[1]);
-    });
     b.t.window.selectFile(1);
-    releaser.join();
+    QVERIFY(b.pane()->isWaiting());
+    QVERIFY(b.t.workspace().rowCount() > 0);
+    log.release(b.files[1]);
+    QVERIFY(testing::waitForPicture(b.t.window));
     QCOMPARE(b.pane()->naturalSize(), QSize(800, 600));
     QCOMPARE(log.count(b.files[1], true), 1);
     QCOMPARE(log.count(b.files[1], false), 0);
-    QCOMPARE(b.cache().counts().waitedFor, 1);
+    QCOMPARE(b.cache().counts().joined, 1);
     b.cache().waitUntilIdle();
 
     // The next file's decode is under way and the previous one is still queued behind it:
     // selecting the previous one decodes it at once, without waiting for the next one.
     b.cache().clear();
     log.hold(b.files[2]);
-    b.t.window.selectFile(1);  // queues 2, then 0
+    QVERIFY(b.t.selectAndWait(1));  // then queues 2, then 0
     QVERIFY(log.waitUntilHolding(b.files[2]));
-    b.t.window.selectFile(0);
+    QVERIFY(b.t.selectAndWait(0));
     QCOMPARE(log.inside(), 1);  // 2 is still held
     QCOMPARE(b.pane()->naturalSize(), QSize(640, 480));
     QCOMPARE(log.count(b.files[0], false), 2);  // the first selection, and this one
@@ -232,11 +231,11 @@ void PreviewPrefetchTest::staleEntriesAreDecodedAgain() {
     const fixture::Bytes green = solidJpeg(QSize(400, 300), Qt::green, length);
 
     // Written again after it was decoded ahead: a new picture of another size.
-    b.t.window.selectFile(0);
+    QVERIFY(b.t.selectAndWait(0));
     b.cache().waitUntilIdle();
     QCOMPARE(log.count(file, true), 1);
     fixture::writeFile(file, red);
-    b.t.window.selectFile(1);
+    QVERIFY(b.t.selectAndWait(1));
     QCOMPARE(b.pane()->naturalSize(), QSize(400, 300));
     QCOMPARE(log.count(file, false), 1);
     b.cache().waitUntilIdle();
@@ -245,25 +244,29 @@ void PreviewPrefetchTest::staleEntriesAreDecodedAgain() {
     // keeps the file times does: only the change time tells the versions apart.
     struct stat before {};
     QCOMPARE(::stat(file.c_str(), &before), 0);
-    b.t.window.selectFile(0);  // file 1 is cached from its selection
+    QVERIFY(b.t.selectAndWait(0));  // file 1 is cached from its selection
     b.cache().waitUntilIdle();
     std::this_thread::sleep_for(30ms);  // change times move with the kernel's coarse clock
     fixture::writeFile(file, green);
     const timespec times[2] = {before.st_atim, before.st_mtim};
     QCOMPARE(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
-    b.t.window.selectFile(1);
+    QVERIFY(b.t.selectAndWait(1));
+    for (auto& d : log.decodes())
+        qDebug() << d.path.c_str() << d.background;
+    qDebug() << b.cache().counts().fromCache << b.cache().counts().joined
+             << b.cache().counts().decodedOnRequest;
     QCOMPARE(log.count(file, false), 2);
     const QColor shown = centreColour(b.pane()->picture());
     QVERIFY2(shown.green() > 200 && shown.red() < 60, qPrintable(shown.name()));
     b.cache().waitUntilIdle();
 
     // The pane changed size after the neighbour was decoded ahead.
-    b.t.window.selectFile(1);
+    QVERIFY(b.t.selectAndWait(1));
     b.cache().waitUntilIdle();
     const int before2 = log.count(b.files[2], false);
     QCOMPARE(log.count(b.files[2], true), 1);
     b.pane()->resize(b.pane()->size() - QSize(60, 40));
-    b.t.window.selectFile(2);
+    QVERIFY(b.t.selectAndWait(2));
     QCOMPARE(log.count(b.files[2], false), before2 + 1);
     QCOMPARE(b.pane()->picture().size(), drawnSize(b.pane(), QSize(1024, 768)));
 }
@@ -276,7 +279,7 @@ void PreviewPrefetchTest::nothingIsDecodedAheadDuringABatchRun() {
     ui::BatchDialog dialog(b.t.workspace(), &b.t.window);
     b.t.window.attachBatchDialog(dialog);
     log.hold(b.files[2]);
-    b.t.window.selectFile(1);  // queues 2, then 0
+    QVERIFY(b.t.selectAndWait(1));  // then queues 2, then 0
     QVERIFY(log.waitUntilHolding(b.files[2]));
     dialog.show();
     dialog.operationBox()->setEditText(QString::fromUtf8("画像タイトル"));
@@ -290,6 +293,7 @@ void PreviewPrefetchTest::nothingIsDecodedAheadDuringABatchRun() {
         QVERIFY2(!decode.background || decode.path == b.files[2], decode.path.c_str());
     }
     // The current file, analysed again after the run, shows its picture.
+    QVERIFY(testing::waitForPicture(b.t.window));
     QCOMPARE(b.pane()->naturalSize(), QSize(800, 600));
     QVERIFY(!log.timedOut());
 }
@@ -301,7 +305,7 @@ void PreviewPrefetchTest::closingWithWorkInFlight() {
         Browser b({QSize(640, 480), QSize(800, 600), QSize(1024, 768)}, log);
         log.hold(b.files[2]);
         b.t.window.show();
-        b.t.window.selectFile(1);  // queues 2, then 0
+        QVERIFY(b.t.selectAndWait(1));  // then queues 2, then 0
         QVERIFY(log.waitUntilHolding(b.files[2]));
         b.t.window.close();
         releaser = std::thread([&log, path = b.files[2]] {

@@ -1,5 +1,9 @@
 #include "ui_test_support.h"
 
+#include <QTest>
+
+#include "ui/preview_pane.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
@@ -49,6 +53,15 @@ fixture::Bytes pictureJpeg(QSize size, const std::optional<fixture::Tiff>& tiff)
     const size_t length = (size_t{exif[4]} << 8) | exif[5];
     bytes.insert(bytes.begin() + 2, exif.begin() + 2, exif.begin() + 4 + static_cast<long>(length));
     return bytes;
+}
+
+bool waitForPicture(ui::MainWindow& window) {
+    return QTest::qWaitFor([&] { return !window.previewPane()->isWaiting(); }, 5000);
+}
+
+bool TestWindow::selectAndWait(int row) {
+    window.selectFile(row);
+    return waitForPicture(window);
 }
 
 fixture::Tiff sampleTiff(const std::string& title) {

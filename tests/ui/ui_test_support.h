@@ -64,7 +64,12 @@ struct TestWindow {
 
     Workspace& workspace() { return window.workspace(); }
     std::vector<Message> takeMessages() { return std::exchange(reporter.messages, {}); }
+    // Selects a file and waits (a few seconds at most) for its picture to be decoded.
+    bool selectAndWait(int row);
 };
+
+// Waits (a few seconds at most) until the window's picture is decoded.
+bool waitForPicture(ui::MainWindow& window);
 
 // A JPEG picture of the given size (Qt's encoder), with the Exif segment of `tiff` put
 // right after its start-of-image marker when given.
