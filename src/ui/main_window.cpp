@@ -458,7 +458,12 @@ void MainWindow::selectFile(int row) {
         fileList_->setCurrentRow(row);
     }
     showCurrentFile();
-    prefetchNeighbours(static_cast<size_t>(row));
+    // The neighbours are decoded ahead once the selection is on screen.
+    QTimer::singleShot(0, this, [this, file = workspace_.currentFile] {
+        const auto at = std::find(workspace_.fileList.begin(), workspace_.fileList.end(), file);
+        if (at != workspace_.fileList.end() && file == workspace_.currentFile)
+            prefetchNeighbours(static_cast<size_t>(at - workspace_.fileList.begin()));
+    });
 }
 
 void MainWindow::showCurrentFile() {
@@ -468,7 +473,9 @@ void MainWindow::showCurrentFile() {
     StatusLine status;
     Reporter* reporter = workspace_.reporter;
     workspace_.reporter = &status;
-    const bool analysed = workspace_.analyze(path);
+    // A neighbour analysed ahead of time is taken over when the file is still as it was.
+    const std::unique_ptr<PreparedFile> prepared = preview_->cache().takePrepared(path);
+    const bool analysed = prepared ? workspace_.adoptAnalysis(*prepared) : workspace_.analyze(path);
     workspace_.reporter = reporter;
     // A file whose analysis fails shows no rows, not those of the file before.
     if (!analysed) workspace_.clearAnalysis();
@@ -546,11 +553,15 @@ void MainWindow::markCurrentFileInList() {
 
 void MainWindow::refreshRows() {
     model_->reload();
+    rowsHidden_ = false;  // a reload shows every row
     filterRows(filter_->text());
     updateMapAction();
 }
 
 void MainWindow::filterRows(const QString& text) {
+    // Without a filter after a reload, no row is hidden: nothing to do.
+    if (text.isEmpty() && !rowsHidden_) return;
+    rowsHidden_ = !text.isEmpty();
     const size_t rows = workspace_.rowCount();
     // A heading stays while any row of its IFD does.
     long heading = -1;

@@ -144,6 +144,7 @@ class MainWindow : public QMainWindow {
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer folderChanged_;  // folds a burst of changes into one reload
     bool batchRunning_ = false;
+    bool rowsHidden_ = false;  // the filter hides rows
 };
 
 }  // namespace brevino::ui

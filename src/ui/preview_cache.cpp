@@ -2,7 +2,9 @@
 
 #include <pthread.h>
 #include <sched.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <algorithm>
@@ -16,24 +18,32 @@ namespace {
 
 // Files larger than this are not read for a preview.
 constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
+// Analyses made ahead of time that are kept.
+constexpr size_t kPreparedKept = 4;
 
-// The name a picture is kept under: the file, what it was decoded for and the file's version.
-QString keyOf(const std::string& path, const PreviewTarget& target, const FileVersion& version) {
-    const FileIdentity& id = version.identity;
-    return QString::fromStdString(path) + QStringLiteral("|%1x%2%3|%4:%5|%6|%7.%8|%9.%10")
-                                              .arg(target.pane.width())
-                                              .arg(target.pane.height())
-                                              .arg(target.turn ? QStringLiteral("t") : QString())
-                                              .arg(id.device)
-                                              .arg(id.inode)
-                                              .arg(id.size)
-                                              .arg(id.modified.tv_sec)
-                                              .arg(id.modified.tv_nsec)
-                                              .arg(version.changed.tv_sec)
-                                              .arg(version.changed.tv_nsec);
+FileVersion versionFrom(const struct stat& info) {
+    FileVersion version;
+    version.identity.device = info.st_dev;
+    version.identity.inode = info.st_ino;
+    version.identity.size = info.st_size;
+    version.identity.modified = info.st_mtim;
+    version.changed = info.st_ctim;
+    return version;
 }
 
 }  // namespace
+
+bool PictureKey::operator==(const PictureKey& other) const {
+    return path == other.path && target == other.target && version == other.version;
+}
+
+size_t qHash(const PictureKey& key, size_t seed) {
+    const FileIdentity& id = key.version.identity;
+    return qHashMulti(seed,
+                      QByteArrayView(key.path.data(), static_cast<qsizetype>(key.path.size())),
+                      key.target.pane.width(), key.target.pane.height(), key.target.turn, id.inode,
+                      id.size, id.modified.tv_nsec, key.version.changed.tv_nsec);
+}
 
 bool FileVersion::operator==(const FileVersion& other) const {
     return identity == other.identity && changed.tv_sec == other.changed.tv_sec &&
@@ -43,13 +53,13 @@ bool FileVersion::operator==(const FileVersion& other) const {
 std::optional<FileVersion> versionOf(const FileHandle& file) {
     struct stat info {};
     if (!file.isOpen() || fstat(file.fd(), &info) != 0) return std::nullopt;
-    FileVersion version;
-    version.identity.device = info.st_dev;
-    version.identity.inode = info.st_ino;
-    version.identity.size = info.st_size;
-    version.identity.modified = info.st_mtim;
-    version.changed = info.st_ctim;
-    return version;
+    return versionFrom(info);
+}
+
+std::optional<FileVersion> versionAt(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return versionFrom(info);
 }
 
 PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
@@ -87,12 +97,12 @@ PreviewCache::~PreviewCache() {
 
 const PreviewPicture* PreviewCache::find(const std::string& path, const PreviewTarget& target,
                                          const FileVersion& version) {
-    return pictures_.object(keyOf(path, target, version));
+    return pictures_.object(PictureKey{path, target, version});
 }
 
 void PreviewCache::store(const std::string& path, const PreviewTarget& target,
                          const FileVersion& version, PreviewPicture picture) {
-    pictures_.insert(keyOf(path, target, version), new PreviewPicture(std::move(picture)));
+    pictures_.insert(PictureKey{path, target, version}, new PreviewPicture(std::move(picture)));
 }
 
 std::optional<PreviewPicture> PreviewCache::cached(const std::string& path, const FileHandle& file,
@@ -151,11 +161,11 @@ void PreviewCache::start(std::shared_ptr<Task> task) {
 }
 
 void PreviewCache::run(const std::shared_ptr<Task>& task) {
-    if (task->background) {
-        // Decoding ahead yields to everything else: the selected file's decode and the window.
-        const sched_param batch{};
-        pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
-    }
+    // Decoding yields to the window's thread whenever it wakes; decoding ahead also yields to
+    // the selected file's decode.
+    const sched_param batch{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), task->background ? 10 : 0);
     QMutexLocker lock(&mutex_);
     auto finish = [&] {
         task->state = Task::State::Finished;
@@ -190,6 +200,17 @@ void PreviewCache::run(const std::shared_ptr<Task>& task) {
     const DecodeHook hook = hook_;
     lock.unlock();
 
+    if (task->background) {
+        // The neighbour's analysis too, kept when the file did not change while it was read.
+        std::unique_ptr<PreparedFile> prepared = prepareFile(task->path);
+        if (prepared && versionAt(task->path) == version) {
+            lock.relock();
+            std::erase_if(prepared_, [&](const Prepared& p) { return p.path == task->path; });
+            if (prepared_.size() >= kPreparedKept) prepared_.erase(prepared_.begin());
+            prepared_.push_back({task->path, *version, std::move(prepared)});
+            lock.unlock();
+        }
+    }
     if (hook) hook(task->path, task->background);
     bool stable = false;
     PreviewPicture picture = readAndDecode(file, *version, task->target, &stable);
@@ -204,6 +225,18 @@ void PreviewCache::run(const std::shared_ptr<Task>& task) {
     lock.unlock();
     if (listener && wanted)
         listener({task->path, task->target, version, !task->background}, picture);
+}
+
+std::unique_ptr<PreparedFile> PreviewCache::takePrepared(const std::string& path) {
+    QMutexLocker lock(&mutex_);
+    const auto found = std::find_if(prepared_.begin(), prepared_.end(),
+                                    [&](const Prepared& p) { return p.path == path; });
+    if (found == prepared_.end()) return nullptr;
+    std::unique_ptr<PreparedFile> file = std::move(found->file);
+    const FileVersion version = found->version;
+    prepared_.erase(found);
+    lock.unlock();
+    return versionAt(path) == version ? std::move(file) : nullptr;
 }
 
 void PreviewCache::dropQueued(bool background) {
@@ -233,6 +266,7 @@ void PreviewCache::clear() {
     for (const auto& task : tasks_)
         task->keep = false;
     pictures_.clear();
+    prepared_.clear();
     changed_.wakeAll();
 }
 

@@ -1,6 +1,7 @@
 // Pictures decoded for the preview pane, off the window's thread: the selected file at once,
-// its neighbours ahead of time at a lower priority, and a few pictures kept, so that stepping
-// through a folder shows each photo without the window ever waiting for a decode.
+// its neighbours ahead of time at a lower priority (their analyses too), and a few pictures
+// kept, so that stepping through a folder shows each photo without the window ever waiting
+// for a decode or a read.
 #pragma once
 
 #include <QCache>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "workspace/prepared_file.h"
 
 namespace brevino::ui {
 
@@ -47,12 +49,24 @@ struct FileVersion {
 
 // The version of the open file now, or nothing when it cannot be examined.
 std::optional<FileVersion> versionOf(const FileHandle& file);
+// The version of the file at `path` now.
+std::optional<FileVersion> versionAt(const std::string& path);
 
 // Reads the whole of the open file and decodes it for `target` (files larger than the
 // preview limit, or empty, give an empty picture). `stable` receives whether the file was
 // left unchanged while it was read, i.e. whether the picture belongs to `version`.
 PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
                              const PreviewTarget& target, bool* stable = nullptr);
+
+// The name a picture is kept under: the file, what it was decoded for and the file's version.
+struct PictureKey {
+    std::string path;
+    PreviewTarget target;
+    FileVersion version;
+
+    bool operator==(const PictureKey& other) const;
+};
+size_t qHash(const PictureKey& key, size_t seed = 0);
 
 class PreviewCache {
   public:
@@ -95,6 +109,9 @@ class PreviewCache {
     // Decodes `paths` ahead of time, in this order, for `target`. Queued work that was asked
     // for ahead of time before is dropped.
     void prefetch(const std::vector<std::string>& paths, const PreviewTarget& target);
+    // The analysis of `path` made ahead of time, when the file is still that version; it is
+    // handed over once.
+    std::unique_ptr<PreparedFile> takePrepared(const std::string& path);
     // Drops the work not yet started; decodes under way finish and are kept.
     void cancel();
     // Drops the work decoded ahead of time that is not yet started.
@@ -129,7 +146,13 @@ class PreviewCache {
 
     mutable QMutex mutex_;
     QWaitCondition changed_;
-    QCache<QString, PreviewPicture> pictures_;
+    QCache<PictureKey, PreviewPicture> pictures_;
+    struct Prepared {
+        std::string path;
+        FileVersion version;
+        std::unique_ptr<PreparedFile> file;
+    };
+    std::vector<Prepared> prepared_;            // the latest few, oldest first
     std::vector<std::shared_ptr<Task>> tasks_;  // queued or running, in queue order
     Counts counts_;
     DecodeHook hook_;

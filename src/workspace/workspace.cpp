@@ -41,6 +41,17 @@ bool Workspace::analyze(const std::string& path) {
     return document_.walked();
 }
 
+bool Workspace::adoptAnalysis(PreparedFile& prepared) {
+    std::swap(storage_, prepared.storage);  // the document's bytes come along
+    document_ = std::move(prepared.analysis.document);
+    file_ = std::move(prepared.analysis.file);
+    std::swap(rows_, prepared.rows);
+    edits_.clear();
+    bytes_ = storage_.data();
+    if (document_.problem != Problem::None) report(document_.problem);
+    return document_.walked();
+}
+
 bool Workspace::analyzeBytes(std::span<const uint8_t> bytes) {
     ownBytes_.assign(bytes.begin(), bytes.end());
     FileAnalysis analysis;

@@ -15,6 +15,7 @@
 #include "exif/analysis.h"
 #include "exif/row_list.h"
 #include "workspace/messages.h"
+#include "workspace/prepared_file.h"
 #include "workspace/reporter.h"
 #include "workspace/settings.h"
 
@@ -36,6 +37,9 @@ class Workspace {
     bool analyze(const std::string& path);
     // The same over bytes that stand for a whole file (tests and fuzzers): nothing to save.
     bool analyzeBytes(std::span<const uint8_t> bytes);
+    // Takes over a file analysed ahead of time as if it were analysed now (reports the same).
+    // The caller has made sure the file is still as it was then.
+    bool adoptAnalysis(PreparedFile& prepared);
     // Forgets the analysed file.
     void clearAnalysis();
 

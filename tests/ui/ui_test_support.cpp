@@ -56,7 +56,9 @@ fixture::Bytes pictureJpeg(QSize size, const std::optional<fixture::Tiff>& tiff)
 }
 
 bool waitForPicture(ui::MainWindow& window) {
-    return QTest::qWaitFor([&] { return !window.previewPane()->isWaiting(); }, 5000);
+    const bool shown = QTest::qWaitFor([&] { return !window.previewPane()->isWaiting(); }, 5000);
+    QCoreApplication::processEvents();  // the work the selection left for after it
+    return shown;
 }
 
 bool TestWindow::selectAndWait(int row) {
