@@ -54,6 +54,8 @@ mean_time() {
   jq '.results[0].mean' "$work/h.json"
 }
 cp -r "$work/master" "$work/copy"
+# brevino-cli records every run in its journal: a folder of this benchmark's own.
+export XDG_STATE_HOME=$work/state
 fresh_copy="bash -c 'rm -rf $work/copy && cp -r $work/master $work/copy'"
 read_time() { mean_time 20 master "" "$@"; }
 write_time() { mean_time 5 copy "$fresh_copy" "$@"; }
@@ -90,3 +92,22 @@ ours=$(write_time "$cli" batch align-times)
 row "brevino-cli batch align-times" "$ours" "1.0"
 t=$(write_time jhead -ft)
 row "jhead -ft" "$t" "$(ratio "$t" "$ours")"
+echo
+echo "Shifting every date by one hour (ratio: their time / ours)"
+ours=$(write_time "$cli" batch shift-dates --by +1:00)
+row "brevino-cli batch shift-dates --by +1:00" "$ours" "1.0"
+t=$(write_time exiv2 -a 1 adjust)
+row "exiv2 -a 1 adjust" "$t" "$(ratio "$t" "$ours")"
+t=$(write_time jhead -ta+1:00)
+row "jhead -ta+1:00" "$t" "$(ratio "$t" "$ours")"
+t=$(write_time exiftool -overwrite_original "-AllDates+=1")
+row "exiftool -AllDates+=1 -overwrite_original" "$t" "$(ratio "$t" "$ours")"
+
+# Undo of that run: each timed undo takes back a shift made on a fresh copy just before.
+rm -rf "$work/state"
+shifted="bash -c 'rm -rf $work/copy && cp -r $work/master $work/copy && $cli batch shift-dates --by +1:00 $work/copy/*.jpg 2>/dev/null'"
+hyperfine -N -i --runs 5 --prepare "$shifted" --export-json "$work/h.json" "$cli undo" >/dev/null 2>&1
+undo=$(jq '.results[0].mean' "$work/h.json")
+row "brevino-cli undo (of the shift)" "$undo" "-"
+journal=$(ls -S "$work/state/brevino"/*.journal | head -n1)
+echo "journal of the shift over $count files: $(stat -c %s "$journal") bytes"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fixture_builder.h"
+#include "journal/journal_text.h"
 
 using namespace brevino::fixture;
 
@@ -59,6 +60,19 @@ int main(int argc, char** argv) {
     seed(Bytes(file.begin(), file.begin() + static_cast<long>(length + 4)));
     for (const std::string& path : corpusFiles())
         seed(readFile(path));
+    // A journal of one file's change, for the journal reader.
+    brevino::Operation operation;
+    operation.id = 3;
+    operation.kind = "batch";
+    operation.title = "shift-dates +1:00";
+    brevino::FileChange& change = operation.files.emplace_back();
+    change.path = "/photos/a.jpg";
+    change.values.push_back({300, {'1', '2'}, {'1', '3'}});
+    change.renameTo = "/photos/b.jpg";
+    change.newTimes = change.times;
+    change.after = brevino::FileFacts{"/photos/b.jpg", 1, 2, 3, {4, 5}, {6, 7}};
+    const std::string journal = brevino::formatJournal(operation);
+    seed(Bytes(journal.begin(), journal.end()));
     std::printf("%d seeds\n", n);
     return 0;
 }

@@ -32,7 +32,7 @@ work=/tmp/brevino-outputs-work
 rm -rf "$out" "$work"
 mkdir -p "$out" "$work/cut" "$work/edit" "$work/config"
 touch "$work/started"
-export XDG_CONFIG_HOME=$work/config TZ=UTC0 LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state TZ=UTC0 LC_ALL=C.UTF-8
 
 mapfile -t files < <(cd "$corpus" && find . -type f -name '*.jpg' | sort)
 

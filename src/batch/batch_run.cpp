@@ -1,10 +1,12 @@
 #include "batch/batch_run.h"
 
+#include "batch/date_shift.h"
 #include "batch/name_dates.h"
 #include "batch/renaming.h"
 #include "edit/date_rows.h"
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
+#include "journal/change_apply.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 
@@ -44,17 +46,49 @@ std::string progressCaption(size_t done, size_t total) {
 }
 
 bool BatchRun::start(std::vector<std::string>& files, std::string_view operationText,
-                     std::string_view valueText, const BatchSettings& settings) {
+                     std::string_view valueText, const BatchSettings& settings,
+                     JournalStore* journal) {
+    startProblem_ = Problem::None;
     operationText_ = cutToInput(operationText);
     valueText_ = cutToInput(valueText);
     if (operationText_.empty() || files.empty()) return false;
-    operation_ = batchOperationFor(operationText_);
+    kind_ = batchOperationFor(operationText_);
+    if (kind_ == BatchOperation::ShiftDates) {
+        const std::optional<int64_t> shift = parseDateShift(valueText_);
+        if (!shift || (!settings.zone.empty() && !parseZoneOffset(settings.zone))) {
+            startProblem_ = Problem::ShiftForm;
+            return false;
+        }
+        shift_ = *shift;
+    }
     files_ = &files;
     settings_ = settings;
     total_ = files.size();
     index_ = 0;
+
+    // The whole run is worked out before anything is written.
+    operation_ = Operation{};
+    operation_.kind = "batch";
+    operation_.title = operationText_;
+    if (!valueText_.empty()) operation_.title += " " + valueText_;
+    reservedNames_.clear();
+    planned_.assign(total_, Planned{});
+    for (size_t i = 0; i < total_; ++i)
+        plan(files[i], planned_[i]);
+    journal_ = operation_.files.empty() ? nullptr : journal;
+    if (journal_ && !journal_->begin(operation_)) {
+        journal_ = nullptr;
+        startProblem_ = Problem::JournalWriteError;
+        return false;
+    }
     state_ = State::Running;
     return true;
+}
+
+void BatchRun::stop() {
+    if (state_ == State::Running && journal_) journal_->finish(operation_);
+    journal_ = nullptr;
+    state_ = State::Idle;
 }
 
 BatchRun::Step BatchRun::step() {
@@ -67,24 +101,43 @@ BatchRun::Step BatchRun::step() {
         return result;
     }
     result.path = (*files_)[index_];
-    apply(result.path, result);
+    Planned& planned = planned_[index_];
+    result.outcome = planned.outcome;
+    result.skipReason = std::move(planned.skipReason);
+    result.reports = std::move(planned.reports);
+    result.notes = std::move(planned.notes);
+    if (planned.change != SIZE_MAX) {
+        FileChange& change = operation_.files[planned.change];
+        const ChangeResult applied = applyChange(change);
+        for (const Problem problem : applied.problems)
+            result.reports.push_back({problem, {}});
+        if (change.renameTo && change.after && change.after->path != change.path) {
+            // The list keeps its order: the entry is replaced where it stands.
+            (*files_)[index_] = change.after->path;
+            result.renamedTo = change.after->path;
+        }
+    }
     if (!result.reports.empty()) result.outcome = Outcome::Failed;
     ++index_;
     result.done = index_;
     return result;
 }
 
-void BatchRun::apply(const std::string& path, Step& step) {
+void BatchRun::plan(const std::string& path, Planned& planned) {
     const FileAnalysis analysis = analyzeFile(path, storage_);
     if (!analysis.document.walked() || !analysis.file) {
-        step.reports.push_back({analysis.document.problem, {}});
+        planned.reports.push_back({analysis.document.problem, {}});
         return;
     }
     FileState state{analysis.document, *analysis.file, {}, {}};
     state.rows.build(state.document);
     auto skip = [&](std::string_view reason) {
-        step.outcome = Outcome::Skipped;
-        step.skipReason = reason;
+        planned.outcome = Outcome::Skipped;
+        planned.skipReason = reason;
+    };
+    auto keep = [&](FileChange change) {
+        planned.change = operation_.files.size();
+        operation_.files.push_back(std::move(change));
     };
     auto save = [&](std::optional<timespec> setTimes = std::nullopt) {
         SaveOptions options;
@@ -94,11 +147,10 @@ void BatchRun::apply(const std::string& path, Step& step) {
             if (auto aligned = alignDatesWithChangeDate(state.document, state.rows, state.edits))
                 options.setTimes = aligned;
         }
-        const SaveResult saved = saveEdits(state.document, state.edits, state.file, options);
-        for (Problem problem : saved.problems)
-            step.reports.push_back({problem, {}});
+        if (state.edits.empty() && !options.setTimes) return;
+        keep(planSave(state.document, state.edits, state.file, options));
     };
-    switch (operation_) {
+    switch (kind_) {
         case BatchOperation::AlignTimes: {
             const auto date =
                 dateRowContent(state.document, state.rows, state.edits, tags::kDateTime);
@@ -106,40 +158,73 @@ void BatchRun::apply(const std::string& path, Step& step) {
             const std::optional<timespec> time = exifDateToTime(*date);
             if (!time) return skip("its file-change date is not a date");
             // The dates are shown aligned, but only the times are written.
+            FileChange change = planSave(state.document, {}, state.file, {});
             FileTimes times = state.file.times;
             times.access = times.modification = *time;
-            if (!setFileTimes(path, times)) step.reports.push_back({Problem::TimesWriteError, {}});
-            return;
+            change.newTimes = times;
+            return keep(std::move(change));
         }
         case BatchOperation::RenameByChangeDate:
         case BatchOperation::RenameByOriginalDate: {
-            const uint16_t tag = operation_ == BatchOperation::RenameByChangeDate
+            const uint16_t tag = kind_ == BatchOperation::RenameByChangeDate
                                      ? tags::kDateTime
                                      : tags::kDateTimeOriginal;
             const auto date = dateRowContent(state.document, state.rows, state.edits, tag);
             if (!date) return skip("no such date");
-            const RenameResult renamed = renameAfterDate(path, *date);
-            if (renamed.outcome == RenameResult::Outcome::Failed)
-                step.reports.push_back({Problem::RenameFailed, {}});
-            if (renamed.outcome != RenameResult::Outcome::Renamed) return;
-            // The list keeps its order: the entry is replaced where it stands.
-            (*files_)[index_] = renamed.path;
-            step.renamedTo = renamed.path;
-            return;
+            const std::optional<std::string> target =
+                makeUniqueName(path, nameForDate(*date), &reservedNames_);
+            if (!target) {
+                planned.reports.push_back({Problem::RenameFailed, {}});
+                return;
+            }
+            if (*target == path) return;  // named by its date already
+            reservedNames_.insert(*target);
+            FileChange change = planSave(state.document, {}, state.file, {});
+            change.renameTo = *target;
+            return keep(std::move(change));
         }
         case BatchOperation::NameToDates: {
             if (!hasDateRow(state)) return skip("no date rows");
             const std::optional<std::string> date = exifDateFromName(baseNameOf(path));
             if (!date) {
-                step.reports.push_back({Problem::NoDateInName, {}});
+                planned.reports.push_back({Problem::NoDateInName, {}});
                 return;
             }
             setAllDateRows(state.document, state.rows, state.edits, *date);
             return save();
         }
+        case BatchOperation::ShiftDates: {
+            if (!hasDateRow(state)) return skip("no date rows");
+            for (size_t row = 0; row < state.rows.size(); ++row) {
+                if (state.rows.isHeading(row)) continue;
+                const Entry& entry = state.document.entries[state.rows.entryIndex(row)];
+                const bool zone = entry.ifd == IfdKind::Exif && entry.tag >= tags::kOffsetTime &&
+                                  entry.tag <= tags::kOffsetTimeDigitized;
+                if (zone && !settings_.zone.empty()) {
+                    // Written where the row is there and holds the offset whole.
+                    EditOptions options;
+                    options.longText = LongText::Refuse;
+                    applyEdit(state.document, state.rows, state.edits, row, settings_.zone,
+                              options);
+                    continue;
+                }
+                if (!tags::isDate(entry.ifd, entry.tag) || entry.type != 2) continue;
+                const std::string_view content = state.rows.cell(row, Column::Content);
+                const std::optional<std::string> moved = shiftExifDate(content, shift_);
+                if (!moved || !isEditableRow(state.document, state.rows, row)) {
+                    // Left alone: the unknown date, or no date at all.
+                    planned.notes.push_back(
+                        {Problem::DateNotShifted, std::string(state.rows.cell(row, Column::Tag)) +
+                                                      ": " + std::string(content)});
+                    continue;
+                }
+                applyEdit(state.document, state.rows, state.edits, row, *moved, {});
+            }
+            return save();
+        }
         case BatchOperation::NameToTitle:
         case BatchOperation::SetTag: {
-            const bool title = operation_ == BatchOperation::NameToTitle;
+            const bool title = kind_ == BatchOperation::NameToTitle;
             RowName name;
             if (title) {
                 name.number = tags::kImageDescription;
@@ -149,7 +234,7 @@ void BatchRun::apply(const std::string& path, Step& step) {
             const RowLookup lookup = findRow(state.document, state.rows, name);
             if (!lookup.exists()) return skip("no such row");
             if (lookup.editable < 0) {
-                step.reports.push_back({Problem::NotEditable, {}});
+                planned.reports.push_back({Problem::NotEditable, {}});
                 return;
             }
             EditOptions options;
@@ -159,7 +244,7 @@ void BatchRun::apply(const std::string& path, Step& step) {
                 applyEdit(state.document, state.rows, state.edits,
                           static_cast<size_t>(lookup.editable), value, options);
             if (edited.problem != Problem::None) {
-                step.reports.push_back({edited.problem, std::to_string(edited.limit)});
+                planned.reports.push_back({edited.problem, std::to_string(edited.limit)});
                 return;
             }
             return save();

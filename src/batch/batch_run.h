@@ -1,17 +1,23 @@
 // A batch run over a list of files: one operation applied file by file, with progress. The
-// caller drives it (the desktop application from a timer, the command line in a loop) and
-// tells the user what each step answers.
+// whole run is planned first (every file analysed, every change worked out) and recorded in
+// the journal before the first file is written; then the caller drives it (the desktop
+// application from a timer, the command line in a loop) and tells the user what each step
+// answers.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "edit/overwrite_save.h"
 #include "exif/leading_bytes.h"
+#include "journal/change.h"
+#include "journal/journal_store.h"
 
 namespace brevino {
 
@@ -21,6 +27,7 @@ enum class BatchOperation {
     NameToDates,
     AlignTimes,
     NameToTitle,
+    ShiftDates,
     SetTag,
 };
 
@@ -31,7 +38,7 @@ struct BatchOperationInfo {
 };
 
 // The operations the batch dialog lists before the tag names, in its order.
-inline constexpr std::array<BatchOperationInfo, 5> kBatchOperations = {{
+inline constexpr std::array<BatchOperationInfo, 6> kBatchOperations = {{
     {BatchOperation::RenameByChangeDate, "rename-by-change-date",
      "Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"},
     {BatchOperation::RenameByOriginalDate, "rename-by-original-date",
@@ -39,6 +46,7 @@ inline constexpr std::array<BatchOperationInfo, 5> kBatchOperations = {{
     {BatchOperation::NameToDates, "name-to-dates", "ﾌｧｲﾙ名をExifの日付にする"},
     {BatchOperation::AlignTimes, "align-times", "ﾌｧｲﾙ変更日時に合わせる"},
     {BatchOperation::NameToTitle, "name-to-title", "ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"},
+    {BatchOperation::ShiftDates, "shift-dates", "日付をずらす"},
 }};
 
 inline constexpr std::string_view kBatchPromptText = "変更するﾀｸﾞを選択して下さい";
@@ -56,6 +64,7 @@ struct BatchSettings {
     bool keepTimes = true;    // a save puts the file's times back
     bool alignDates = false;  // a save aligns dates and times with the file-change date
     bool allDate = false;     // setting one date row sets every date row
+    std::string zone;         // shifting dates: "±HH:MM" for the time-zone offsets, or none
 };
 
 class BatchRun {
@@ -82,24 +91,40 @@ class BatchRun {
         Outcome outcome = Outcome::Done;
         std::string skipReason;                // for a skipped file, in a few English words
         std::vector<Report> reports;           // why the file failed
+        std::vector<Report> notes;             // told, though the file was handled
         std::optional<std::string> renamedTo;  // the new path when the file was renamed
     };
 
-    // Starts a run over `files` (a renamed file's entry is replaced where it stands); stays
-    // Idle for an empty operation text or an empty list.
+    // Plans a run over `files` (a renamed file's entry is replaced where it stands) and,
+    // with a journal, records it before anything is written. Stays Idle for an empty
+    // operation text or an empty list, an offset that is none (ShiftForm) or a journal that
+    // cannot be written (JournalWriteError): see startProblem().
     bool start(std::vector<std::string>& files, std::string_view operationText,
-               std::string_view valueText, const BatchSettings& settings);
+               std::string_view valueText, const BatchSettings& settings,
+               JournalStore* journal = nullptr);
+    Problem startProblem() const { return startProblem_; }
     // Handles the next file; after the last one, stops and answers a step that has ended.
     Step step();
-    // Ends the run (safe when none is active).
-    void stop() { state_ = State::Idle; }
+    // Ends the run (safe when none is active); the journal records what was done.
+    void stop();
 
     State state() const { return state_; }
     size_t index() const { return index_; }
     size_t total() const { return total_; }
+    // The run's number in the journal; 0 without one.
+    uint64_t operationId() const { return operation_.id; }
 
   private:
-    void apply(const std::string& path, Step& step);
+    // What the plan says of one file.
+    struct Planned {
+        Outcome outcome = Outcome::Done;
+        std::string skipReason;
+        std::vector<Report> reports;
+        std::vector<Report> notes;
+        size_t change = SIZE_MAX;  // its change in the operation, if any
+    };
+
+    void plan(const std::string& path, Planned& planned);
 
     State state_ = State::Idle;
     std::vector<std::string>* files_ = nullptr;
@@ -107,9 +132,15 @@ class BatchRun {
     size_t total_ = 0;
     std::string operationText_;
     std::string valueText_;
-    BatchOperation operation_ = BatchOperation::SetTag;
+    BatchOperation kind_ = BatchOperation::SetTag;
     BatchSettings settings_;
-    ByteStore storage_;  // the leading bytes of the file being handled
+    int64_t shift_ = 0;  // seconds, for ShiftDates
+    Problem startProblem_ = Problem::None;
+    std::vector<Planned> planned_;
+    Operation operation_;  // every change of the run, as the journal records it
+    JournalStore* journal_ = nullptr;
+    std::set<std::string> reservedNames_;  // new names given to files of this run
+    ByteStore storage_;                    // the leading bytes of the file being planned
 };
 
 }  // namespace brevino

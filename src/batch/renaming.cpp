@@ -37,7 +37,14 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     }
 }
 
-std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name) {
+std::string nameForDate(std::string_view date) {
+    std::string name(date);
+    replaceAll(name, ":", kFullWidthColon);
+    return name;
+}
+
+std::optional<std::string> makeUniqueName(const std::string& path, std::string_view name,
+                                          const std::set<std::string>* reserved) {
     if (!isSafeName(name) || !pathExists(path)) return std::nullopt;
     const std::string stem = folderPrefix(path).append(name);
     // Renaming again changes nothing: a file that carries one of its names keeps it.
@@ -46,15 +53,15 @@ std::optional<std::string> makeUniqueName(const std::string& path, std::string_v
     }
     for (int number = 1; number <= kHighestNumber; ++number) {
         std::string candidate = numberedName(stem, number, kExtension);
-        if (!pathExists(candidate)) return candidate;
+        if (!pathExists(candidate) && (reserved == nullptr || !reserved->count(candidate)))
+            return candidate;
     }
     return std::nullopt;
 }
 
 RenameResult renameAfterDate(const std::string& path, std::string_view date) {
     RenameResult result;
-    std::string name(date);
-    replaceAll(name, ":", kFullWidthColon);
+    const std::string name = nameForDate(date);
     const std::optional<std::string> target = makeUniqueName(path, name);
     if (target && *target == path) {
         result.outcome = RenameResult::Outcome::Kept;

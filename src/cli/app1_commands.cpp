@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_support.h"
+#include "journal/journal_store.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
@@ -44,7 +45,9 @@ int runTransfer(int argc, char** argv, std::string_view usage, std::string_view 
 
     Workspace workspace;
     StderrReporter reporter(positional[0]);
+    JournalStore journal;
     workspace.reporter = &reporter;
+    workspace.journal = &journal;
     workspace.currentFile = positional[0];
     // The analysis may fail after locating the segment (a broken TIFF header); the
     // transfer still works on the located segment, and reports for itself otherwise.

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "batch/date_shift.h"
 #include "cli/cli_support.h"
 #include "edit/row_lookup.h"
+#include "journal/journal_store.h"
 #include "platform/file_io.h"
 #include "workspace/messages.h"
 
@@ -15,10 +17,11 @@ namespace brevino::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--verbose] OPERATION FILE...";
+    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET] [--zone ±HH:MM] "
+    "[--verbose] OPERATION FILE...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--verbose] OPERATION "
-    "FILE...\n"
+    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET]\n"
+    "                         [--zone ±HH:MM] [--verbose] OPERATION FILE...\n"
     "\n"
     "Runs one batch operation over the files, in the order given. OPERATION is one of\n"
     "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
@@ -26,16 +29,22 @@ constexpr std::string_view kHelp =
     "  name-to-dates            ﾌｧｲﾙ名をExifの日付にする\n"
     "  align-times              ﾌｧｲﾙ変更日時に合わせる\n"
     "  name-to-title            ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする\n"
+    "  shift-dates              日付をずらす (--by)\n"
     "(the alias or the text), or a tag's display name or number, optionally after its IFD\n"
     "(0th:, exif:, gps:, interop:, 1st:, makernote:), which sets that tag of every file to\n"
     "the --value TEXT under the editor's rules and saves it.\n"
     "name-to-dates reads the date from names such as 2004：05：06 07：08：09.jpg,\n"
     "IMG_20220814_141231.jpg or 2022-08-14 14.12.31.jpg; other names are reported.\n"
+    "shift-dates moves the date rows (file change, original, digitized) by the offset, with\n"
+    "calendar arithmetic; unknown or invalid dates are left alone and reported.\n"
     "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
     "                      (default: brevino.ini)\n"
     "  --value TEXT        the value for setting a tag\n"
+    "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\"\n"
+    "  --zone ±HH:MM       shift-dates: also write the time-zone offset rows the files have\n"
     "  --verbose           also list the files skipped because they lack what the\n"
     "                      operation needs\n"
+    "The run is recorded before any file is written; 'brevino-cli undo' takes it back.\n"
     "Progress and messages go to standard error, each line naming its file; the new path of\n"
     "each renamed file goes to standard output. Every file that could not be processed is\n"
     "reported. Options may stand anywhere before \"--\"; what follows it is the operation and\n"
@@ -48,6 +57,7 @@ constexpr std::string_view kHelp =
 int runBatch(int argc, char** argv) {
     Settings settings = settingsForRun();
     std::optional<std::string> value;
+    std::string zone;
     bool verbose = false;
     std::vector<std::string> positional;
     bool optionsEnded = false;
@@ -62,11 +72,15 @@ int runBatch(int argc, char** argv) {
         } else if (isHelpFlag(argument)) {
             writeOut(kHelp);
             return kExitOk;
-        } else if (argument == "--option" || argument == "--value") {
+        } else if (argument == "--option" || argument == "--value" || argument == "--by" ||
+                   argument == "--zone") {
             if (i + 1 >= argc) return usageError(std::string(argument) + " needs a value", kUsage);
             std::string_view next = argv[++i];
-            if (argument == "--value") {
+            if (argument == "--value" || argument == "--by") {
                 value = std::string(next);
+            } else if (argument == "--zone") {
+                if (!parseZoneOffset(next)) return usageError("--zone needs ±HH:MM", kUsage);
+                zone = std::string(next);
             } else if (!applyOption(next, settings)) {
                 return usageError("unknown option " + std::string(next), kUsage);
             }
@@ -81,6 +95,9 @@ int runBatch(int argc, char** argv) {
     if (positional.empty()) return usageError("no OPERATION given", kUsage);
     if (positional.size() < 2) return usageError("no FILE given", kUsage);
     const std::string& operation = positional[0];
+    if (batchOperationFor(operation) == BatchOperation::ShiftDates &&
+        (!value || !parseDateShift(*value)))
+        return usageError("shift-dates needs --by [+|-][DAYS ]HH:MM[:SS]", kUsage);
     if (batchOperationFor(operation) == BatchOperation::SetTag) {
         if (!isKnownRowName(parseRowName(operation)))
             return usageError("unknown tag " + operation, kUsage);
@@ -101,11 +118,18 @@ int runBatch(int argc, char** argv) {
     batchSettings.keepTimes = settings.keepsTimes();
     batchSettings.alignDates = settings.alignsDates();
     batchSettings.allDate = settings.editsAllDates();
+    batchSettings.zone = zone;
     const MessageText completed = messageFor(Problem::BatchCompleted);
     const std::string completion = messageLine({}, completed.caption, completed.text);
 
     BatchRun run;
-    if (!run.start(files, operation, value.value_or(""), batchSettings)) {
+    JournalStore journal;
+    if (!run.start(files, operation, value.value_or(""), batchSettings, &journal)) {
+        if (run.startProblem() != Problem::None) {
+            const MessageText message = messageFor(run.startProblem());
+            writeErr(messageLine({}, message.caption, message.text));
+            return kExitFailed;
+        }
         writeErr(completion);
         return failed ? kExitFailed : kExitOk;
     }
@@ -115,11 +139,13 @@ int runBatch(int argc, char** argv) {
         if (step.ended) break;
         std::string lines =
             messageLine(step.path, kBatchCaption, progressCaption(step.done, step.total));
-        for (const BatchRun::Report& report : step.reports) {
-            const MessageText message = messageFor(report.problem);
-            if (!message.text.empty())
-                lines += messageLine(step.path, message.caption,
-                                     messageText(report.problem, report.detail));
+        for (const auto* list : {&step.notes, &step.reports}) {
+            for (const BatchRun::Report& report : *list) {
+                const MessageText message = messageFor(report.problem);
+                if (!message.text.empty())
+                    lines += messageLine(step.path, message.caption,
+                                         messageText(report.problem, report.detail));
+            }
         }
         if (step.outcome == BatchRun::Outcome::Failed) failed = true;
         if (step.outcome == BatchRun::Outcome::Skipped && verbose)

@@ -7,6 +7,7 @@
 #include "cli/cli_support.h"
 #include "cli/set_command.h"
 #include "cli/show_command.h"
+#include "cli/undo_command.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr std::string_view kHelp =
     "  export    write a file's Exif segment to a side file (.ap1)\n"
     "  import    write a copy of a file with a side file's Exif segment\n"
     "  batch     run one batch operation over many files\n"
+    "  undo      take back a save, set, import or batch run (--list: those kept)\n"
     "  help      show this text, or a command's own help (help COMMAND)\n"
     "Options:\n"
     "  --help     show this text\n"
@@ -36,7 +38,7 @@ struct NamedCommand {
 constexpr NamedCommand kCommands[] = {
     {"show", brevino::cli::runShow},     {"set", brevino::cli::runSet},
     {"export", brevino::cli::runExport}, {"import", brevino::cli::runImport},
-    {"batch", brevino::cli::runBatch},
+    {"batch", brevino::cli::runBatch},   {"undo", brevino::cli::runUndo},
 };
 
 Command commandNamed(std::string_view name) {

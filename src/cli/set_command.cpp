@@ -8,6 +8,7 @@
 #include "cli/cli_support.h"
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
+#include "journal/journal_store.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
@@ -73,7 +74,10 @@ int runSet(int argc, char** argv) {
 
     Workspace workspace;
     StderrReporter reporter(positional[0]);
+    JournalStore journal;
     workspace.reporter = &reporter;
+    workspace.journal = &journal;
+    workspace.saveKind = "set";
     workspace.settings = settings;
     workspace.currentFile = positional[0];
     if (!workspace.analyze(workspace.currentFile)) return kExitFailed;

@@ -1,69 +1,53 @@
 #include "edit/overwrite_save.h"
 
+#include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 
 namespace brevino {
-namespace {
 
-bool isUnchanged(const AnalysedFile& file) {
-    if (!isRegularFile(file.path)) return false;
-    std::optional<FileIdentity> now = identifyFile(file.path);
-    return now && *now == file.identity;
+FileChange planSave(const Document& document, const Edits& edits, const AnalysedFile& file,
+                    const SaveOptions& options) {
+    FileChange change;
+    change.path = file.path;
+    change.identity = file.identity;
+    change.times = file.times;
+    for (const auto& [index, value] : edits) {
+        const Entry& entry = document.entries[index];
+        const std::span<const uint8_t> before = document.valueBytes(entry, value.bytes.size());
+        change.values.push_back(
+            {entry.position, std::vector<uint8_t>(before.begin(), before.end()), value.bytes});
+    }
+    if (options.setTimes) {
+        FileTimes times = file.times;
+        times.access = times.modification = *options.setTimes;
+        change.newTimes = times;
+    } else if (options.keepTimes && !edits.empty()) {
+        change.newTimes = file.times;
+    }
+    return change;
 }
 
-}  // namespace
+SaveResult carryOutSave(FileChange& change) {
+    SaveResult result;
+    const ChangeResult applied = applyChange(change);
+    result.wrote = applied.wrote;
+    result.problems = applied.problems;
+    result.ok = applied.problems.empty();
+    // A file that was not the analysed one, or could not be opened, was left alone: it does
+    // not become the analysed file.
+    for (const Problem problem : applied.problems) {
+        if (problem == Problem::OpenFirstToSave || problem == Problem::CannotOpen) return result;
+    }
+    if (std::optional<FileIdentity> now = identifyFile(change.path))
+        result.file = AnalysedFile{change.path, *now, timesOf(*now)};
+    return result;
+}
 
 SaveResult saveEdits(const Document& document, const Edits& edits, const AnalysedFile& file,
                      const SaveOptions& options) {
-    SaveResult result;
-    if (!isUnchanged(file)) {
-        result.problems.push_back(Problem::OpenFirstToSave);
-        return result;
-    }
-    bool failed = false;
-    if (!edits.empty()) {
-        FileHandle handle = openForWriteInPlace(file.path);
-        if (!handle.isOpen()) {
-            result.problems.push_back(Problem::CannotOpen);
-            return result;
-        }
-        std::optional<FileIdentity> identity = handle.identity();
-        if (!identity || !(*identity == file.identity)) {
-            // Replaced between the check and the open: write nothing into another file.
-            result.problems.push_back(Problem::OpenFirstToSave);
-            return result;
-        }
-        for (const auto& [index, value] : edits) {
-            const Entry& entry = document.entries[index];
-            result.wrote = true;
-            if (handle.writeAt(entry.position, value.bytes.data(), value.bytes.size()) !=
-                    value.bytes.size() &&
-                !failed) {
-                result.problems.push_back(Problem::WriteFailed);
-                failed = true;
-            }
-        }
-        if (!handle.close() && !failed) {
-            result.problems.push_back(Problem::WriteFailed);
-            failed = true;
-        }
-    }
-    FileTimes times = file.times;
-    bool setTimes = options.keepTimes && result.wrote;
-    if (options.setTimes) {
-        times.access = times.modification = *options.setTimes;
-        setTimes = true;
-    }
-    if (setTimes && !setFileTimes(file.path, times)) {
-        result.problems.push_back(Problem::TimesWriteError);
-        failed = true;
-    }
-    if (std::optional<FileIdentity> now = identifyFile(file.path)) {
-        result.file = AnalysedFile{file.path, *now, timesOf(*now)};
-    }
-    result.ok = !failed;
-    return result;
+    FileChange change = planSave(document, edits, file, options);
+    return carryOutSave(change);
 }
 
 }  // namespace brevino

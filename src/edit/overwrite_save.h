@@ -7,6 +7,7 @@
 
 #include "edit/edits.h"
 #include "exif/analysis.h"
+#include "journal/change.h"
 
 namespace brevino {
 
@@ -22,10 +23,17 @@ struct SaveResult {
     std::optional<AnalysedFile> file;  // the file as it is after the save
 };
 
-// Writes every edit at its entry's position into the analysed file, which must be unchanged
-// since the analysis (else OpenFirstToSave, nothing written). A file that cannot be opened
-// for writing is left wholly alone (CannotOpen), its times too. Times are put back or set
-// only when something was written, or when `setTimes` asks for them.
+// The change a save makes: every edit at its entry's position, with the bytes it replaces;
+// the times put back (when something is written) or set, as the options say.
+FileChange planSave(const Document& document, const Edits& edits, const AnalysedFile& file,
+                    const SaveOptions& options);
+
+// Carries out a planned save. The file must be unchanged since the analysis (else
+// OpenFirstToSave, nothing written); a file that cannot be opened for writing is left
+// wholly alone (CannotOpen), its times too.
+SaveResult carryOutSave(FileChange& change);
+
+// planSave and carryOutSave in one, for callers that keep no journal.
 SaveResult saveEdits(const Document& document, const Edits& edits, const AnalysedFile& file,
                      const SaveOptions& options);
 

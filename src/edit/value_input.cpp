@@ -124,7 +124,11 @@ InputResult encodeInput(const Entry& entry, std::string_view input, LongText lon
             result.problem = Problem::DateForm;
             return result;
         }
-        const size_t limit = entry.count > 0 ? entry.count - 1 : 0;
+        // A date field of exactly 19 bytes, as some cameras write it, holds the date without
+        // its zero byte: a date is written whole there rather than losing its last digit.
+        const bool wholeDate = tags::isDate(entry.ifd, entry.tag) && input.size() == entry.count &&
+                               parseExifDate(input).has_value();
+        const size_t limit = wholeDate ? entry.count : entry.count > 0 ? entry.count - 1 : 0;
         if (longText == LongText::Refuse && input.size() > limit) {
             result.problem = Problem::TooLong;
             result.limit = limit;

@@ -49,6 +49,16 @@ enum class Problem : uint8_t {
     BatchCompleted,
     NoDateInName,
     RenameFailed,
+    DateNotShifted,  // the detail names the row and its text
+    ShiftForm,       // an offset that is not "[+|-][DAYS ]HH:MM[:SS]"
+    // The journal of changes, and undo.
+    JournalWriteError,
+    JournalUnreadable,
+    NothingToUndo,
+    ChangedSinceOperation,
+    NameTakenForUndo,
+    CannotRecreate,
+    Undone,  // the detail is the operation's number
 };
 
 }  // namespace brevino

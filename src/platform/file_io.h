@@ -64,7 +64,8 @@ class FileHandle {
     std::optional<FileIdentity> openedAs_;
 };
 
-// Opens an existing regular file for reading; not open for anything else (a directory,
+// Opens an existing regular file for reading (without moving its access time where the
+// file system allows); not open for anything else (a directory,
 // a FIFO, a device, a missing file).
 FileHandle openForRead(const std::string& path);
 // Opens an existing regular file for writing in place: never created, never truncated.

@@ -97,7 +97,11 @@ void BatchDialog::start() {
     settings.keepTimes = workspace_.settings.keepsTimes();
     settings.alignDates = workspace_.settings.alignsDates();
     settings.allDate = workspace_.settings.editsAllDates();
-    if (!run_.start(workspace_.fileList, operation, toUtf8(value_->text()), settings)) return;
+    if (!run_.start(workspace_.fileList, operation, toUtf8(value_->text()), settings,
+                    workspace_.journal)) {
+        if (run_.startProblem() != Problem::None) workspace_.report(run_.startProblem());
+        return;
+    }
     operation_->setEnabled(false);
     value_->setEnabled(false);
     go_->setText(QStringLiteral("Cancel"));

@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "exif/gps_position.h"
+#include "journal/undo.h"
 #include "ui/batch_dialog.h"
 #include "ui/dialog_units.h"
 #include "ui/gui_hooks.h"
@@ -135,6 +136,7 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         reloadFolder();
     });
 
+    workspace_.journal = &journal_;
     settingsPath_ = settingsFilePath();
     workspace_.settings = loadSettings(settingsPath_);
     workspace_.currentFile.clear();
@@ -189,7 +191,9 @@ void MainWindow::buildMenu() {
           {nullptr, 0},
           {"終了(&X)", ids::kExit}}},
         {"編集(&E)",
-         {{"複数ﾌｧｲﾙ一括変更", ids::kBatch},
+         {{"元に戻す", ids::kUndo},
+          {nullptr, 0},
+          {"複数ﾌｧｲﾙ一括変更", ids::kBatch},
           {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard},
           {"地図で表示", ids::kShowOnMap}}},
         {"設定(&S)", {{"ｵﾌﾟｼｮﾝ設定", ids::kOptions}}},
@@ -204,6 +208,7 @@ void MainWindow::buildMenu() {
             }
             QAction* action = entry->addAction(QString::fromUtf8(item.text));
             action->setData(item.id);
+            if (item.id == ids::kUndo) action->setShortcut(QKeySequence::Undo);
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
             actions_[id] = action;
@@ -329,6 +334,9 @@ void MainWindow::dispatch(int id) {
         case ids::kShowOnMap:
             showOnMap();
             break;
+        case ids::kUndo:
+            undoLastOperation();
+            break;
         case ids::kOptions:
             showOptions();
             break;
@@ -378,6 +386,33 @@ bool MainWindow::settleUnsavedEdits() {
     const bool leave = workspace_.settleUnsavedEdits();
     editedRowsChanged();
     return leave;
+}
+
+void MainWindow::undoLastOperation() {
+    // The undo may touch the file shown: its unsaved edits are settled first.
+    if (!settleUnsavedEdits()) return;
+    const UndoOutcome outcome = undoOperation(journal_);
+    if (outcome.problem != Problem::None) {
+        workspace_.report(outcome.problem);
+        return;
+    }
+    std::string text;
+    for (const FileReport& report : outcome.reports)
+        text += report.path + ": " + messageText(report.problem) + "\n";
+    text += messageText(Problem::Undone, std::to_string(outcome.undone));
+    workspace_.report(text);
+    reloadFolder();
+    if (!workspace_.currentFile.empty()) {
+        if (pathExists(workspace_.currentFile)) {
+            showCurrentFile();
+        } else {
+            // Renamed back: the file is in the list under its old name.
+            workspace_.currentFile.clear();
+            workspace_.clearAnalysis();
+            refreshRows();
+            preview_->release();
+        }
+    }
 }
 
 void MainWindow::showOptions() {

@@ -102,6 +102,8 @@ class MainWindow : public QMainWindow {
     void showOnMap();
     void updateMapAction();
     void showOptions();
+    // Takes back the latest operation from the journal and shows the files as they are now.
+    void undoLastOperation();
     void runBatch();
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();
@@ -123,6 +125,7 @@ class MainWindow : public QMainWindow {
     void closeFilter();
 
     Workspace workspace_;
+    JournalStore journal_;
     std::string settingsPath_;
     std::unique_ptr<Reporter> ownReporter_;
     std::unique_ptr<InputPrompt> ownPrompt_;

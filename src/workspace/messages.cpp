@@ -41,6 +41,17 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::BatchCompleted, {kCaptionMessage, "一括変換完了しました。"}},
     {Problem::NoDateInName, {kCaptionMessage, "ﾌｧｲﾙ名から日付を読み取れません。"}},
     {Problem::RenameFailed, {kCaptionMessage, "ﾌｧｲﾙ名を変更できません。"}},
+    {Problem::DateNotShifted, {kCaptionMessage, "日付をずらせません。(%s)"}},
+    {Problem::ShiftForm,
+     {kCaptionMessage, "ずらす時間は「[+|-][日数 ]HH:MM[:SS]」の形で入力して下さい。"}},
+    {Problem::JournalWriteError, {kCaptionMessage, "変更の記録を書けないため、中止しました。"}},
+    {Problem::JournalUnreadable, {kCaptionMessage, "変更の記録を読めません。"}},
+    {Problem::NothingToUndo, {kCaptionMessage, "元に戻す操作がありません。"}},
+    {Problem::ChangedSinceOperation,
+     {kCaptionMessage, "ﾌｧｲﾙが変更されているため、元に戻せません。"}},
+    {Problem::NameTakenForUndo, {kCaptionMessage, "元の名前のﾌｧｲﾙがあるため、名前を戻せません。"}},
+    {Problem::CannotRecreate, {kCaptionMessage, "削除したﾌｧｲﾙは元に戻せません。"}},
+    {Problem::Undone, {kCaptionMessage, "操作 %s を元に戻しました。"}},
 };
 
 }  // namespace

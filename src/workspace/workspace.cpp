@@ -7,6 +7,7 @@
 #include "edit/editing.h"
 #include "edit/overwrite_save.h"
 #include "platform/text_encoding.h"
+#include "workspace/file_list.h"
 
 namespace brevino {
 namespace {
@@ -133,7 +134,19 @@ bool Workspace::save() {
     options.keepTimes = settings.keepsTimes();
     if (settings.alignsDates())
         options.setTimes = alignDatesWithChangeDate(document_, rows_, edits_);
-    const SaveResult result = saveEdits(document_, edits_, *file_, options);
+    Operation operation;
+    operation.kind = saveKind;
+    operation.title = std::string(fileNameOf(file_->path));
+    operation.files.push_back(planSave(document_, edits_, *file_, options));
+    FileChange& change = operation.files.back();
+    const bool changes = !change.values.empty() || change.newTimes;
+    // What the save is about to change is on record before it writes.
+    if (journal && changes && !journal->begin(operation)) {
+        report(Problem::JournalWriteError);
+        return false;
+    }
+    const SaveResult result = carryOutSave(change);
+    if (journal && changes) journal->finish(operation);
     for (Problem problem : result.problems)
         report(problem);
     if (!result.ok) {
@@ -186,10 +199,30 @@ bool Workspace::exportTo(const std::string& target) {
 
 bool Workspace::importFrom(const std::string& sidePath) {
     if (!readyToImport()) return false;
+    // The import makes a new file: the journal records it, so that undo can remove it.
+    Operation operation;
+    operation.kind = "import";
+    operation.title = std::string(fileNameOf(sidePath));
+    FileChange& created = operation.files.emplace_back();
+    created.path = importOutputStem(file_->path) + ".jpg";
+    created.created = true;
+    if (journal && !journal->begin(operation)) {
+        report(Problem::JournalWriteError);
+        return false;
+    }
     const TransferResult result = importApp1(*file_, document_.location, sidePath);
     if (result.problem != Problem::None) {
+        if (journal) {
+            operation.files.clear();
+            journal->finish(operation);
+        }
         report(result.problem);
         return false;
+    }
+    if (journal) {
+        created.path = result.path;
+        created.after = factsOf(result.path);
+        journal->finish(operation);
     }
     report(Problem::Imported, result.path);
     return true;

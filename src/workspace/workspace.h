@@ -14,6 +14,7 @@
 #include "edit/value_input.h"
 #include "exif/analysis.h"
 #include "exif/row_list.h"
+#include "journal/journal_store.h"
 #include "workspace/messages.h"
 #include "workspace/prepared_file.h"
 #include "workspace/reporter.h"
@@ -31,6 +32,10 @@ class Workspace {
     Reporter* reporter = nullptr;
     InputPrompt* inputPrompt = nullptr;
     Questioner* questioner = nullptr;  // none: every question is answered Yes
+    // Where saves and imports record what they change before they write, for undo; none:
+    // nothing is recorded.
+    JournalStore* journal = nullptr;
+    std::string saveKind = "save";  // how the journal names a save ("set" on the command line)
 
     // Analyses the file and shows its rows; reports why when it cannot. A file refused by
     // name and content leaves the previous rows as they were.

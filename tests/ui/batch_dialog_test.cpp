@@ -74,7 +74,7 @@ void BatchDialogTest::controlsAndInitialTexts() {
     // The hints are placeholders, never the fields' texts.
     QCOMPARE(box->currentText(), QString());
     QCOMPARE(box->lineEdit()->placeholderText(), QString::fromUtf8("変更するﾀｸﾞを選択して下さい"));
-    QCOMPARE(box->count(), 5 + 165);  // the operations, then every standard tag name
+    QCOMPARE(box->count(), 6 + 165);  // the operations, then every standard tag name
     QCOMPARE(box->itemText(0), QString::fromUtf8("Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"));
     QCOMPARE(box->itemText(4), QString::fromUtf8("ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"));
     QVERIFY(box->findText(QString::fromUtf8("画像タイトル")) >= 5);

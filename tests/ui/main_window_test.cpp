@@ -124,7 +124,8 @@ void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
                                                  {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"},
                                                  {207, "ｵﾌﾟｼｮﾝ設定"},
                                                  {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
-                                                 {209, "地図で表示"}};
+                                                 {209, "地図で表示"},
+                                                 {210, "元に戻す"}};
     for (const auto& [id, text] : items) {
         QAction* action = t.window.action(id);
         QVERIFY(action);
@@ -132,6 +133,7 @@ void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
         QCOMPARE(action->data().toInt(), id);
         QCOMPARE(action->isEnabled(), id != ids::kShowOnMap);  // the map needs a position
     }
+    QCOMPARE(t.window.action(ids::kUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
     QStringList titles;
     for (QAction* menu : t.window.menuBar()->actions())
         titles << menu->text();
@@ -313,6 +315,14 @@ void MainWindowTest::doubleClickEditsTheLowestSelectedRowAndSaveReportsSuccess()
     t.window.selectFile(0);
     QCOMPARE(cellText(t.window, rowOfTag(t.window, "画像タイトル"), Column::Content),
              QStringLiteral("New title"));
+
+    // 元に戻す takes the save back from its journal and shows the file as it is again.
+    t.window.dispatch(ids::kUndo);
+    const std::vector<Message> undone = t.takeMessages();
+    QCOMPARE(undone.size(), size_t{1});
+    QVERIFY(undone[0].text.ends_with("を元に戻しました。"));
+    QCOMPARE(cellText(t.window, rowOfTag(t.window, "画像タイトル"), Column::Content),
+             QStringLiteral("old"));
 }
 
 void MainWindowTest::saveFailureShowsNoSuccessNotice() {
