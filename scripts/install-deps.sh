@@ -6,7 +6,7 @@ set -euo pipefail
 purpose=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev)
 case "$purpose" in
-  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev) ;;
+  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev groff-base bash-completion) ;;
   run) packages+=(fonts-noto-cjk) ;;
   build) ;;
   *) echo "usage: $0 build|test|run" >&2; exit 2 ;;
