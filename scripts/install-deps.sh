@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing or running Brevino needs, when any
-# of them is missing. Usage: install-deps.sh build|test|run
+# of them is missing. Usage: install-deps.sh build|test|run|package
 set -euo pipefail
 
 purpose=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev libqt6svg6)
 case "$purpose" in
-  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl) ;;
+  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl groff-base
+                   bash-completion) ;;
   run) packages+=(fonts-noto-cjk) ;;
   build) ;;
-  *) echo "usage: $0 build|test|run" >&2; exit 2 ;;
+  package) packages+=(dpkg-dev file) ;;
+  *) echo "usage: $0 build|test|run|package" >&2; exit 2 ;;
 esac
 
 missing=()

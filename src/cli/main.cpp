@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "brevino_version.h"
 #include "cli/app1_commands.h"
 #include "cli/batch_command.h"
 #include "cli/cli_support.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (command == "--version") {
-        writeOut("brevino-cli 1.32\n");
+        writeOut("brevino-cli " BREVINO_VERSION "\n");
         return kExitOk;
     }
     if (command == "help") {

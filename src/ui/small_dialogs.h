@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "brevino_version.h"
 #include "workspace/settings.h"
 
 class QCheckBox;
@@ -13,7 +14,7 @@ class QPushButton;
 namespace brevino::ui {
 
 inline constexpr char kVersionCaption[] = "ﾊﾞｰｼﾞｮﾝ情報";
-inline constexpr char kVersionText[] = "Brevino Version 1.32";
+inline constexpr char kVersionText[] = "Brevino Version " BREVINO_VERSION;
 
 class VersionDialog : public QDialog {
     Q_OBJECT
