@@ -105,7 +105,7 @@ row "exiftool -AllDates+=1 -overwrite_original" "$t" "$(ratio "$t" "$ours")"
 
 # Undo of that run: each timed undo takes back a shift made on a fresh copy just before.
 rm -rf "$work/state"
-shifted="bash -c 'rm -rf $work/copy && cp -r $work/master $work/copy && $cli batch shift-dates --by +1:00 $work/copy/*.jpg 2>/dev/null'"
+shifted="bash -c 'rm -rf $work/copy && cp -r $work/master $work/copy && { $cli batch shift-dates --by +1:00 $work/copy/*.jpg 2>/dev/null || true; }'"
 hyperfine -N -i --runs 5 --prepare "$shifted" --export-json "$work/h.json" "$cli undo" >/dev/null 2>&1
 undo=$(jq '.results[0].mean' "$work/h.json")
 row "brevino-cli undo (of the shift)" "$undo" "-"

@@ -2,7 +2,7 @@
 # Checks the Debian package as a user's machine would see it: in a fresh minimal Debian 12
 # root (mmdebstrap --variant=minbase bookworm) it installs the package with its
 # dependencies, runs both programs, renders the manual pages, validates the AppStream
-# metainfo and the desktop file, runs lintian (any E: tag fails), then purges the package
+# metainfo and the desktop file, runs lintian (any E: tag fails), then removes the package
 # and checks that none of its files is left. Prints a summary of each check.
 #
 # Usage (as root, needs Debian's mirror and a few minutes):
@@ -206,13 +206,13 @@ run_lintian() {
   [ "$status" -eq 0 ] && ! grep -q '^E: ' "$logs/lintian.txt"
 }
 
-# Every file of the package must be gone after the purge; a folder may stay only when
-# another package owns it.
+# Every file of the package must be gone after "apt remove" (the package has no
+# configuration files to keep); a folder may stay only when another package owns it.
 remove_package() {
   local path left=0
   in_root dpkg-query -L brevino >"$logs/files.txt" || return 1
-  in_root apt-get purge -y -q brevino || return 1
-  if in_root dpkg-query -W -f='${Status}\n' brevino 2>/dev/null | grep -q installed; then
+  in_root apt-get remove -y -q brevino || return 1
+  if in_root dpkg-query -W -f='${Status}\n' brevino 2>/dev/null | grep -q " installed"; then
     say "brevino is still installed"
     return 1
   fi
@@ -228,7 +228,7 @@ remove_package() {
       left=$((left + 1))
     fi
   done <"$logs/files.txt"
-  say "$(grep -c . "$logs/files.txt") paths listed by dpkg -L before the purge, $left left behind"
+  say "$(grep -c . "$logs/files.txt") paths listed by dpkg -L before the removal, $left left behind"
   [ "$left" -eq 0 ]
 }
 
@@ -243,7 +243,7 @@ if passed; then
     check "desktop-file-validate brevino.desktop" validate_desktop_file
     check "lintian: no E: tag" run_lintian
   fi
-  check "apt-get purge brevino leaves none of its files" remove_package
+  check "apt-get remove brevino leaves none of its files" remove_package
 fi
 
 echo
