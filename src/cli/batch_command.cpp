@@ -134,6 +134,7 @@ int runBatch(int argc, char** argv) {
         return failed ? kExitFailed : kExitOk;
     }
     std::string renamed;
+    std::string progress;
     for (;;) {
         const BatchRun::Step step = run.step();
         if (step.ended) break;
@@ -150,13 +151,19 @@ int runBatch(int argc, char** argv) {
         if (step.outcome == BatchRun::Outcome::Failed) failed = true;
         if (step.outcome == BatchRun::Outcome::Skipped && verbose)
             lines += messageLine(step.path, "skipped", step.skipReason);
-        writeErr(lines);
+        // Written in pieces of a few kilobytes rather than a line at a time.
+        progress += lines;
+        if (progress.size() > 1 << 14) {
+            writeErr(progress);
+            progress.clear();
+        }
         if (step.renamedTo) renamed.append(*step.renamedTo).push_back('\n');
         if (renamed.size() > 1 << 16) {
             writeOut(renamed);
             renamed.clear();
         }
     }
+    writeErr(progress);
     writeOut(renamed);
     writeErr(completion);
     return failed ? kExitFailed : kExitOk;

@@ -1,8 +1,5 @@
 #include "journal/change_apply.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace brevino {
 
 bool FileFacts::operator==(const FileFacts& other) const {
@@ -13,11 +10,14 @@ bool FileFacts::operator==(const FileFacts& other) const {
 }
 
 std::optional<FileFacts> factsOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    return FileFacts{path,        static_cast<uint64_t>(info.st_dev),
-                     static_cast<uint64_t>(info.st_ino), info.st_size,
-                     info.st_mtim, info.st_ctim};
+    const std::optional<FileIdentity> identity = identifyRegularFile(path);
+    if (!identity) return std::nullopt;
+    return FileFacts{path,
+                     static_cast<uint64_t>(identity->device),
+                     static_cast<uint64_t>(identity->inode),
+                     identity->size,
+                     identity->modified,
+                     identity->changed};
 }
 
 ChangeResult applyChange(FileChange& change) {
@@ -31,12 +31,11 @@ ChangeResult applyChange(FileChange& change) {
         return result;
     }
     if (change.remove) {
-        if (::unlink(change.path.c_str()) != 0) return fail(Problem::WriteFailed);
+        if (!removeFile(change.path)) return fail(Problem::WriteFailed);
         return result;
     }
-    const std::optional<FileIdentity> now = identifyFile(change.path);
-    if (!isRegularFile(change.path) || !now || !(*now == change.identity))
-        return fail(Problem::OpenFirstToSave);
+    const std::optional<FileIdentity> now = identifyRegularFile(change.path);
+    if (!now || !(*now == change.identity)) return fail(Problem::OpenFirstToSave);
 
     bool failed = false;
     if (!change.values.empty()) {

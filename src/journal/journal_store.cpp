@@ -1,13 +1,11 @@
 #include "journal/journal_store.h"
 
-#include <dirent.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 #include "journal/journal_text.h"
+#include "platform/directory_listing.h"
 #include "platform/settings_profile.h"
 
 namespace brevino {
@@ -40,12 +38,9 @@ std::string JournalStore::pathOf(uint64_t id) const {
 
 std::vector<uint64_t> JournalStore::operations() const {
     std::vector<uint64_t> ids;
-    DIR* dir = ::opendir(folder_.c_str());
-    if (dir == nullptr) return ids;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (const uint64_t id = idOfName(entry->d_name)) ids.push_back(id);
+    for (const std::string& name : regularFileNames(folder_)) {
+        if (const uint64_t id = idOfName(name)) ids.push_back(id);
     }
-    ::closedir(dir);
     std::sort(ids.begin(), ids.end());
     return ids;
 }
@@ -67,7 +62,7 @@ bool JournalStore::write(const Operation& operation, bool durable) {
     if (!temporary) return false;
     const std::string text = formatJournal(operation);
     if (temporary->handle.write(text.data(), text.size()) != text.size() ||
-        (durable && ::fdatasync(temporary->handle.fd()) != 0)) {
+        (durable && !temporary->handle.sync())) {
         discardTemporary(*temporary);
         return false;
     }
@@ -92,7 +87,7 @@ bool JournalStore::finish(const Operation& operation) {
 void JournalStore::prune() const {
     const std::vector<uint64_t> ids = operations();
     for (size_t i = 0; i + kKeptOperations < ids.size(); ++i)
-        ::unlink(pathOf(ids[i]).c_str());
+        removeFile(pathOf(ids[i]));
 }
 
 }  // namespace brevino

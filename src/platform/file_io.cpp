@@ -21,6 +21,8 @@ FileIdentity identityOf(const struct stat& info) {
     identity.size = info.st_size;
     identity.modified = info.st_mtim;
     identity.accessed = info.st_atim;
+    identity.changed = info.st_ctim;
+    identity.regular = S_ISREG(info.st_mode);
     return identity;
 }
 
@@ -54,6 +56,16 @@ std::optional<FileIdentity> identifyFile(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     return identityOf(info);
+}
+
+std::optional<FileIdentity> identifyRegularFile(const std::string& path) {
+    std::optional<FileIdentity> identity = identifyFile(path);
+    if (identity && !identity->regular) return std::nullopt;
+    return identity;
+}
+
+bool removeFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
 }
 
 bool isRegularFile(const std::string& path) {
@@ -91,9 +103,17 @@ bool FileHandle::close() {
 
 std::optional<FileIdentity> FileHandle::identity() const {
     if (openedAs_) return openedAs_;
+    return identityNow();
+}
+
+std::optional<FileIdentity> FileHandle::identityNow() const {
     struct stat info {};
     if (fd_ < 0 || fstat(fd_, &info) != 0) return std::nullopt;
     return identityOf(info);
+}
+
+bool FileHandle::sync() const {
+    return fd_ >= 0 && ::fdatasync(fd_) == 0;
 }
 
 size_t FileHandle::readAt(uint64_t offset, void* destination, size_t length) const {

@@ -15,18 +15,25 @@
 namespace brevino {
 
 // What tells one file version from another: which file, how long, when last written. The
-// access time comes along (it does not tell versions apart): reading moves it.
+// access time comes along (it does not tell versions apart: reading moves it), and so does
+// the change time, which every write, rename or time setting moves, whoever makes it.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
     timespec modified{};
     timespec accessed{};
+    timespec changed{};
+    bool regular = true;  // a regular file (not a folder, FIFO or device)
 
     bool operator==(const FileIdentity& other) const;
 };
 
 std::optional<FileIdentity> identifyFile(const std::string& path);
+// The identity of a regular file; nothing for anything else.
+std::optional<FileIdentity> identifyRegularFile(const std::string& path);
+// Removes a file; false when it cannot.
+bool removeFile(const std::string& path);
 bool isRegularFile(const std::string& path);
 bool isDirectory(const std::string& path);
 bool pathExists(const std::string& path);
@@ -51,6 +58,10 @@ class FileHandle {
 
     // The file's identity as it was when it was opened.
     std::optional<FileIdentity> identity() const;
+    // Its identity now.
+    std::optional<FileIdentity> identityNow() const;
+    // Puts what was written on the disk before answering.
+    bool sync() const;
     void setOpenedAs(const FileIdentity& identity) { openedAs_ = identity; }
     // Reads up to `length` bytes at `offset`, retrying short reads; the number read.
     size_t readAt(uint64_t offset, void* destination, size_t length) const;

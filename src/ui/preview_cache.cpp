@@ -1,16 +1,11 @@
 #include "ui/preview_cache.h"
 
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QByteArray>
 #include <algorithm>
 
 #include "exif/analysis.h"
 #include "exif/image_orientation.h"
+#include "platform/thread_priority.h"
 #include "ui/preview_pane.h"
 
 namespace brevino::ui {
@@ -21,14 +16,8 @@ constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
 // Analyses made ahead of time that are kept.
 constexpr size_t kPreparedKept = 4;
 
-FileVersion versionFrom(const struct stat& info) {
-    FileVersion version;
-    version.identity.device = info.st_dev;
-    version.identity.inode = info.st_ino;
-    version.identity.size = info.st_size;
-    version.identity.modified = info.st_mtim;
-    version.changed = info.st_ctim;
-    return version;
+FileVersion versionFrom(const FileIdentity& identity) {
+    return FileVersion{identity, identity.changed};
 }
 
 }  // namespace
@@ -51,15 +40,15 @@ bool FileVersion::operator==(const FileVersion& other) const {
 }
 
 std::optional<FileVersion> versionOf(const FileHandle& file) {
-    struct stat info {};
-    if (!file.isOpen() || fstat(file.fd(), &info) != 0) return std::nullopt;
-    return versionFrom(info);
+    const std::optional<FileIdentity> identity = file.identityNow();
+    if (!identity) return std::nullopt;
+    return versionFrom(*identity);
 }
 
 std::optional<FileVersion> versionAt(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-    return versionFrom(info);
+    const std::optional<FileIdentity> identity = identifyFile(path);
+    if (!identity) return std::nullopt;
+    return versionFrom(*identity);
 }
 
 PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
@@ -163,9 +152,7 @@ void PreviewCache::start(std::shared_ptr<Task> task) {
 void PreviewCache::run(const std::shared_ptr<Task>& task) {
     // Decoding yields to the window's thread whenever it wakes; decoding ahead also yields to
     // the selected file's decode.
-    const sched_param batch{};
-    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), task->background ? 10 : 0);
+    yieldToInteractiveThreads(task->background);
     QMutexLocker lock(&mutex_);
     auto finish = [&] {
         task->state = Task::State::Finished;
