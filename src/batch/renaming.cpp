@@ -23,8 +23,7 @@ bool isSafeName(std::string_view name) {
 }  // namespace
 
 std::string baseNameOf(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::string_view name = fileNameOf(path);
     const size_t dot = name.rfind('.');
     return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
@@ -57,24 +56,6 @@ std::optional<std::string> makeUniqueName(const std::string& path, std::string_v
             return candidate;
     }
     return std::nullopt;
-}
-
-RenameResult renameAfterDate(const std::string& path, std::string_view date) {
-    RenameResult result;
-    const std::string name = nameForDate(date);
-    const std::optional<std::string> target = makeUniqueName(path, name);
-    if (target && *target == path) {
-        result.outcome = RenameResult::Outcome::Kept;
-        return result;
-    }
-    // The move itself picks the first free name, so a name taken meanwhile is skipped.
-    std::optional<std::string> moved =
-        target ? moveToFreeName(path, folderPrefix(path).append(name), kExtension, kHighestNumber)
-               : std::nullopt;
-    if (!moved) return result;
-    result.outcome = RenameResult::Outcome::Renamed;
-    result.path = std::move(*moved);
-    return result;
 }
 
 }  // namespace brevino

@@ -1,4 +1,4 @@
-// Giving files new names after their Exif dates, without ever replacing another file.
+// Names for files after their Exif dates, never those of other files.
 #pragma once
 
 #include <optional>
@@ -23,15 +23,5 @@ std::optional<std::string> makeUniqueName(const std::string& path, std::string_v
 
 // The name for `date` (its colons made full-width) that makeUniqueName gives.
 std::string nameForDate(std::string_view date);
-
-struct RenameResult {
-    enum class Outcome { Kept, Renamed, Failed };
-    Outcome outcome = Outcome::Failed;
-    std::string path;  // the new path when renamed
-};
-
-// Renames the file after a date text (its colons made full-width). A name that would leave
-// the folder, or every numbered name taken, fails; the file then keeps its name.
-RenameResult renameAfterDate(const std::string& path, std::string_view date);
 
 }  // namespace brevino

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 
 #include "edit/editing.h"
 #include "exif/gps_position.h"
+#include "platform/decimal_text.h"
 #include "platform/text_encoding.h"
 #include "workspace/messages.h"
 
@@ -126,12 +126,6 @@ void appendJsonString(std::string& out, std::string_view text) {
         }
     }
     out.push_back('"');
-}
-
-void appendJsonNumber(std::string& out, uint64_t value) {
-    char digits[24];
-    auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
 }
 
 }  // namespace
@@ -255,11 +249,11 @@ void appendJson(std::string& out, const FileReport& report) {
     } else {
         const ExifLocation& location = document.location;
         out += ",\"exifStart\":";
-        appendJsonNumber(out, location.exifStart);
+        appendDecimal(out, location.exifStart);
         out += ",\"exifEnd\":";
-        appendJsonNumber(out, location.exifEnd);
+        appendDecimal(out, location.exifEnd);
         out += ",\"skippedBytes\":";
-        appendJsonNumber(out, location.skippedBytes);
+        appendDecimal(out, location.skippedBytes);
         out += document.byteOrder == Intel ? ",\"byteOrder\":\"II\"" : ",\"byteOrder\":\"MM\"";
     }
     out += ",\"rows\":[";
@@ -280,7 +274,7 @@ void appendJson(std::string& out, const FileReport& report) {
                 out += ",\"ifd\":\"";
                 out += ifdName(entry.ifd);
                 out += "\",\"tagId\":";
-                appendJsonNumber(out, entry.tag);
+                appendDecimal(out, entry.tag);
                 out += rows.isKnown(r) ? ",\"known\":true" : ",\"known\":false";
                 out +=
                     isEditableRow(document, rows, r) ? ",\"editable\":true" : ",\"editable\":false";

@@ -44,10 +44,4 @@ SaveResult carryOutSave(FileChange& change) {
     return result;
 }
 
-SaveResult saveEdits(const Document& document, const Edits& edits, const AnalysedFile& file,
-                     const SaveOptions& options) {
-    FileChange change = planSave(document, edits, file, options);
-    return carryOutSave(change);
-}
-
 }  // namespace brevino

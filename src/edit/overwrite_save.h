@@ -33,8 +33,4 @@ FileChange planSave(const Document& document, const Edits& edits, const Analysed
 // wholly alone (CannotOpen), its times too.
 SaveResult carryOutSave(FileChange& change);
 
-// planSave and carryOutSave in one, for callers that keep no journal.
-SaveResult saveEdits(const Document& document, const Edits& edits, const AnalysedFile& file,
-                     const SaveOptions& options);
-
 }  // namespace brevino

@@ -1,22 +1,15 @@
 #include "edit/value_input.h"
 
-#include <charconv>
 #include <limits>
 
 #include "edit/exif_date.h"
+#include "platform/decimal_text.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
 
 namespace brevino {
 namespace {
-
-template <typename Number>
-void appendNumber(Number value, std::string& text) {
-    char digits[24];
-    auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
-}
 
 // A typed number: plain decimal digits after an optional minus sign, within [minimum,
 // maximum] (a negative number for an unsigned type is out of range).
@@ -73,7 +66,7 @@ Problem encodeValue(const TiffTypeInfo& type, ByteOrder order, std::string_view 
         int64_t number = 0;
         const Problem problem = readNumber(value, range.minimum, range.maximum, number);
         if (problem != Problem::None) return problem;
-        appendNumber(number, text);
+        appendDecimal(text, number);
         encodeNumber(number, type.size, order, at);
         return Problem::None;
     }
@@ -87,9 +80,9 @@ Problem encodeValue(const TiffTypeInfo& type, ByteOrder order, std::string_view 
     if (problem != Problem::None) return problem;
     // 0/0 is how Exif writes an unknown rational; any other zero denominator is no number.
     if (denominator == 0 && numerator != 0) return Problem::ZeroDenominator;
-    appendNumber(numerator, text);
+    appendDecimal(text, numerator);
     text.push_back('/');
-    appendNumber(denominator, text);
+    appendDecimal(text, denominator);
     encodeNumber(numerator, 4, order, at);
     encodeNumber(denominator, 4, order, at + 4);
     return Problem::None;

@@ -9,11 +9,10 @@
 namespace brevino {
 namespace {
 
+// The GPS IFD's entry of the tag, when its value lies inside what was read.
 const Entry* findGpsEntry(const Document& document, uint16_t tag) {
-    for (const Entry& entry : document.entries) {
-        if (entry.ifd == IfdKind::Gps && entry.tag == tag && entry.valueInside) return &entry;
-    }
-    return nullptr;
+    const Entry* entry = document.find(IfdKind::Gps, tag);
+    return entry != nullptr && entry->valueInside ? entry : nullptr;
 }
 
 // Up to three rationals read as degrees, minutes and seconds (or a single value in metres).

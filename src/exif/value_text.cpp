@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstring>
 #include <string_view>
 
+#include "platform/decimal_text.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
@@ -13,54 +13,47 @@
 namespace brevino {
 namespace {
 
-template <typename Number>
-void appendNumber(Number value, std::string& text) {
-    char digits[32];
-    auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
-}
-
 // One value of a numeric kind, read in the entry's byte order.
 void appendValue(ValueKind kind, unsigned size, const uint8_t* p, ByteOrder order,
                  std::string& text) {
     switch (kind) {
         case ValueKind::Unsigned:
             if (size == 1) {
-                appendNumber(static_cast<unsigned>(p[0]), text);
+                appendDecimal(text, static_cast<unsigned>(p[0]));
             } else if (size == 2) {
-                appendNumber(static_cast<unsigned>(readU16(p, order)), text);
+                appendDecimal(text, static_cast<unsigned>(readU16(p, order)));
             } else {
-                appendNumber(readU32(p, order), text);
+                appendDecimal(text, readU32(p, order));
             }
             break;
         case ValueKind::Signed:
             if (size == 1) {
-                appendNumber(static_cast<int>(static_cast<int8_t>(p[0])), text);
+                appendDecimal(text, static_cast<int>(static_cast<int8_t>(p[0])));
             } else if (size == 2) {
-                appendNumber(static_cast<int>(static_cast<int16_t>(readU16(p, order))), text);
+                appendDecimal(text, static_cast<int>(static_cast<int16_t>(readU16(p, order))));
             } else {
-                appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+                appendDecimal(text, static_cast<int32_t>(readU32(p, order)));
             }
             break;
         case ValueKind::Float:
             // The shortest decimal that reads back to the same value.
             if (size == 4) {
-                appendNumber(std::bit_cast<float>(readU32(p, order)), text);
+                appendDecimal(text, std::bit_cast<float>(readU32(p, order)));
             } else {
                 const uint64_t high = readU32(p + (order == Intel ? 4 : 0), order);
                 const uint64_t low = readU32(p + (order == Intel ? 0 : 4), order);
-                appendNumber(std::bit_cast<double>(high << 32 | low), text);
+                appendDecimal(text, std::bit_cast<double>(high << 32 | low));
             }
             break;
         case ValueKind::Rational:
-            appendNumber(readU32(p, order), text);
+            appendDecimal(text, readU32(p, order));
             text.push_back('/');
-            appendNumber(readU32(p + 4, order), text);
+            appendDecimal(text, readU32(p + 4, order));
             break;
         case ValueKind::SignedRational:
-            appendNumber(static_cast<int32_t>(readU32(p, order)), text);
+            appendDecimal(text, static_cast<int32_t>(readU32(p, order)));
             text.push_back('/');
-            appendNumber(static_cast<int32_t>(readU32(p + 4, order)), text);
+            appendDecimal(text, static_cast<int32_t>(readU32(p + 4, order)));
             break;
         default:
             break;
@@ -133,12 +126,12 @@ void appendUndefined(const Document& document, const Entry& entry, std::string& 
             break;
         case tags::UndefinedForm::Numbers:
             for (const uint8_t byte : bytes.first(std::min<size_t>(bytes.size(), kHexByteLimit))) {
-                appendNumber(static_cast<unsigned>(byte), text);
+                appendDecimal(text, static_cast<unsigned>(byte));
                 text.push_back(' ');
             }
             break;
         case tags::UndefinedForm::ByteCount:
-            appendNumber(entry.count, text);
+            appendDecimal(text, entry.count);
             text += " ﾊﾞｲﾄ";
             break;
         case tags::UndefinedForm::Bytes:

@@ -71,12 +71,13 @@ bool JournalStore::write(const Operation& operation, bool durable) {
 
 bool JournalStore::begin(Operation& operation) {
     if (!makeFolders(folder_)) return false;
-    const std::vector<uint64_t> ids = operations();
+    std::vector<uint64_t> ids = operations();
     operation.id = ids.empty() ? 1 : ids.back() + 1;
     operation.created = static_cast<int64_t>(std::time(nullptr));
     // On disk before anything is changed, so that even a crash leaves what undo needs.
     if (!write(operation, true)) return false;
-    prune();
+    ids.push_back(operation.id);
+    prune(ids);
     return true;
 }
 
@@ -84,8 +85,7 @@ bool JournalStore::finish(const Operation& operation) {
     return write(operation, false);
 }
 
-void JournalStore::prune() const {
-    const std::vector<uint64_t> ids = operations();
+void JournalStore::prune(const std::vector<uint64_t>& ids) const {
     for (size_t i = 0; i + kKeptOperations < ids.size(); ++i)
         removeFile(pathOf(ids[i]));
 }

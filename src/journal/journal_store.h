@@ -38,7 +38,8 @@ class JournalStore {
   private:
     std::string pathOf(uint64_t id) const;
     bool write(const Operation& operation, bool durable);
-    void prune() const;
+    // Removes the oldest of `ids` (the kept operations, oldest first) beyond the limit.
+    void prune(const std::vector<uint64_t>& ids) const;
 
     std::string folder_;
 };

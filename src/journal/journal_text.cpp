@@ -1,5 +1,7 @@
 #include "journal/journal_text.h"
 
+#include "platform/decimal_text.h"
+
 #include <charconv>
 
 namespace brevino {
@@ -68,17 +70,11 @@ std::optional<std::vector<uint8_t>> fromHex(std::string_view text) {
     return bytes;
 }
 
-template <typename Number>
-void appendNumber(std::string& out, Number value) {
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
 void appendTime(std::string& out, const timespec& time) {
     out.push_back(' ');
-    appendNumber(out, static_cast<int64_t>(time.tv_sec));
+    appendDecimal(out, static_cast<int64_t>(time.tv_sec));
     out.push_back(' ');
-    appendNumber(out, static_cast<int64_t>(time.tv_nsec));
+    appendDecimal(out, static_cast<int64_t>(time.tv_nsec));
 }
 
 // The space-separated words of a line after its keyword.
@@ -121,25 +117,25 @@ class Words {
 std::string formatJournal(const Operation& operation) {
     std::string out(kFirstLine);
     out += "\nid ";
-    appendNumber(out, operation.id);
+    appendDecimal(out, operation.id);
     out += "\nkind ";
     appendEscaped(out, operation.kind);
     out += "\ntitle ";
     appendEscaped(out, operation.title);
     out += "\ncreated ";
-    appendNumber(out, operation.created);
+    appendDecimal(out, operation.created);
     out += "\nundoes ";
-    appendNumber(out, operation.undoes);
+    appendDecimal(out, operation.undoes);
     out.push_back('\n');
     for (const FileChange& change : operation.files) {
         out += "file ";
         appendEscaped(out, change.path);
         out += "\nidentity ";
-        appendNumber(out, static_cast<uint64_t>(change.identity.device));
+        appendDecimal(out, static_cast<uint64_t>(change.identity.device));
         out.push_back(' ');
-        appendNumber(out, static_cast<uint64_t>(change.identity.inode));
+        appendDecimal(out, static_cast<uint64_t>(change.identity.inode));
         out.push_back(' ');
-        appendNumber(out, static_cast<int64_t>(change.identity.size));
+        appendDecimal(out, static_cast<int64_t>(change.identity.size));
         appendTime(out, change.identity.modified);
         out += "\ntimes";
         appendTime(out, change.times.access);
@@ -147,7 +143,7 @@ std::string formatJournal(const Operation& operation) {
         out.push_back('\n');
         for (const ValueChange& value : change.values) {
             out += "value ";
-            appendNumber(out, value.position);
+            appendDecimal(out, value.position);
             out.push_back(' ');
             appendHex(out, value.before);
             out.push_back(' ');
@@ -170,11 +166,11 @@ std::string formatJournal(const Operation& operation) {
         if (change.after) {
             const FileFacts& after = *change.after;
             out += "after ";
-            appendNumber(out, after.device);
+            appendDecimal(out, after.device);
             out.push_back(' ');
-            appendNumber(out, after.inode);
+            appendDecimal(out, after.inode);
             out.push_back(' ');
-            appendNumber(out, after.size);
+            appendDecimal(out, after.size);
             appendTime(out, after.modified);
             appendTime(out, after.changed);
             out.push_back(' ');

@@ -216,6 +216,11 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
     return true;
 }
 
+std::string_view fileNameOf(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string numberedName(std::string_view stem, int number, std::string_view extension) {
     std::string name(stem);
     if (number > 1) {

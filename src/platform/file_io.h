@@ -96,6 +96,9 @@ void discardTemporary(TemporaryFile& temporary);
 // Renames within a folder, never replacing an existing file.
 bool renameNoReplace(const std::string& from, const std::string& to);
 
+// The part of the path after its last "/": the file's name.
+std::string_view fileNameOf(std::string_view path);
+
 // "<stem><extension>" for number 1, "<stem>(<number>)<extension>" for the numbers after it.
 std::string numberedName(std::string_view stem, int number, std::string_view extension);
 

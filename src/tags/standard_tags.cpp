@@ -115,6 +115,7 @@ const ValueName kSensingMethodNames[] = {
     {MatchNumber, 8, 0, "色順次リニアセンサ"},
 };
 
+// Shared by the position and the destination.
 const ValueName kGpsLatitudeRefNames[] = {
     {MatchCharCode, 78, 0, "北緯"},  // 'N'
     {MatchCharCode, 83, 0, "南緯"},  // 'S'
@@ -148,27 +149,8 @@ const ValueName kGpsSpeedRefNames[] = {
     {MatchCharCode, 78, 0, "ノット"},  // 'N'
 };
 
-const ValueName kGpsTrackRefNames[] = {
-    {MatchCharCode, 84, 0, "真方位"},  // 'T'
-    {MatchCharCode, 77, 0, "磁気方位"},  // 'M'
-};
-
-const ValueName kGpsImgDirectionRefNames[] = {
-    {MatchCharCode, 84, 0, "真方位"},  // 'T'
-    {MatchCharCode, 77, 0, "磁気方位"},  // 'M'
-};
-
-const ValueName kGpsDestLatitudeRefNames[] = {
-    {MatchCharCode, 78, 0, "北緯"},  // 'N'
-    {MatchCharCode, 83, 0, "南緯"},  // 'S'
-};
-
-const ValueName kGpsDestLongitudeRefNames[] = {
-    {MatchCharCode, 69, 0, "東経"},  // 'E'
-    {MatchCharCode, 87, 0, "西経"},  // 'W'
-};
-
-const ValueName kGpsDestBearingRefNames[] = {
+// Shared by the track, the image direction and the destination's bearing.
+const ValueName kGpsBearingRefNames[] = {
     {MatchCharCode, 84, 0, "真方位"},  // 'T'
     {MatchCharCode, 77, 0, "磁気方位"},  // 'M'
 };
@@ -453,16 +435,16 @@ const TagDef kGpsTagTable[] = {
     {0x000B, "測位の信頼性", {}},
     {0x000C, "速度の単位", kGpsSpeedRefNames},
     {0x000D, "速度（数値）", {}},
-    {0x000E, "進行方向の単位", kGpsTrackRefNames},
+    {0x000E, "進行方向の単位", kGpsBearingRefNames},
     {0x000F, "進行方向（数値）", {}},
-    {0x0010, "撮影した画像の方向の単位", kGpsImgDirectionRefNames},
+    {0x0010, "撮影した画像の方向の単位", kGpsBearingRefNames},
     {0x0011, "撮影した画像の方向（数値）", {}},
     {0x0012, "測位に用いた地図データ", {}},
-    {0x0013, "目的地の北緯(N)or南緯(S)", kGpsDestLatitudeRefNames},
+    {0x0013, "目的地の北緯(N)or南緯(S)", kGpsLatitudeRefNames},
     {0x0014, "目的地の緯度（数値）", {}},
-    {0x0015, "目的地の東経(E)or西経(W)", kGpsDestLongitudeRefNames},
+    {0x0015, "目的地の東経(E)or西経(W)", kGpsLongitudeRefNames},
     {0x0016, "目的地の経度（数値）", {}},
-    {0x0017, "目的地の方角の単位", kGpsDestBearingRefNames},
+    {0x0017, "目的地の方角の単位", kGpsBearingRefNames},
     {0x0018, "目的の方角（数値）", {}},
     {0x0019, "目的地までの距離の単位", kGpsDestDistanceRefNames},
     {0x001A, "目的地までの距離（数値）", {}},

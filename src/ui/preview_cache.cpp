@@ -16,10 +16,6 @@ constexpr int64_t kMaxPreviewFileSize = int64_t{256} << 20;
 // Analyses made ahead of time that are kept.
 constexpr size_t kPreparedKept = 4;
 
-FileVersion versionFrom(const FileIdentity& identity) {
-    return FileVersion{identity, identity.changed};
-}
-
 }  // namespace
 
 bool PictureKey::operator==(const PictureKey& other) const {
@@ -31,28 +27,29 @@ size_t qHash(const PictureKey& key, size_t seed) {
     return qHashMulti(seed,
                       QByteArrayView(key.path.data(), static_cast<qsizetype>(key.path.size())),
                       key.target.pane.width(), key.target.pane.height(), key.target.turn, id.inode,
-                      id.size, id.modified.tv_nsec, key.version.changed.tv_nsec);
+                      id.size, id.modified.tv_nsec, id.changed.tv_nsec);
 }
 
 bool FileVersion::operator==(const FileVersion& other) const {
-    return identity == other.identity && changed.tv_sec == other.changed.tv_sec &&
-           changed.tv_nsec == other.changed.tv_nsec;
+    return identity == other.identity && identity.changed.tv_sec == other.identity.changed.tv_sec &&
+           identity.changed.tv_nsec == other.identity.changed.tv_nsec;
 }
 
 std::optional<FileVersion> versionOf(const FileHandle& file) {
     const std::optional<FileIdentity> identity = file.identityNow();
     if (!identity) return std::nullopt;
-    return versionFrom(*identity);
+    return FileVersion{*identity};
 }
 
 std::optional<FileVersion> versionAt(const std::string& path) {
     const std::optional<FileIdentity> identity = identifyFile(path);
     if (!identity) return std::nullopt;
-    return versionFrom(*identity);
+    return FileVersion{*identity};
 }
 
 PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
-                             const PreviewTarget& target, bool* stable) {
+                             const PreviewTarget& target, bool* stable,
+                             std::optional<int> orientation) {
     PreviewPicture result;
     if (stable) *stable = true;
     const int64_t size = version.identity.size;
@@ -64,12 +61,15 @@ PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
         const std::optional<FileVersion> after = versionOf(file);
         *stable = after && *after == version;
     }
-    // The orientation comes from the same bytes, as the analysis of the file reads it.
-    const int orientation = target.turn ? imageOrientation(analyzeBytes(std::span(
-                                              reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                              static_cast<size_t>(bytes.size()))))
-                                        : 1;
-    result.picture = decodeForPane(bytes, target.pane, orientation, &result.natural);
+    // Without an analysis at hand, the orientation comes from the same bytes.
+    if (!target.turn) {
+        orientation = 1;
+    } else if (!orientation) {
+        orientation = imageOrientation(
+            analyzeBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                   static_cast<size_t>(bytes.size()))));
+    }
+    result.picture = decodeForPane(bytes, target.pane, *orientation, &result.natural);
     return result;
 }
 
@@ -105,7 +105,8 @@ std::optional<PreviewPicture> PreviewCache::cached(const std::string& path, cons
     return *kept;
 }
 
-void PreviewCache::request(const std::string& path, const PreviewTarget& target) {
+void PreviewCache::request(const std::string& path, const PreviewTarget& target,
+                           std::optional<int> orientation) {
     QMutexLocker lock(&mutex_);
     dropQueued(false);
     const auto same = [&](const std::shared_ptr<Task>& task) {
@@ -124,6 +125,7 @@ void PreviewCache::request(const std::string& path, const PreviewTarget& target)
     task->path = path;
     task->target = target;
     task->background = false;
+    task->orientation = orientation;
     start(std::move(task));
 }
 
@@ -187,10 +189,13 @@ void PreviewCache::run(const std::shared_ptr<Task>& task) {
     const DecodeHook hook = hook_;
     lock.unlock();
 
+    std::optional<int> orientation = task->orientation;
     if (task->background) {
-        // The neighbour's analysis too, kept when the file did not change while it was read.
+        // The neighbour's analysis too, kept when the file did not change while it was read;
+        // its orientation then serves the decode.
         std::unique_ptr<PreparedFile> prepared = prepareFile(task->path);
         if (prepared && versionAt(task->path) == version) {
+            orientation = imageOrientation(prepared->analysis.document);
             lock.relock();
             std::erase_if(prepared_, [&](const Prepared& p) { return p.path == task->path; });
             if (prepared_.size() >= kPreparedKept) prepared_.erase(prepared_.begin());
@@ -200,7 +205,7 @@ void PreviewCache::run(const std::shared_ptr<Task>& task) {
     }
     if (hook) hook(task->path, task->background);
     bool stable = false;
-    PreviewPicture picture = readAndDecode(file, *version, task->target, &stable);
+    PreviewPicture picture = readAndDecode(file, *version, task->target, &stable, orientation);
     file.close();
     lock.relock();
     ++(task->background ? counts_.decodedInBackground : counts_.decodedOnRequest);

@@ -38,11 +38,10 @@ struct PreviewTarget {
     bool operator==(const PreviewTarget& other) const = default;
 };
 
-// One version of a file on disk. The change time is part of it because a write that restores
-// the modification time afterwards (as the save may) still moves the change time.
+// One version of a file on disk: its identity and its change time, because a write that
+// restores the modification time afterwards (as the save may) still moves the change time.
 struct FileVersion {
     FileIdentity identity;
-    timespec changed{};
 
     bool operator==(const FileVersion& other) const;
 };
@@ -53,10 +52,12 @@ std::optional<FileVersion> versionOf(const FileHandle& file);
 std::optional<FileVersion> versionAt(const std::string& path);
 
 // Reads the whole of the open file and decodes it for `target` (files larger than the
-// preview limit, or empty, give an empty picture). `stable` receives whether the file was
-// left unchanged while it was read, i.e. whether the picture belongs to `version`.
+// preview limit, or empty, give an empty picture), turned as `orientation` says or, without
+// it, as the file's own Orientation entry does. `stable` receives whether the file was left
+// unchanged while it was read, i.e. whether the picture belongs to `version`.
 PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
-                             const PreviewTarget& target, bool* stable = nullptr);
+                             const PreviewTarget& target, bool* stable = nullptr,
+                             std::optional<int> orientation = std::nullopt);
 
 // The name a picture is kept under: the file, what it was decoded for and the file's version.
 struct PictureKey {
@@ -103,9 +104,11 @@ class PreviewCache {
     std::optional<PreviewPicture> cached(const std::string& path, const FileHandle& file,
                                          const PreviewTarget& target);
     // Decodes `path` for `target` on the request thread, unless a decode of it is under way
-    // already; the listener hears when it is done. Requests not yet started are dropped:
-    // only the latest selection matters.
-    void request(const std::string& path, const PreviewTarget& target);
+    // already; the listener hears when it is done. `orientation`, when the caller has the
+    // file's analysis, spares the decode reading it again. Requests not yet started are
+    // dropped: only the latest selection matters.
+    void request(const std::string& path, const PreviewTarget& target,
+                 std::optional<int> orientation = std::nullopt);
     // Decodes `paths` ahead of time, in this order, for `target`. Queued work that was asked
     // for ahead of time before is dropped.
     void prefetch(const std::vector<std::string>& paths, const PreviewTarget& target);
@@ -131,7 +134,8 @@ class PreviewCache {
         enum class State { Queued, Running, Finished, Dropped };
         std::string path;
         PreviewTarget target;
-        bool background = true;  // decoded ahead of time, not asked for
+        bool background = true;          // decoded ahead of time, not asked for
+        std::optional<int> orientation;  // from the caller's analysis of the file
         State state = State::Queued;
         bool keep = true;  // false: the picture is not wanted any more
     };

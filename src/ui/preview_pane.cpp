@@ -128,7 +128,7 @@ void PreviewPane::load(const std::string& path, const Document& analysis, bool t
     naturalSize_ = stored.isValid() ? turnedSize(stored, orientation) : picture_.size();
     waitingFor_ = path;
     waitingTarget_ = wanted;
-    cache_.request(path, wanted);
+    cache_.request(path, wanted, orientation);
     update();
 }
 

@@ -36,11 +36,6 @@ void sortFileList(std::vector<std::string>& list) {
     });
 }
 
-std::string_view fileNameOf(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (path.empty() || path.back() != '/') path += '/';

@@ -22,9 +22,6 @@ size_t addToFileList(std::vector<std::string>& list, std::string path);
 // Puts the list back in its order (after renames), equal entries keeping their places.
 void sortFileList(std::vector<std::string>& list);
 
-// The part of the path after its last "/".
-std::string_view fileNameOf(std::string_view path);
-
 // `folder` + "/" + `name`, without doubling a separator that ends the folder.
 std::string joinPath(std::string_view folder, std::string_view name);
 

@@ -1,6 +1,6 @@
 #include "workspace/preview_fit.h"
 
-#include "workspace/file_list.h"
+#include "platform/file_io.h"
 
 #include <algorithm>
 #include <cstdint>

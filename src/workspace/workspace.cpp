@@ -6,8 +6,8 @@
 #include "edit/date_rows.h"
 #include "edit/editing.h"
 #include "edit/overwrite_save.h"
+#include "platform/file_io.h"
 #include "platform/text_encoding.h"
-#include "workspace/file_list.h"
 
 namespace brevino {
 namespace {

@@ -57,81 +57,8 @@ const ValueName kPentaxModelIdNamesTable[] = {
     {MatchNumberAlt, 76870, 0, "Optio A20"},
 };
 
-const ValueName kPentaxHometownCityNamesTable[] = {
-    {MatchNumber, 0, 0, "Pago Pago"},
-    {MatchNumber, 1, 0, "Honolulu"},
-    {MatchNumber, 2, 0, "Anchorage"},
-    {MatchNumber, 3, 0, "Vancouver"},
-    {MatchNumber, 4, 0, "San Fransisco"},
-    {MatchNumber, 5, 0, "Los Angeles"},
-    {MatchNumber, 6, 0, "Calgary"},
-    {MatchNumber, 7, 0, "Denver"},
-    {MatchNumber, 8, 0, "Mexico City"},
-    {MatchNumber, 9, 0, "Chicago"},
-    {MatchNumber, 10, 0, "Miami"},
-    {MatchNumber, 11, 0, "Toronto"},
-    {MatchNumber, 12, 0, "New York"},
-    {MatchNumber, 13, 0, "Santiago"},
-    {MatchNumber, 14, 0, "Caracus"},
-    {MatchNumber, 15, 0, "Halifax"},
-    {MatchNumber, 16, 0, "Buenos Aires"},
-    {MatchNumber, 17, 0, "Sao Paulo"},
-    {MatchNumber, 18, 0, "Rio de Janeiro"},
-    {MatchNumber, 19, 0, "Madrid"},
-    {MatchNumber, 20, 0, "London"},
-    {MatchNumber, 21, 0, "Paris"},
-    {MatchNumber, 22, 0, "Milan"},
-    {MatchNumber, 23, 0, "Rome"},
-    {MatchNumber, 24, 0, "Berlin"},
-    {MatchNumber, 25, 0, "Johannesburg"},
-    {MatchNumber, 26, 0, "Istanbul"},
-    {MatchNumber, 27, 0, "Cairo"},
-    {MatchNumber, 28, 0, "Jerusalem"},
-    {MatchNumber, 29, 0, "Moscow"},
-    {MatchNumber, 30, 0, "Jeddah"},
-    {MatchNumber, 31, 0, "Tehran"},
-    {MatchNumber, 32, 0, "Dubai"},
-    {MatchNumber, 33, 0, "Karachi"},
-    {MatchNumber, 34, 0, "Kabul"},
-    {MatchNumber, 35, 0, "Male"},
-    {MatchNumber, 36, 0, "Delhi"},
-    {MatchNumber, 37, 0, "Colombo"},
-    {MatchNumber, 38, 0, "Kathmandu"},
-    {MatchNumber, 39, 0, "Dacca"},
-    {MatchNumber, 40, 0, "Yangon"},
-    {MatchNumber, 41, 0, "Bangkok"},
-    {MatchNumber, 42, 0, "Kuala Lumpur"},
-    {MatchNumber, 43, 0, "Vientiane"},
-    {MatchNumber, 44, 0, "Singapore"},
-    {MatchNumber, 45, 0, "Phnom Penh"},
-    {MatchNumber, 46, 0, "Ho Chi Minh"},
-    {MatchNumber, 47, 0, "Jakarta"},
-    {MatchNumber, 48, 0, "Hong Kong"},
-    {MatchNumber, 49, 0, "Perth"},
-    {MatchNumber, 50, 0, "Beijing"},
-    {MatchNumber, 51, 0, "Shanghai"},
-    {MatchNumber, 52, 0, "Manila"},
-    {MatchNumber, 53, 0, "Taipei"},
-    {MatchNumber, 54, 0, "Seoul"},
-    {MatchNumber, 55, 0, "Adelaide"},
-    {MatchNumber, 56, 0, "Tokyo"},
-    {MatchNumber, 57, 0, "Guam"},
-    {MatchNumber, 58, 0, "Sydney"},
-    {MatchNumber, 59, 0, "Noumea"},
-    {MatchNumber, 60, 0, "Wellington"},
-    {MatchNumber, 61, 0, "Auckland"},
-    {MatchNumber, 62, 0, "Lima"},
-    {MatchNumber, 63, 0, "Dakar"},
-    {MatchNumber, 64, 0, "Algiers"},
-    {MatchNumber, 65, 0, "Helsinki"},
-    {MatchNumber, 66, 0, "Athens"},
-    {MatchNumber, 67, 0, "Nairobi"},
-    {MatchNumber, 68, 0, "Amsterdam"},
-    {MatchNumber, 69, 0, "Stockholm"},
-    {MatchNumber, 70, 0, "Lisbon"},
-};
-
-const ValueName kPentaxDestinationCityNamesTable[] = {
+// The world-time cities, for the hometown and the destination alike.
+const ValueName kPentaxCityNamesTable[] = {
     {MatchNumber, 0, 0, "Pago Pago"},
     {MatchNumber, 1, 0, "Honolulu"},
     {MatchNumber, 2, 0, "Anchorage"},
@@ -326,9 +253,8 @@ const ValueName kPentaxLensTypeNamesTable[] = {
 }  // namespace
 
 extern const std::span<const ValueName> kPentaxModelIdNames = kPentaxModelIdNamesTable;
-extern const std::span<const ValueName> kPentaxHometownCityNames = kPentaxHometownCityNamesTable;
-extern const std::span<const ValueName> kPentaxDestinationCityNames =
-    kPentaxDestinationCityNamesTable;
+extern const std::span<const ValueName> kPentaxHometownCityNames = kPentaxCityNamesTable;
+extern const std::span<const ValueName> kPentaxDestinationCityNames = kPentaxCityNamesTable;
 extern const std::span<const ValueName> kPentaxLensTypeNames = kPentaxLensTypeNamesTable;
 
 }  // namespace brevino
