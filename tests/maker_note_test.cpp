@@ -155,8 +155,8 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
     const std::map<uint16_t, int> sonySizes = {
         {0xB023, 8},  {0xB024, 3}, {0xB025, 3}, {0xB026, 2}, {0xB027, 105},
         {0xB029, 14}, {0xB040, 2}, {0xB041, 7}, {0xB047, 2}, {0xB04E, 2}};
-    auto check = [](Dictionary dictionary, size_t entries, const std::map<uint16_t, int>& sizes) {
-        const std::span<const TagDef> tags = dictionaryTags(dictionary);
+    auto check = [](const TagTable& table, size_t entries, const std::map<uint16_t, int>& sizes) {
+        const std::span<const TagDef> tags = table.tags;
         EXPECT_EQ(tags.size(), entries);
         for (const TagDef& def : tags) {
             auto expected = sizes.find(def.tag);
@@ -167,8 +167,8 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
                 EXPECT_TRUE(keys.insert({value.first, value.second}).second) << def.name;
         }
     };
-    check(Dictionary::Pentax, 48, pentaxSizes);
-    check(Dictionary::Sony, 14, sonySizes);
+    check(kPentaxTags, 48, pentaxSizes);
+    check(kSonyTags, 14, sonySizes);
     // The long lists end where they should.
     EXPECT_STREQ(kPentaxModelIdNames.back().text, "Optio A20");
     EXPECT_STREQ(kPentaxHometownCityNames.back().text, "Lisbon");
@@ -177,18 +177,29 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
     EXPECT_EQ(kPentaxLensTypeNames.back().first, 7);
     EXPECT_EQ(kPentaxLensTypeNames.back().second, 244);
     EXPECT_STREQ(kSonyLensIdNames.back().text, "Minolta AF 200mm F2.8 G x2");
-    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[9].name, "PictureMode");
-    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[34].name, "PictureMode");
+    EXPECT_STREQ(kPentaxTags.tags[9].name, "PictureMode");
+    EXPECT_STREQ(kPentaxTags.tags[34].name, "PictureMode");
 }
 
 TEST(MakerNoteTables, ExamplesOfTheLists) {
-    auto note = [](Dictionary dictionary, uint16_t tag, std::string_view content) {
-        const TagDef* found = findTag(dictionary, tag);
+    // The note of a value of one or two numbers (a text's number for one).
+    auto note = [](const TagTable& table, uint16_t tag, std::string_view content) {
+        const TagDef* found = table.find(tag);
         EXPECT_NE(found, nullptr);
-        return found ? std::string(lookupValueName(*found, content)) : std::string();
+        CodedValue value;
+        const size_t space = content.find(' ');
+        value.leading[0] = std::stoll(std::string(content.substr(0, space)));
+        value.count = 1;
+        if (space != std::string_view::npos) {
+            value.leading[1] = std::stoll(std::string(content.substr(space + 1)));
+            value.count = 2;
+        }
+        value.trailing[0] = value.count == 2 ? value.leading[0] : value.leading[0];
+        value.trailing[1] = value.leading[1];
+        return found ? std::string(lookupValueName(*found, value)) : std::string();
     };
-    const Dictionary pentax = Dictionary::Pentax;
-    const Dictionary sony = Dictionary::Sony;
+    const TagTable& pentax = kPentaxTags;
+    const TagTable& sony = kSonyTags;
     EXPECT_EQ(note(pentax, 0x0005, "13"), "Optio 330/430");
     EXPECT_EQ(note(pentax, 0x0005, "76831"), "");
     EXPECT_EQ(note(pentax, 0x0024, "0"), "Pago Pago");

@@ -41,42 +41,6 @@ IfdKind subIfdKind(uint16_t pointerTag) {
 
 }  // namespace
 
-const TagDef* Document::tagOf(const Entry& entry) const {
-    if (entry.ifd != IfdKind::MakerNote) return findTag(standardDictionary(entry.ifd), entry.tag);
-    switch (makerNote) {
-        case MakerNoteKind::Pentax:
-            return findTag(Dictionary::Pentax, entry.tag);
-        case MakerNoteKind::Sony:
-            return findTag(Dictionary::Sony, entry.tag);
-        case MakerNoteKind::None:
-            break;
-    }
-    return nullptr;
-}
-
-std::span<const uint8_t> Document::valueBytes(const Entry& entry, uint64_t length) const {
-    if (entry.position > bytes.size() || length > bytes.size() - entry.position) return {};
-    return bytes.subspan(static_cast<size_t>(entry.position), static_cast<size_t>(length));
-}
-
-std::optional<uint32_t> Document::singleNumber(const Entry& entry) const {
-    const TiffTypeInfo& type = tiffType(entry.type);
-    if (type.kind != ValueKind::Unsigned || entry.count != 1 || !entry.valueInside)
-        return std::nullopt;
-    const std::span<const uint8_t> value = valueBytes(entry, type.size);
-    if (value.size() != type.size) return std::nullopt;
-    if (type.size == 1) return value[0];
-    if (type.size == 2) return readU16(value.data(), entry.order);
-    return readU32(value.data(), entry.order);
-}
-
-const Entry* Document::find(IfdKind ifd, uint16_t tag) const {
-    for (const Entry& entry : entries) {
-        if (entry.ifd == ifd && entry.tag == tag) return &entry;
-    }
-    return nullptr;
-}
-
 Document analyze(LeadingBytes& bytes) {
     Document document;
     analyzeInto(bytes, document);
@@ -115,19 +79,19 @@ void analyzeInto(LeadingBytes& bytes, Document& document) {
     const uint64_t ifd0 = tiff + readU32(buffer.data() + tiff + 4, order);
 
     IfdWalk walk(document);
-    walk.walk(ifd0, order, IfdKind::Zeroth);
+    walk.walk(ifd0, order, IfdKind::Zeroth, tiff);
     // Pointers met while walking a sub-IFD (interoperability in the Exif IFD) are walked in
     // the same loop.
     for (size_t i = 0; i < walk.subIfdCount(); ++i) {
         const IfdWalk::SubIfd sub = walk.subIfd(i);
-        walk.walk(sub.offset, order, subIfdKind(sub.tag));
+        walk.walk(sub.offset, order, subIfdKind(sub.tag), tiff);
     }
     // IFD0's link to the thumbnail IFD, when both its entry count and the link are inside.
     if (ifd0 + 2 <= buffer.size()) {
         const uint64_t link = ifd0 + 2 + 12 * uint64_t{readU16(buffer.data() + ifd0, order)};
         if (link + 4 <= buffer.size()) {
             const uint32_t next = readU32(buffer.data() + link, order);
-            if (next != 0) walk.walk(tiff + next, order, IfdKind::First);
+            if (next != 0) walk.walk(tiff + next, order, IfdKind::First, tiff);
         }
     }
     walkMakerNote(document, walk);

@@ -10,7 +10,9 @@
 #include "exif/byte_order.h"
 #include "exif/problem.h"
 #include "tags/ifd.h"
+#include "tags/maker_note_format.h"
 #include "tags/tag_dictionary.h"
+#include "tags/tiff_type.h"
 
 namespace brevino {
 
@@ -32,7 +34,10 @@ struct Entry {
     uint32_t valueField = 0;  // the value itself, or its offset from the TIFF header
     uint64_t position = 0;    // file offset of the value's bytes
     ByteOrder order = Intel;
-    bool valueInside = true;  // the value's bytes lie wholly inside the TIFF area
+    bool valueInside = true;          // the value's bytes lie wholly inside the TIFF area
+    const TagTable* table = nullptr;  // the dictionary of its IFD; none for an unknown note
+
+    bool is(TiffType kind) const { return type == static_cast<uint16_t>(kind); }
 };
 
 // An IFD as walked: its kind and where its entries start in the entry list.
@@ -41,13 +46,11 @@ struct Section {
     size_t firstEntry = 0;
 };
 
-enum class MakerNoteKind : uint8_t { None, Pentax, Sony };
-
 struct Document {
     Problem problem = Problem::None;  // None: the IFDs were walked
     ExifLocation location;
     ByteOrder byteOrder = Intel;
-    MakerNoteKind makerNote = MakerNoteKind::None;
+    const MakerNoteFormat* makerNote = nullptr;  // the maker note's format, when recognised
     std::vector<Section> sections;
     std::vector<Entry> entries;
     // The file's first exifEnd bytes; they belong to whoever analysed the file and stay valid
@@ -60,7 +63,7 @@ struct Document {
         problem = Problem::None;
         location = {};
         byteOrder = Intel;
-        makerNote = MakerNoteKind::None;
+        makerNote = nullptr;
         sections.clear();
         entries.clear();
         bytes = {};

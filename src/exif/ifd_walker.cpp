@@ -8,18 +8,19 @@ namespace brevino {
 // Where an entry's value lies: in its own value field when it fits there (four bytes or
 // fewer), otherwise where its offset points. Rationals always lie outside. A type number the
 // program does not know keeps the value field's position, as its size is unknown.
-void IfdWalk::placeValue(Entry& entry) const {
+void IfdWalk::placeValue(Entry& entry, uint64_t base) const {
     const TiffTypeInfo& type = tiffType(entry.type);
     if (type.size == 0) return;
     const uint64_t length = uint64_t{entry.count} * type.size;
     const bool rational =
         type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
     if (length <= 4 && !rational) return;
-    entry.position = document_.location.tiffStart() + entry.valueField;
+    entry.position = base + entry.valueField;
     entry.valueInside = entry.position + length <= document_.bytes.size();
 }
 
-void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind) {
+void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
+                   const TagTable* table) {
     document_.sections.push_back({kind, document_.entries.size()});
     const std::span<const uint8_t> buffer = document_.bytes;
     const uint64_t end = buffer.size();
@@ -38,7 +39,8 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind) {
         entry.valueField = readU32(raw + 8, order);
         entry.position = entryOffset + 8;
         entry.order = order;
-        placeValue(entry);
+        entry.table = table;
+        placeValue(entry, base);
         document_.entries.push_back(entry);
 
         if (entry.tag == tags::kExifPointer || entry.tag == tags::kGpsPointer ||

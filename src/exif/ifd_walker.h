@@ -14,9 +14,14 @@ class IfdWalk {
     explicit IfdWalk(Document& document) : document_(document) {}
 
     // Appends the entries of the IFD at buffer offset `ifdOffset` under a section of `kind`,
-    // and notes sub-IFD and maker-note pointers. An IFD or entry that is not wholly inside
-    // the buffer ends its walk.
-    void walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind);
+    // named by `table`, whose value offsets count from buffer offset `base`; notes sub-IFD and
+    // maker-note pointers. An IFD or entry that is not wholly inside the buffer ends its walk.
+    void walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
+              const TagTable* table);
+    // The same, named by the standard dictionary of `kind`.
+    void walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base) {
+        walk(ifdOffset, order, kind, base, standardTable(kind));
+    }
 
     // A sub-IFD pointer noticed during the walk, already turned into a buffer offset.
     struct SubIfd {
@@ -33,7 +38,7 @@ class IfdWalk {
     uint64_t makerNoteCount() const { return makerNoteCount_; }
 
   private:
-    void placeValue(Entry& entry) const;
+    void placeValue(Entry& entry, uint64_t base) const;
 
     Document& document_;
     std::array<SubIfd, kMaxSubIfds> subIfds_{};

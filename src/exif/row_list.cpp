@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "exif/gps_position.h"
+#include "exif/value_notes.h"
 #include "exif/value_text.h"
 #include "tags/tag_roles.h"
 
@@ -96,9 +97,17 @@ void RowList::build(const Document& document) {
             continue;
         }
         row.tag = tag->name;
-        if (!showsRawBytes(entry)) {
-            row.note = lookupValueName(
-                *tag, std::string_view(contentArena_).substr(row.contentStart, row.contentLength));
+        if (!entry.valueInside) continue;
+        const std::span<const uint8_t> value = document.valueBytes(entry, valueLength(entry));
+        row.note = codedNote(*tag, entry, value);
+        if (row.note.empty() && tag->derived != DerivedNote::None) {
+            const size_t start = contentArena_.size();
+            appendDerivedNote(*tag, entry, value, contentArena_);
+            if (contentArena_.size() > start) {
+                row.noteInArena = true;
+                row.noteStart = static_cast<uint32_t>(start);
+                row.noteLength = static_cast<uint32_t>(contentArena_.size() - start);
+            }
         }
     }
     addPositionNotes(document);

@@ -32,9 +32,8 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
                             operation_->sizeHint().height());
     for (const BatchOperationInfo& info : kBatchOperations)
         operation_->addItem(fromUtf8(info.label));
-    for (Dictionary dictionary :
-         {Dictionary::Primary, Dictionary::Exif, Dictionary::Interop, Dictionary::Gps}) {
-        for (const TagDef& tag : dictionaryTags(dictionary))
+    for (const TagTable* table : standardTables()) {
+        for (const TagDef& tag : table->tags)
             operation_->addItem(QString::fromUtf8(tag.name));
     }
     // The hints are placeholders: shown while a field is empty, never taken as its text.

@@ -1,0 +1,32 @@
+#include "exif/document.h"
+
+namespace brevino {
+
+const TagDef* Document::tagOf(const Entry& entry) const {
+    return entry.table ? entry.table->find(entry.tag) : nullptr;
+}
+
+std::span<const uint8_t> Document::valueBytes(const Entry& entry, uint64_t length) const {
+    if (entry.position > bytes.size() || length > bytes.size() - entry.position) return {};
+    return bytes.subspan(static_cast<size_t>(entry.position), static_cast<size_t>(length));
+}
+
+std::optional<uint32_t> Document::singleNumber(const Entry& entry) const {
+    const TiffTypeInfo& type = tiffType(entry.type);
+    if (type.kind != ValueKind::Unsigned || entry.count != 1 || !entry.valueInside)
+        return std::nullopt;
+    const std::span<const uint8_t> value = valueBytes(entry, type.size);
+    if (value.size() != type.size) return std::nullopt;
+    if (type.size == 1) return value[0];
+    if (type.size == 2) return readU16(value.data(), entry.order);
+    return readU32(value.data(), entry.order);
+}
+
+const Entry* Document::find(IfdKind ifd, uint16_t tag) const {
+    for (const Entry& entry : entries) {
+        if (entry.ifd == ifd && entry.tag == tag) return &entry;
+    }
+    return nullptr;
+}
+
+}  // namespace brevino
