@@ -103,7 +103,7 @@ BatchRun::Step BatchRun::step() {
     result.path = (*files_)[index_];
     Planned& planned = planned_[index_];
     result.outcome = planned.outcome;
-    result.skipReason = std::move(planned.skipReason);
+    result.skipReason = planned.skipReason;
     result.reports = std::move(planned.reports);
     result.notes = std::move(planned.notes);
     if (planned.change != SIZE_MAX) {
@@ -131,7 +131,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
     }
     FileState state{analysis.document, *analysis.file, {}, {}};
     state.rows.build(state.document);
-    auto skip = [&](std::string_view reason) {
+    auto skip = [&](Problem reason) {
         planned.outcome = Outcome::Skipped;
         planned.skipReason = reason;
     };
@@ -154,9 +154,9 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
         case BatchOperation::AlignTimes: {
             const auto date =
                 dateRowContent(state.document, state.rows, state.edits, tags::kDateTime);
-            if (!date) return skip("no file-change date");
+            if (!date) return skip(Problem::SkippedNoChangeDate);
             const std::optional<timespec> time = exifDateToTime(*date);
-            if (!time) return skip("its file-change date is not a date");
+            if (!time) return skip(Problem::SkippedChangeDateInvalid);
             // The dates are shown aligned, but only the times are written.
             FileChange change = planSave(state.document, {}, state.file, {});
             FileTimes times = state.file.times;
@@ -170,7 +170,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
                                      ? tags::kDateTime
                                      : tags::kDateTimeOriginal;
             const auto date = dateRowContent(state.document, state.rows, state.edits, tag);
-            if (!date) return skip("no such date");
+            if (!date) return skip(Problem::SkippedNoSuchDate);
             const std::optional<std::string> target =
                 makeUniqueName(path, nameForDate(*date), &reservedNames_);
             if (!target) {
@@ -184,7 +184,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
             return keep(std::move(change));
         }
         case BatchOperation::NameToDates: {
-            if (!hasDateRow(state)) return skip("no date rows");
+            if (!hasDateRow(state)) return skip(Problem::SkippedNoDateRows);
             const std::optional<std::string> date = exifDateFromName(baseNameOf(path));
             if (!date) {
                 planned.reports.push_back({Problem::NoDateInName, {}});
@@ -194,7 +194,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
             return save();
         }
         case BatchOperation::ShiftDates: {
-            if (!hasDateRow(state)) return skip("no date rows");
+            if (!hasDateRow(state)) return skip(Problem::SkippedNoDateRows);
             for (size_t row = 0; row < state.rows.size(); ++row) {
                 if (state.rows.isHeading(row)) continue;
                 const Entry& entry = state.document.entries[state.rows.entryIndex(row)];
@@ -208,7 +208,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
                               options);
                     continue;
                 }
-                if (!tags::isDate(entry.ifd, entry.tag) || entry.type != 2) continue;
+                if (!tags::isDate(entry.ifd, entry.tag) || !entry.is(TiffType::Ascii)) continue;
                 const std::string_view content = state.rows.cell(row, Column::Content);
                 const std::optional<std::string> moved = shiftExifDate(content, shift_);
                 if (!moved || !isEditableRow(state.document, state.rows, row)) {
@@ -232,7 +232,7 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
                 name = parseRowName(operationText_);
             }
             const RowLookup lookup = findRow(state.document, state.rows, name);
-            if (!lookup.exists()) return skip("no such row");
+            if (!lookup.exists()) return skip(Problem::SkippedNoSuchRow);
             if (lookup.editable < 0) {
                 planned.reports.push_back({Problem::NotEditable, {}});
                 return;

@@ -89,7 +89,7 @@ class BatchRun {
         size_t total = 0;
         std::string path;  // the file handled, as listed before the step
         Outcome outcome = Outcome::Done;
-        std::string skipReason;                // for a skipped file, in a few English words
+        Problem skipReason = Problem::None;    // for a skipped file: why
         std::vector<Report> reports;           // why the file failed
         std::vector<Report> notes;             // told, though the file was handled
         std::optional<std::string> renamedTo;  // the new path when the file was renamed
@@ -118,7 +118,7 @@ class BatchRun {
     // What the plan says of one file.
     struct Planned {
         Outcome outcome = Outcome::Done;
-        std::string skipReason;
+        Problem skipReason = Problem::None;
         std::vector<Report> reports;
         std::vector<Report> notes;
         size_t change = SIZE_MAX;  // its change in the operation, if any

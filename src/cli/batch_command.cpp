@@ -150,7 +150,8 @@ int runBatch(int argc, char** argv) {
         }
         if (step.outcome == BatchRun::Outcome::Failed) failed = true;
         if (step.outcome == BatchRun::Outcome::Skipped && verbose)
-            lines += messageLine(step.path, "skipped", step.skipReason);
+            lines += messageLine(step.path, messageFor(step.skipReason).caption,
+                                 messageText(step.skipReason));
         // Written in pieces of a few kilobytes rather than a line at a time.
         progress += lines;
         if (progress.size() > 1 << 14) {

@@ -9,6 +9,7 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
+#include "workspace/messages.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
@@ -90,10 +91,10 @@ int runSet(int argc, char** argv) {
             if (lookup.exists()) {
                 const auto row = static_cast<size_t>(lookup.first);
                 workspace.report(Problem::NotEditable);
+                const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
                 std::string why(workspace.cell(row, Column::Tag));
-                why.append(": ").append(
-                    whyNotEditable(workspace.document(), workspace.rows(), row));
-                reporter.report(why, "brevino-cli");
+                why.append(": ").append(messageText(reason));
+                reporter.report(why, messageFor(reason).caption);
             } else {
                 reporter.report("no row named " + name, "brevino-cli");
             }

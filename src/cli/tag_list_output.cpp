@@ -275,6 +275,17 @@ void appendJson(std::string& out, const FileReport& report) {
                 out += ifdName(entry.ifd);
                 out += "\",\"tagId\":";
                 appendDecimal(out, entry.tag);
+                if (entry.field != Entry::kNoField) {
+                    out += ",\"field\":";
+                    appendDecimal(out, entry.field);
+                }
+                // The tag's key, which names it in every language; null for an unknown tag.
+                if (const TagDef* tag = document.tagOf(entry)) {
+                    out += ",\"name\":";
+                    appendJsonString(out, tag->key);
+                } else {
+                    out += ",\"name\":null";
+                }
                 out += rows.isKnown(r) ? ",\"known\":true" : ",\"known\":false";
                 out +=
                     isEditableRow(document, rows, r) ? ",\"editable\":true" : ",\"editable\":false";

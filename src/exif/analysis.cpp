@@ -47,7 +47,8 @@ Document analyze(LeadingBytes& bytes) {
     return document;
 }
 
-void analyzeInto(LeadingBytes& bytes, Document& document) {
+void analyzeInto(LeadingBytes& bytes, Document& document,
+                 std::span<const MakerNoteFormat* const> formats) {
     document.clear();
     ExifLocation& location = document.location;
     document.problem = locateExif(bytes, location);
@@ -94,13 +95,16 @@ void analyzeInto(LeadingBytes& bytes, Document& document) {
             if (next != 0) walk.walk(tiff + next, order, IfdKind::First, tiff);
         }
     }
-    walkMakerNote(document, walk);
+    walkMakerNote(document, walk, formats);
     return;
 }
 
-Document analyzeBytes(std::span<const uint8_t> fileBytes) {
+Document analyzeBytes(std::span<const uint8_t> fileBytes,
+                      std::span<const MakerNoteFormat* const> formats) {
     LeadingBytes bytes(fileBytes.data(), fileBytes.size());
-    return analyze(bytes);
+    Document document;
+    analyzeInto(bytes, document, formats);
+    return document;
 }
 
 FileAnalysis analyzeFile(const std::string& path, ByteStore& storage) {

@@ -18,9 +18,12 @@ namespace brevino {
 // TIFF header and walks the 0th IFD, the sub-IFDs in the order their pointers were met, the
 // 1st IFD and a recognised maker note. Reports nothing; a failure is the document's problem.
 Document analyze(LeadingBytes& bytes);
-Document analyzeBytes(std::span<const uint8_t> fileBytes);
+// The maker-note formats tried are `formats` (every known one unless a test says otherwise).
+Document analyzeBytes(std::span<const uint8_t> fileBytes,
+                      std::span<const MakerNoteFormat* const> formats = makerNoteFormats());
 // The same into a document whose storage is reused (many files in a row).
-void analyzeInto(LeadingBytes& bytes, Document& document);
+void analyzeInto(LeadingBytes& bytes, Document& document,
+                 std::span<const MakerNoteFormat* const> formats = makerNoteFormats());
 
 // The file a document was read from, as it was then.
 struct AnalysedFile {

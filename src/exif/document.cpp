@@ -3,7 +3,8 @@
 namespace brevino {
 
 const TagDef* Document::tagOf(const Entry& entry) const {
-    return entry.table ? entry.table->find(entry.tag) : nullptr;
+    if (entry.table == nullptr) return nullptr;
+    return entry.table->find(entry.field == Entry::kNoField ? entry.tag : entry.field);
 }
 
 std::span<const uint8_t> Document::valueBytes(const Entry& entry, uint64_t length) const {

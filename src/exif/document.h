@@ -36,14 +36,20 @@ struct Entry {
     ByteOrder order = Intel;
     bool valueInside = true;          // the value's bytes lie wholly inside the TIFF area
     const TagTable* table = nullptr;  // the dictionary of its IFD; none for an unknown note
+    // For one field of an array whose values the table names one by one (the entry then
+    // stands for that one value): its index; kNoField for a whole entry.
+    uint16_t field = kNoField;
+    static constexpr uint16_t kNoField = 0xFFFF;
 
     bool is(TiffType kind) const { return type == static_cast<uint16_t>(kind); }
 };
 
-// An IFD as walked: its kind and where its entries start in the entry list.
+// An IFD as walked: its kind, where its entries start in the entry list, and the table that
+// names them.
 struct Section {
     IfdKind ifd = IfdKind::None;
     size_t firstEntry = 0;
+    const TagTable* table = nullptr;
 };
 
 struct Document {

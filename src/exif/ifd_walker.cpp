@@ -1,5 +1,7 @@
 #include "exif/ifd_walker.h"
 
+#include <algorithm>
+
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
 
@@ -21,7 +23,7 @@ void IfdWalk::placeValue(Entry& entry, uint64_t base) const {
 
 void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
                    const TagTable* table) {
-    document_.sections.push_back({kind, document_.entries.size()});
+    document_.sections.push_back({kind, document_.entries.size(), table});
     const std::span<const uint8_t> buffer = document_.bytes;
     const uint64_t end = buffer.size();
     if (ifdOffset >= end || ifdOffset + 2 > end) return;
@@ -43,6 +45,17 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
         placeValue(entry, base);
         document_.entries.push_back(entry);
 
+        if (const TagDef* def = table ? table->find(entry.tag) : nullptr) {
+            if (def->fields != nullptr) addFields(entry, *def->fields);
+            if (def->subIfd != nullptr && kind == IfdKind::MakerNote) {
+                // An IFD's offset, or (UNDEFINED bytes) the IFD itself where the value lies.
+                const bool offset = entry.is(TiffType::Long) || entry.is(TiffType::Ifd);
+                if (entry.count >= 1 && (offset || entry.valueInside))
+                    nested_.push_back({offset ? base + entry.valueField : entry.position, order,
+                                       base, def->subIfd});
+            }
+        }
+
         if (entry.tag == tags::kExifPointer || entry.tag == tags::kGpsPointer ||
             entry.tag == tags::kInteropPointer) {
             if (static_cast<uint64_t>(entry.valueField) + 12 < end && subIfdCount_ < kMaxSubIfds)
@@ -53,6 +66,31 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
             makerNoteCount_ = entry.count;
         }
     }
+}
+
+void IfdWalk::addFields(const Entry& array, const TagTable& fields) {
+    const TiffTypeInfo& type = tiffType(array.type);
+    if (!array.valueInside || type.size == 0) return;
+    for (const TagDef& field : fields.tags) {
+        if (field.tag >= array.count) continue;
+        Entry entry = array;
+        entry.count = 1;
+        entry.position = array.position + uint64_t{field.tag} * type.size;
+        entry.table = &fields;
+        entry.field = field.tag;
+        document_.entries.push_back(entry);
+    }
+}
+
+void IfdWalk::walkNestedIfds() {
+    std::vector<uint64_t> walked;
+    for (size_t i = 0; i < nested_.size() && walked.size() < kMaxNestedIfds; ++i) {
+        const Nested nested = nested_[i];
+        if (std::find(walked.begin(), walked.end(), nested.offset) != walked.end()) continue;
+        walked.push_back(nested.offset);
+        walk(nested.offset, nested.order, IfdKind::MakerNote, nested.base, nested.table);
+    }
+    nested_.clear();
 }
 
 }  // namespace brevino

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "exif/document.h"
 
@@ -37,8 +38,23 @@ class IfdWalk {
     uint64_t makerNoteOffset() const { return makerNoteOffset_; }
     uint64_t makerNoteCount() const { return makerNoteCount_; }
 
+    // Walks the IFDs that entries of the maker note point to (a vendor's sub-IFDs), in the
+    // order met, each once; a few at most, so that loops end.
+    void walkNestedIfds();
+    static constexpr size_t kMaxNestedIfds = 16;
+
   private:
     void placeValue(Entry& entry, uint64_t base) const;
+    // Adds an entry for each value of `array` that `fields` names, after the array's entry.
+    void addFields(const Entry& array, const TagTable& fields);
+
+    struct Nested {
+        uint64_t offset;
+        ByteOrder order;
+        uint64_t base;
+        const TagTable* table;
+    };
+    std::vector<Nested> nested_;
 
     Document& document_;
     std::array<SubIfd, kMaxSubIfds> subIfds_{};

@@ -41,11 +41,12 @@ ByteOrder orderOf(const MakerNoteFormat& format, const Document& document, uint6
 
 }  // namespace
 
-void walkMakerNote(Document& document, IfdWalk& walk) {
+void walkMakerNote(Document& document, IfdWalk& walk,
+                   std::span<const MakerNoteFormat* const> formats) {
     const std::span<const uint8_t> buffer = document.bytes;
     const uint64_t note = walk.makerNoteOffset();
     if (note == 0 || walk.makerNoteCount() < 4 || note + 4 >= buffer.size()) return;
-    for (const MakerNoteFormat* format : makerNoteFormats()) {
+    for (const MakerNoteFormat* format : formats) {
         if (!recognises(*format, document, note)) continue;
         const ByteOrder order = orderOf(*format, document, note);
         const uint64_t base = format->base == OffsetBase::ExifHeader ? document.location.tiffStart()
@@ -57,6 +58,7 @@ void walkMakerNote(Document& document, IfdWalk& walk) {
         }
         document.makerNote = format;
         walk.walk(ifd, order, IfdKind::MakerNote, base, format->tags);
+        walk.walkNestedIfds();
         return;
     }
 }

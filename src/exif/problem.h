@@ -18,6 +18,14 @@ enum class Problem : uint8_t {
     BadTiffHeader,  // told nobody: the TIFF header is not valid
     // Editing.
     NotEditable,
+    // Why a row is not editable (told after NotEditable).
+    NotEditableHeading,
+    NotEditableUnknownTag,
+    NotEditableType,
+    NotEditableUtf16,
+    NotEditableOutside,
+    NotEditableStructure,
+    NotEditableFields,
     SlashRequired,
     ValueCount,
     NotNumber,
@@ -47,6 +55,12 @@ enum class Problem : uint8_t {
     Imported,              // the detail is the output's path
     // Batch runs.
     BatchCompleted,
+    // Why a batch run skipped a file.
+    SkippedNoChangeDate,
+    SkippedChangeDateInvalid,
+    SkippedNoSuchDate,
+    SkippedNoDateRows,
+    SkippedNoSuchRow,
     NoDateInName,
     RenameFailed,
     DateNotShifted,  // the detail names the row and its text

@@ -72,9 +72,12 @@ void RowList::build(const Document& document) {
     for (size_t e = 0; e <= document.entries.size(); ++e) {
         // Headings stand before the first entry of their IFD (an empty IFD's heading alone).
         while (section < document.sections.size() && document.sections[section].firstEntry == e) {
+            const Section& walked = document.sections[section++];
             Row& heading = rows_.emplace_back();
             heading.heading = true;
-            heading.ifd = document.sections[section++].ifd;
+            heading.ifd = walked.ifd;
+            heading.tag = walked.table && !walked.table->heading.empty() ? walked.table->heading
+                                                                         : headingText(walked.ifd);
         }
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
@@ -141,7 +144,7 @@ long RowList::rowOfEntry(size_t entry) const {
 
 std::string_view RowList::cell(size_t index, Column column) const {
     const Row& row = rows_[index];
-    if (row.heading) return column == Column::Offset ? headingText(row.ifd) : std::string_view();
+    if (row.heading) return column == Column::Offset ? row.tag : std::string_view();
     switch (column) {
         case Column::Offset:
             return {row.offsetText, row.offsetLength};

@@ -100,9 +100,13 @@ struct TagDef {
 struct TagTable {
     std::string_view name;  // "0th", "Exif", "Pentax", ...
     std::span<const TagDef> tags;
+    // The heading of an IFD this table names when it is not one of the standard ones (a
+    // maker note's sub-IFD: "【メーカーノート Equipment】"); empty: the IFD kind's heading.
+    std::string_view heading;
 
-    constexpr TagTable(std::string_view name, std::span<const TagDef> tags)
-        : name(name), tags(tags) {}
+    constexpr TagTable(std::string_view name, std::span<const TagDef> tags,
+                       std::string_view heading = {})
+        : name(name), tags(tags), heading(heading) {}
     TagTable(const TagTable&) = delete;
     TagTable& operator=(const TagTable&) = delete;
 

@@ -12,6 +12,9 @@ namespace brevino {
 inline constexpr std::string_view kCaptionMessage = "message";
 inline constexpr std::string_view kCaptionSaved = "ﾒｯｾｰｼﾞ";
 inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
+// Why a row cannot be edited, or why a batch run left a file alone.
+inline constexpr std::string_view kCaptionReason = "brevino-cli";
+inline constexpr std::string_view kCaptionSkipped = "skipped";
 
 // Questions the windows ask.
 inline constexpr std::string_view kUnsavedEditsQuestion =
