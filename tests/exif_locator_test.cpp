@@ -78,7 +78,7 @@ TEST(LocateExif, TiffFilesAndOtherFormatsAreRefused) {
     }
 }
 
-TEST(LocateExif, JpegWithoutExifFailsAfterTheScanHeader) {
+TEST(LocateExif, JpegWithoutExifIsToldSoAtTheScanHeader) {
     // SOI, APP0, a scan header, then entropy-coded data.
     Bytes file = {0xFF, 0xD8};
     Bytes app0 = {0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
@@ -88,11 +88,15 @@ TEST(LocateExif, JpegWithoutExifFailsAfterTheScanHeader) {
         file.push_back(0x12);
     TestWorkspace t;
     EXPECT_EQ(t.analyze(file), 0);
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kNotSupported, "message"}}));
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"Exif情報がありません。", "message"}}));
     EXPECT_EQ(t.location().exifEnd, 0u);
+    // The end of the image comes before any Exif segment just the same.
+    Bytes bare = {0xFF, 0xD8, 0xFF, 0xD9};
+    EXPECT_EQ(t.analyze(bare), 0);
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"Exif情報がありません。", "message"}}));
 
-    // The same walk reaching the end of the file reports a header read error instead.
-    file.resize(file.size() - 40 + 3);
+    // A file cut before the scan header reports a header read error instead.
+    file.resize(2 + app0.size() - 4);
     EXPECT_EQ(t.analyze(file), 0);
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kHeaderReadError, "message"}}));
 }

@@ -68,7 +68,7 @@ bool BatchRun::start(std::vector<std::string>& files, std::string_view operation
 
     // The whole run is worked out before anything is written.
     operation_ = Operation{};
-    operation_.kind = "batch";
+    operation_.kind = OperationKind::Batch;
     operation_.title = operationText_;
     if (!valueText_.empty()) operation_.title += " " + valueText_;
     reservedNames_.clear();
@@ -125,16 +125,19 @@ BatchRun::Step BatchRun::step() {
 
 void BatchRun::plan(const std::string& path, Planned& planned) {
     const FileAnalysis analysis = analyzeFile(path, storage_);
+    auto skip = [&](Problem reason) {
+        planned.outcome = Outcome::Skipped;
+        planned.skipReason = reason;
+    };
+    // A photo without Exif lacks what every operation needs: left alone, like a file without
+    // the row asked for.
+    if (analysis.document.problem == Problem::NoExifSegment) return skip(Problem::NoExifSegment);
     if (!analysis.document.walked() || !analysis.file) {
         planned.reports.push_back({analysis.document.problem, {}});
         return;
     }
     FileState state{analysis.document, *analysis.file, {}, {}};
     state.rows.build(state.document);
-    auto skip = [&](Problem reason) {
-        planned.outcome = Outcome::Skipped;
-        planned.skipReason = reason;
-    };
     auto keep = [&](FileChange change) {
         planned.change = operation_.files.size();
         operation_.files.push_back(std::move(change));
@@ -234,7 +237,10 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
             const RowLookup lookup = findRow(state.document, state.rows, name);
             if (!lookup.exists()) return skip(Problem::SkippedNoSuchRow);
             if (lookup.editable < 0) {
+                // Refused, and why: the first row of the name says.
+                const auto row = static_cast<size_t>(lookup.first);
                 planned.reports.push_back({Problem::NotEditable, {}});
+                planned.reports.push_back({whyNotEditable(state.document, state.rows, row), {}});
                 return;
             }
             EditOptions options;

@@ -11,6 +11,7 @@
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
 #include "platform/file_io.h"
+#include "workspace/batch_summary.h"
 #include "workspace/messages.h"
 
 namespace brevino::cli {
@@ -40,7 +41,9 @@ constexpr std::string_view kHelp =
     "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
     "                      (default: brevino.ini)\n"
     "  --value TEXT        the value for setting a tag\n"
-    "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\"\n"
+    "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\":\n"
+    "                      minutes and seconds 0-59; hours 0-23 after a day count, any\n"
+    "                      number of hours without one (\"+49:00\")\n"
     "  --zone ±HH:MM       shift-dates: also write the time-zone offset rows the files have\n"
     "  --verbose           also list the files skipped because they lack what the\n"
     "                      operation needs\n"
@@ -106,11 +109,13 @@ int runBatch(int argc, char** argv) {
 
     std::vector<std::string> files;
     bool failed = false;
+    BatchSummary summary;
     for (size_t i = 1; i < positional.size(); ++i) {
         if (isRegularFile(positional[i])) {
             files.push_back(positional[i]);
         } else {
             writeErr(messageLine(positional[i], "brevino-cli", "not a regular file"));
+            summary.addLeftAlone({positional[i], "brevino-cli", "not a regular file"});
             failed = true;
         }
     }
@@ -119,18 +124,23 @@ int runBatch(int argc, char** argv) {
     batchSettings.alignDates = settings.alignsDates();
     batchSettings.allDate = settings.editsAllDates();
     batchSettings.zone = zone;
-    const MessageText completed = messageFor(Problem::BatchCompleted);
-    const std::string completion = messageLine({}, completed.caption, completed.text);
+    // The closing lines: done, or how many files were changed and which were not, and why.
+    auto closing = [&] {
+        std::string text;
+        for (const ReportLine& line : summary.lines())
+            text += messageLine(line.path, line.caption, line.text);
+        return text;
+    };
 
     BatchRun run;
-    JournalStore journal;
+    JournalStore journal = journalForRun(settings);
     if (!run.start(files, operation, value.value_or(""), batchSettings, &journal)) {
         if (run.startProblem() != Problem::None) {
             const MessageText message = messageFor(run.startProblem());
             writeErr(messageLine({}, message.caption, message.text));
             return kExitFailed;
         }
-        writeErr(completion);
+        writeErr(closing());
         return failed ? kExitFailed : kExitOk;
     }
     std::string renamed;
@@ -138,6 +148,7 @@ int runBatch(int argc, char** argv) {
     for (;;) {
         const BatchRun::Step step = run.step();
         if (step.ended) break;
+        summary.add(step);
         std::string lines =
             messageLine(step.path, kBatchCaption, progressCaption(step.done, step.total));
         for (const auto* list : {&step.notes, &step.reports}) {
@@ -166,7 +177,7 @@ int runBatch(int argc, char** argv) {
     }
     writeErr(progress);
     writeOut(renamed);
-    writeErr(completion);
+    writeErr(closing());
     return failed ? kExitFailed : kExitOk;
 }
 

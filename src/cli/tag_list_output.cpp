@@ -232,6 +232,18 @@ void appendTsv(std::string& out, const FileReport& report) {
 void appendJson(std::string& out, const FileReport& report) {
     out += "{\"file\":";
     appendJsonString(out, report.path);
+    // A name that is not UTF-8 shows with replacement characters: its bytes let a script
+    // find the file again.
+    if (!isValidUtf8(report.path)) {
+        static constexpr char kDigits[] = "0123456789abcdef";
+        out += ",\"fileBytes\":\"";
+        for (const char c : report.path) {
+            const auto byte = static_cast<unsigned char>(c);
+            out.push_back(kDigits[byte >> 4]);
+            out.push_back(kDigits[byte & 0xF]);
+        }
+        out.push_back('"');
+    }
     out += report.rows ? ",\"ok\":true" : ",\"ok\":false";
     out += ",\"messages\":[";
     const Document& document = *report.document;

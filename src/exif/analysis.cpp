@@ -6,6 +6,7 @@
 #include "exif/exif_locator.h"
 #include "exif/ifd_walker.h"
 #include "exif/maker_note.h"
+#include "exif/overlaps.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
 
@@ -96,7 +97,8 @@ void analyzeInto(LeadingBytes& bytes, Document& document,
         }
     }
     walkMakerNote(document, walk, formats);
-    return;
+    document.structure.emplace_back(tiff, tiff + 8);
+    markOverlaps(document);
 }
 
 Document analyzeBytes(std::span<const uint8_t> fileBytes,

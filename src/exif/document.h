@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "exif/byte_order.h"
@@ -40,6 +41,9 @@ struct Entry {
     // stands for that one value): its index; kNoField for a whole entry.
     uint16_t field = kNoField;
     static constexpr uint16_t kNoField = 0xFFFF;
+    // The value's bytes overlap the file's structure (the TIFF header, an IFD's entries or its
+    // link) or the value of an entry of another tag: writing it would change those too.
+    bool overlaps = false;
 
     bool is(TiffType kind) const { return type == static_cast<uint16_t>(kind); }
 };
@@ -59,6 +63,9 @@ struct Document {
     const MakerNoteFormat* makerNote = nullptr;  // the maker note's format, when recognised
     std::vector<Section> sections;
     std::vector<Entry> entries;
+    // The byte ranges [first, second) that hold the structure: the TIFF header, and each IFD's
+    // entry count, entries and link to the next IFD.
+    std::vector<std::pair<uint64_t, uint64_t>> structure;
     // The file's first exifEnd bytes; they belong to whoever analysed the file and stay valid
     // as long as that storage does.
     std::span<const uint8_t> bytes;
@@ -72,6 +79,7 @@ struct Document {
         makerNote = nullptr;
         sections.clear();
         entries.clear();
+        structure.clear();
         bytes = {};
     }
     // The dictionary that names the entry, or nothing.

@@ -28,6 +28,13 @@ Problem locateExif(LeadingBytes& bytes, ExifLocation& location) {
     }
     for (;;) {
         const uint64_t head = location.exifEnd;
+        if (bytes.ensure(head + 2, kHeadReadAhead) != LeadingBytes::Status::Ok)
+            return fail(location, Problem::HeaderReadError);
+        // The image data (or the end of the image) comes before any Exif segment: a JPEG
+        // without Exif.
+        if (bytes.data()[head] == 0xFF &&
+            (bytes.data()[head + 1] == 0xDA || bytes.data()[head + 1] == 0xD9))
+            return fail(location, Problem::NoExifSegment);
         if (bytes.ensure(head + 8, kHeadReadAhead) != LeadingBytes::Status::Ok) {
             return fail(location, Problem::HeaderReadError);
         }

@@ -29,6 +29,8 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
     if (ifdOffset >= end || ifdOffset + 2 > end) return;
     const uint64_t tiffStart = document_.location.tiffStart();
     const unsigned entryCount = readU16(buffer.data() + ifdOffset, order);
+    document_.structure.emplace_back(ifdOffset,
+                                     std::min(end, ifdOffset + 2 + 12 * uint64_t{entryCount} + 4));
     for (unsigned i = 0; i < entryCount; ++i) {
         const uint64_t entryOffset = ifdOffset + 2 + 12 * static_cast<uint64_t>(i);
         if (entryOffset + 12 > end) break;

@@ -12,7 +12,8 @@ enum class Problem : uint8_t {
     NotAnalyzable,      // neither a JPEG name nor JPEG content
     AnalysisOpenError,  // the file cannot be opened
     HeaderReadError,    // a segment head cannot be read
-    NotSupported,       // no JPEG, or no Exif segment before the image data
+    NotSupported,       // not a JPEG (nor any other container the analysis knows)
+    NoExifSegment,      // a JPEG (or another known container) without Exif
     MemoryError,
     App1ReadError,  // the Exif segment cannot be read whole
     BadTiffHeader,  // told nobody: the TIFF header is not valid
@@ -26,6 +27,7 @@ enum class Problem : uint8_t {
     NotEditableOutside,
     NotEditableStructure,
     NotEditableFields,
+    NotEditableOverlap,
     SlashRequired,
     ValueCount,
     NotNumber,
@@ -55,6 +57,7 @@ enum class Problem : uint8_t {
     Imported,              // the detail is the output's path
     // Batch runs.
     BatchCompleted,
+    BatchSummary,  // the detail is "N M": files changed, files left alone
     // Why a batch run skipped a file.
     SkippedNoChangeDate,
     SkippedChangeDateInvalid,
@@ -72,7 +75,12 @@ enum class Problem : uint8_t {
     ChangedSinceOperation,
     NameTakenForUndo,
     CannotRecreate,
-    Undone,  // the detail is the operation's number
+    Undone,  // the detail is the operation's number and title
+    Redone,  // the same
+    FileRestored,
+    FileRedone,
+    NothingToRedo,
+    AlreadyUndone,  // the detail is the operation's number
 };
 
 }  // namespace brevino

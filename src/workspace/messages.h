@@ -1,6 +1,7 @@
 // The texts and captions of everything the core reports, in one table.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,7 @@ MessageText messageFor(Problem problem);
 
 // The message's text with its detail put in: a path for "%s", a number for "%d".
 std::string messageText(Problem problem, std::string_view detail = {});
+// The message's text with its slots ("%s", "%d") filled in order.
+std::string messageText(Problem problem, std::initializer_list<std::string_view> details);
 
 }  // namespace brevino

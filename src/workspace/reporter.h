@@ -11,6 +11,11 @@ class Reporter {
   public:
     virtual ~Reporter() = default;
     virtual void report(std::string_view text, std::string_view caption) = 0;
+    // A message about another file than the one at hand (an import's side file).
+    virtual void reportAbout(std::string_view /*path*/, std::string_view text,
+                             std::string_view caption) {
+        report(text, caption);
+    }
 };
 
 class InputPrompt {

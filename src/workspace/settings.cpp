@@ -21,6 +21,8 @@ Settings readSettings(const std::string& path) {
     for (const SwitchKey& key : kSwitchKeys)
         settings.*key.field = static_cast<uint8_t>(profile.getInt(kSection, key.key, key.fallback));
     settings.lastFolder = profile.getString(kSection, kFolderPathKey).value_or("");
+    const int limit = profile.getInt(kSection, kJournalLimitKey, 1024);
+    if (limit > 0) settings.journalLimitMiB = static_cast<uint64_t>(limit);
     return settings;
 }
 

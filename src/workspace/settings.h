@@ -17,6 +17,8 @@ struct Settings {
     uint8_t allDate = 0;   // exactly 1: editing one date row changes every date row
     uint8_t exifDate = 0;  // exactly 1: a save aligns dates and times with the file-change date
     uint8_t rotate = 1;    // nonzero: the preview is turned as the Orientation row says
+    // How many MiB the journals of undo may take (the latest operation is always kept).
+    uint64_t journalLimitMiB = 1024;
 
     bool keepsTimes() const { return dateUp == 1; }
     bool editsAllDates() const { return allDate == 1; }
@@ -45,6 +47,8 @@ inline constexpr std::array<SwitchKey, 5> kSwitchKeys = {{
 
 // The key of the remembered folder; it comes second in the file, after `folder`.
 inline constexpr std::string_view kFolderPathKey = "folderpath";
+// The key of the journals' size limit in MiB; read when present, never written.
+inline constexpr std::string_view kJournalLimitKey = "JournalLimit";
 
 // "brevino.ini" in $XDG_CONFIG_HOME (or ~/.config).
 std::string settingsFilePath();

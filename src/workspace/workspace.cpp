@@ -6,6 +6,7 @@
 #include "edit/date_rows.h"
 #include "edit/editing.h"
 #include "edit/overwrite_save.h"
+#include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
 
@@ -146,7 +147,14 @@ bool Workspace::save() {
         return false;
     }
     const SaveResult result = carryOutSave(change);
-    if (journal && changes) journal->finish(operation);
+    // Only what wrote is kept: a save that could not open the file leaves no record.
+    if (journal && changes) {
+        if (result.wrote) {
+            journal->finish(operation);
+        } else {
+            journal->discard(operation);
+        }
+    }
     for (Problem problem : result.problems)
         report(problem);
     if (!result.ok) {
@@ -201,27 +209,29 @@ bool Workspace::importFrom(const std::string& sidePath) {
     if (!readyToImport()) return false;
     // The import makes a new file: the journal records it, so that undo can remove it.
     Operation operation;
-    operation.kind = "import";
+    operation.kind = OperationKind::Import;
     operation.title = std::string(fileNameOf(sidePath));
-    FileChange& created = operation.files.emplace_back();
-    created.path = importOutputStem(file_->path) + ".jpg";
-    created.created = true;
+    FileChange& made = operation.files.emplace_back();
+    made.path = importOutputStem(file_->path) + ".jpg";
+    made.made = true;
     if (journal && !journal->begin(operation)) {
         report(Problem::JournalWriteError);
         return false;
     }
     const TransferResult result = importApp1(*file_, document_.location, sidePath);
     if (result.problem != Problem::None) {
-        if (journal) {
-            operation.files.clear();
-            journal->finish(operation);
+        // Nothing was made: nothing to record.
+        if (journal) journal->discard(operation);
+        if (result.aboutSideFile) {
+            reportAbout(sidePath, result.problem);
+        } else {
+            report(result.problem);
         }
-        report(result.problem);
         return false;
     }
     if (journal) {
-        created.path = result.path;
-        created.after = factsOf(result.path);
+        made.path = result.path;
+        applyChange(made);  // notes the facts of the file made, for undo
         journal->finish(operation);
     }
     report(Problem::Imported, result.path);
@@ -236,6 +246,12 @@ void Workspace::report(Problem problem, std::string_view detail) {
 
 void Workspace::report(std::string_view text, std::string_view caption) {
     if (reporter) reporter->report(text, caption);
+}
+
+void Workspace::reportAbout(const std::string& path, Problem problem) {
+    const MessageText message = messageFor(problem);
+    if (reporter && !message.text.empty())
+        reporter->reportAbout(path, messageText(problem), message.caption);
 }
 
 Answer Workspace::ask(std::string_view text, Choices choices, std::string_view caption) {

@@ -35,7 +35,8 @@ class Workspace {
     // Where saves and imports record what they change before they write, for undo; none:
     // nothing is recorded.
     JournalStore* journal = nullptr;
-    std::string saveKind = "save";  // how the journal names a save ("set" on the command line)
+    // How the journal names a save (Set on the command line).
+    OperationKind saveKind = OperationKind::Save;
 
     // Analyses the file and shows its rows; reports why when it cannot. A file refused by
     // name and content leaves the previous rows as they were.
@@ -85,6 +86,8 @@ class Workspace {
 
     void report(Problem problem, std::string_view detail = {});
     void report(std::string_view text, std::string_view caption = kCaptionMessage);
+    // A message about another file than the current one.
+    void reportAbout(const std::string& path, Problem problem);
     Answer ask(std::string_view text, Choices choices = Choices::YesNo,
                std::string_view caption = kCaptionMessage);
 
