@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "exif/byte_order.h"
-#include "exif/exif_locator.h"
+#include "exif/analysis.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -29,7 +29,7 @@ TEST(LocateExif, SegmentRightAfterStartOfImage) {
     EXPECT_EQ(location.exifStart, 0u);
     EXPECT_EQ(location.skippedBytes, 0u);
     EXPECT_EQ(location.exifEnd, length + 4);
-    EXPECT_EQ(location.tiffStart(), 12u);
+    EXPECT_EQ(location.tiffStart, 12u);
 }
 
 TEST(LocateExif, SegmentsBeforeTheExifSegmentAreSkipped) {
@@ -39,7 +39,7 @@ TEST(LocateExif, SegmentsBeforeTheExifSegmentAreSkipped) {
     ASSERT_EQ(t.analyze(fixture::buildJpeg(tiff, {fixture::app0(16)})), 1);
     EXPECT_EQ(t.location().skippedBytes, 18u);
     EXPECT_EQ(t.location().exifStart, 20u);
-    EXPECT_EQ(t.location().tiffStart(), 30u);
+    EXPECT_EQ(t.location().tiffStart, 30u);
     EXPECT_EQ(t.location().exifEnd, 22 + length);
 
     ASSERT_EQ(

@@ -124,7 +124,8 @@ BatchRun::Step BatchRun::step() {
 }
 
 void BatchRun::plan(const std::string& path, Planned& planned) {
-    const FileAnalysis analysis = analyzeFile(path, storage_);
+    analyzeFile(path, analysis_);
+    const FileAnalysis& analysis = analysis_;
     auto skip = [&](Problem reason) {
         planned.outcome = Outcome::Skipped;
         planned.skipReason = reason;

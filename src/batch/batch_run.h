@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "edit/overwrite_save.h"
-#include "exif/leading_bytes.h"
+#include "exif/analysis.h"
 #include "journal/change.h"
 #include "journal/journal_store.h"
 
@@ -140,7 +140,7 @@ class BatchRun {
     Operation operation_;  // every change of the run, as the journal records it
     JournalStore* journal_ = nullptr;
     std::set<std::string> reservedNames_;  // new names given to files of this run
-    ByteStore storage_;                    // the leading bytes of the file being planned
+    FileAnalysis analysis_;                // of the file being planned
 };
 
 }  // namespace brevino

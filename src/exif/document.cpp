@@ -7,11 +7,6 @@ const TagDef* Document::tagOf(const Entry& entry) const {
     return entry.table->find(entry.field == Entry::kNoField ? entry.tag : entry.field);
 }
 
-std::span<const uint8_t> Document::valueBytes(const Entry& entry, uint64_t length) const {
-    if (entry.position > bytes.size() || length > bytes.size() - entry.position) return {};
-    return bytes.subspan(static_cast<size_t>(entry.position), static_cast<size_t>(length));
-}
-
 std::optional<uint32_t> Document::singleNumber(const Entry& entry) const {
     const TiffTypeInfo& type = tiffType(entry.type);
     if (type.kind != ValueKind::Unsigned || entry.count != 1 || !entry.valueInside)

@@ -1,5 +1,5 @@
-// What the analysis of a file finds: where its Exif segment lies and every entry of its IFDs,
-// typed, in walk order.
+// What the analysis of a file finds: which container it is, where its Exif data lies, every
+// entry of its IFDs, typed, in walk order, and the bytes of the file it read to find them.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exif/byte_order.h"
+#include "exif/held_bytes.h"
 #include "exif/problem.h"
 #include "tags/ifd.h"
 #include "tags/maker_note_format.h"
@@ -17,13 +18,32 @@
 
 namespace brevino {
 
-// Where the Exif segment lies in the file. The TIFF header is at skippedBytes + 12.
-struct ExifLocation {
-    uint64_t exifStart = 0;     // 0 when the segment follows the start-of-image marker
-    uint64_t exifEnd = 0;       // offset just past the segment; 0 when none was located
-    uint64_t skippedBytes = 0;  // size of the segments before the Exif segment
+// The kinds of file the analysis reads Exif from.
+enum class ContainerKind : uint8_t { Jpeg, Tiff, Heif, Cr3, Raf, WebP, Png, Jxl };
 
-    uint64_t tiffStart() const { return skippedBytes + 12; }
+// Where the Exif data lies in the file, with the file position of its TIFF header explicit.
+// For a JPEG, exifStart, exifEnd and skippedBytes say where its Exif segment lies (exifStart
+// 0 when the segment follows the start-of-image marker, skippedBytes the size of the segments
+// before it); for other containers exifStart and exifEnd are the bounds of the Exif block.
+struct ExifLocation {
+    ContainerKind container = ContainerKind::Jpeg;
+    uint64_t tiffStart = 0;  // the file offset of the (first) TIFF header
+    uint64_t exifStart = 0;
+    uint64_t exifEnd = 0;       // offset just past the Exif data; 0 when none was located
+    uint64_t skippedBytes = 0;  // JPEG only
+};
+
+// A TIFF structure inside the file: the bytes its values may lie in, where its header is,
+// and what its first IFD is (a CR3 holds four, one IFD each).
+struct TiffBlock {
+    uint64_t start = 0;  // values lie at or after this file offset,
+    uint64_t end = 0;    // and before this one
+    uint64_t tiffStart = 0;
+    IfdKind first = IfdKind::Zeroth;
+    uint16_t magic = 42;  // the number its header holds after the byte-order mark
+    // Its IFDs and values are read where they lie, as the walk reaches them (a TIFF-based raw
+    // file is not read whole); otherwise its bytes are held whole.
+    bool readOnDemand = false;
 };
 
 // One 12-byte IFD entry.
@@ -59,6 +79,7 @@ struct Section {
 struct Document {
     Problem problem = Problem::None;  // None: the IFDs were walked
     ExifLocation location;
+    std::vector<TiffBlock> blocks;
     ByteOrder byteOrder = Intel;
     const MakerNoteFormat* makerNote = nullptr;  // the maker note's format, when recognised
     std::vector<Section> sections;
@@ -66,26 +87,32 @@ struct Document {
     // The byte ranges [first, second) that hold the structure: the TIFF header, and each IFD's
     // entry count, entries and link to the next IFD.
     std::vector<std::pair<uint64_t, uint64_t>> structure;
-    // The file's first exifEnd bytes; they belong to whoever analysed the file and stay valid
-    // as long as that storage does.
-    std::span<const uint8_t> bytes;
+    // The parts of the file the analysis read, by file offset.
+    HeldBytes held;
 
     bool walked() const { return problem == Problem::None; }
     // Back to an empty document, keeping the room its lists took.
     void clear() {
         problem = Problem::None;
         location = {};
+        blocks.clear();
         byteOrder = Intel;
         makerNote = nullptr;
         sections.clear();
         entries.clear();
         structure.clear();
-        bytes = {};
+        held.clear();
     }
     // The dictionary that names the entry, or nothing.
     const TagDef* tagOf(const Entry& entry) const;
+    // The bytes at a file offset, when the analysis read them.
+    std::span<const uint8_t> bytesAt(uint64_t offset, uint64_t length) const {
+        return held.at(offset, length);
+    }
     // The value's bytes, when they lie inside what was read.
-    std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const;
+    std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const {
+        return held.at(entry.position, length);
+    }
     // The value of an entry that holds one unsigned number (BYTE, SHORT or LONG), or nothing.
     std::optional<uint32_t> singleNumber(const Entry& entry) const;
     // The first entry of the IFD with the tag, or nullptr.

@@ -10,7 +10,7 @@ namespace brevino {
 // Where an entry's value lies: in its own value field when it fits there (four bytes or
 // fewer), otherwise where its offset points. Rationals always lie outside. A type number the
 // program does not know keeps the value field's position, as its size is unknown.
-void IfdWalk::placeValue(Entry& entry, uint64_t base) const {
+void IfdWalk::placeValue(Entry& entry, uint64_t base) {
     const TiffTypeInfo& type = tiffType(entry.type);
     if (type.size == 0) return;
     const uint64_t length = uint64_t{entry.count} * type.size;
@@ -18,23 +18,39 @@ void IfdWalk::placeValue(Entry& entry, uint64_t base) const {
         type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
     if (length <= 4 && !rational) return;
     entry.position = base + entry.valueField;
-    entry.valueInside = entry.position + length <= document_.bytes.size();
+    // Inside the block, and read: a value the file or the memory allowed cannot hold is left
+    // out like one outside.
+    entry.valueInside = entry.position >= block_.start && entry.position <= block_.end &&
+                        length <= block_.end - entry.position &&
+                        !read(entry.position, length, 0).empty();
+}
+
+std::span<const uint8_t> IfdWalk::read(uint64_t offset, uint64_t length, uint64_t readAhead) {
+    if (offset < block_.start || offset > block_.end || length > block_.end - offset) return {};
+    if (source_ != nullptr && !document_.held.fetch(*source_, offset, length, block_.end,
+                                                    block_.readOnDemand ? readAhead : 0))
+        return {};
+    return document_.held.at(offset, length);
 }
 
 void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
                    const TagTable* table) {
     document_.sections.push_back({kind, document_.entries.size(), table});
-    const std::span<const uint8_t> buffer = document_.bytes;
-    const uint64_t end = buffer.size();
-    if (ifdOffset >= end || ifdOffset + 2 > end) return;
-    const uint64_t tiffStart = document_.location.tiffStart();
-    const unsigned entryCount = readU16(buffer.data() + ifdOffset, order);
-    document_.structure.emplace_back(ifdOffset,
-                                     std::min(end, ifdOffset + 2 + 12 * uint64_t{entryCount} + 4));
-    for (unsigned i = 0; i < entryCount; ++i) {
+    const uint64_t end = block_.end;
+    const std::span<const uint8_t> countBytes = read(ifdOffset, 2, kIfdReadAhead);
+    if (countBytes.empty()) return;
+    const unsigned entryCount = readU16(countBytes.data(), order);
+    const uint64_t tableEnd = std::min(end, ifdOffset + 2 + 12 * uint64_t{entryCount} + 4);
+    document_.structure.emplace_back(ifdOffset, tableEnd);
+    // The entries as far as the block holds them whole.
+    const uint64_t whole = std::min<uint64_t>(entryCount, (tableEnd - ifdOffset - 2) / 12);
+    const std::span<const uint8_t> tableBytes = read(ifdOffset + 2, 12 * whole, kIfdReadAhead);
+    if (tableBytes.size() != 12 * whole) return;
+    // Copied: reading values below may move what the block holds.
+    const std::vector<uint8_t> entriesBytes(tableBytes.begin(), tableBytes.end());
+    for (unsigned i = 0; i < whole; ++i) {
         const uint64_t entryOffset = ifdOffset + 2 + 12 * static_cast<uint64_t>(i);
-        if (entryOffset + 12 > end) break;
-        const uint8_t* raw = buffer.data() + entryOffset;
+        const uint8_t* raw = entriesBytes.data() + 12 * i;
         Entry entry;
         entry.ifd = kind;
         entry.tag = readU16(raw, order);
@@ -60,11 +76,11 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
 
         if (entry.tag == tags::kExifPointer || entry.tag == tags::kGpsPointer ||
             entry.tag == tags::kInteropPointer) {
-            if (static_cast<uint64_t>(entry.valueField) + 12 < end && subIfdCount_ < kMaxSubIfds)
-                subIfds_[subIfdCount_++] = {entry.tag, entry.valueField + tiffStart};
+            if (block_.tiffStart + entry.valueField + 12 < end && subIfdCount_ < kMaxSubIfds)
+                subIfds_[subIfdCount_++] = {entry.tag, entry.valueField + block_.tiffStart};
         }
         if (entry.tag == tags::kMakerNote) {
-            makerNoteOffset_ = entry.valueField + tiffStart;
+            makerNoteOffset_ = entry.valueField + block_.tiffStart;
             makerNoteCount_ = entry.count;
         }
     }

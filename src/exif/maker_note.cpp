@@ -7,54 +7,56 @@
 namespace brevino {
 namespace {
 
-bool beginsWith(std::span<const uint8_t> bytes, uint64_t at, std::string_view text) {
-    return at <= bytes.size() && text.size() <= bytes.size() - at &&
-           std::memcmp(bytes.data() + at, text.data(), text.size()) == 0;
+// Whether the bytes at `at` are `text`.
+bool beginsWith(IfdWalk& walk, uint64_t at, std::string_view text) {
+    const std::span<const uint8_t> bytes = walk.read(at, text.size(), 0);
+    return !bytes.empty() && std::memcmp(bytes.data(), text.data(), text.size()) == 0;
 }
 
 // Whether the 0th IFD's Make begins with `make`.
-bool madeBy(const Document& document, std::string_view make) {
-    const Entry* entry = document.find(IfdKind::Zeroth, tags::kMake);
+bool madeBy(IfdWalk& walk, std::string_view make) {
+    const Entry* entry = walk.document().find(IfdKind::Zeroth, tags::kMake);
     if (entry == nullptr || !entry->is(TiffType::Ascii) || !entry->valueInside) return false;
-    return beginsWith(document.bytes, entry->position, make) && entry->count >= make.size();
+    return entry->count >= make.size() && beginsWith(walk, entry->position, make);
 }
 
-bool recognises(const MakerNoteFormat& format, const Document& document, uint64_t note) {
-    if (!format.signature.empty()) return beginsWith(document.bytes, note, format.signature);
-    return !format.make.empty() && madeBy(document, format.make);
+bool recognises(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {
+    if (!format.signature.empty()) return beginsWith(walk, note, format.signature);
+    return !format.make.empty() && madeBy(walk, format.make);
 }
 
-ByteOrder orderOf(const MakerNoteFormat& format, const Document& document, uint64_t note) {
+ByteOrder orderOf(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {
     switch (format.order) {
         case NoteByteOrder::Exif:
-            return document.byteOrder;
+            return walk.document().byteOrder;
         case NoteByteOrder::Mark:
-            // The mark counts only when both of its bytes are inside the buffer.
-            return beginsWith(document.bytes, note + format.orderAt, "II") ? Intel : Motorola;
+            // The mark counts only when both of its bytes are inside the block.
+            return beginsWith(walk, note + format.orderAt, "II") ? Intel : Motorola;
         case NoteByteOrder::Intel:
             return Intel;
         case NoteByteOrder::Motorola:
             return Motorola;
     }
-    return document.byteOrder;
+    return walk.document().byteOrder;
 }
 
 }  // namespace
 
 void walkMakerNote(Document& document, IfdWalk& walk,
                    std::span<const MakerNoteFormat* const> formats) {
-    const std::span<const uint8_t> buffer = document.bytes;
     const uint64_t note = walk.makerNoteOffset();
-    if (note == 0 || walk.makerNoteCount() < 4 || note + 4 >= buffer.size()) return;
+    // The note's first bytes must be there: its signature, byte-order mark and IFD follow.
+    if (note == 0 || walk.makerNoteCount() < 4 || walk.read(note, 5, 0).empty()) return;
     for (const MakerNoteFormat* format : formats) {
-        if (!recognises(*format, document, note)) continue;
-        const ByteOrder order = orderOf(*format, document, note);
-        const uint64_t base = format->base == OffsetBase::ExifHeader ? document.location.tiffStart()
-                                                                     : note + format->baseAt;
+        if (!recognises(*format, walk, note)) continue;
+        const ByteOrder order = orderOf(*format, walk, note);
+        const uint64_t base =
+            format->base == OffsetBase::ExifHeader ? walk.tiffStart() : note + format->baseAt;
         uint64_t ifd = note + format->ifdAt;
         if (format->ifdStart == IfdStart::Pointer) {
-            if (ifd + 4 > buffer.size()) return;
-            ifd = base + readU32(buffer.data() + ifd, order);
+            const std::span<const uint8_t> pointer = walk.read(ifd, 4, 0);
+            if (pointer.empty()) return;
+            ifd = base + readU32(pointer.data(), order);
         }
         document.makerNote = format;
         walk.walk(ifd, order, IfdKind::MakerNote, base, format->tags);

@@ -31,35 +31,30 @@ void Workspace::takeAnalysis(FileAnalysis analysis) {
 }
 
 bool Workspace::analyze(const std::string& path) {
-    FileAnalysis analysis = analyzeFile(path, storage_);
+    FileAnalysis analysis = analyzeFile(path);
     // Refused before anything is read: the previous rows stay.
     if (analysis.document.problem == Problem::NotAnalyzable) {
         report(Problem::NotAnalyzable);
         return false;
     }
     takeAnalysis(std::move(analysis));
-    bytes_ = storage_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
 
 bool Workspace::adoptAnalysis(PreparedFile& prepared) {
-    std::swap(storage_, prepared.storage);  // the document's bytes come along
     document_ = std::move(prepared.analysis.document);
     file_ = std::move(prepared.analysis.file);
     std::swap(rows_, prepared.rows);
     edits_.clear();
-    bytes_ = storage_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
 
 bool Workspace::analyzeBytes(std::span<const uint8_t> bytes) {
-    ownBytes_.assign(bytes.begin(), bytes.end());
     FileAnalysis analysis;
-    analysis.document = brevino::analyzeBytes(ownBytes_);
+    analysis.document = brevino::analyzeBytes(bytes);
     takeAnalysis(std::move(analysis));
-    bytes_ = ownBytes_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
@@ -163,10 +158,8 @@ bool Workspace::save() {
         return false;
     }
     // The file now holds the edited values: so do the bytes the rows are made from.
-    for (const auto& [index, value] : edits_) {
-        const Entry& entry = document_.entries[index];
-        std::copy(value.bytes.begin(), value.bytes.end(), bytes_ + entry.position);
-    }
+    for (const auto& [index, value] : edits_)
+        document_.held.overwrite(document_.entries[index].position, value.bytes);
     edits_.clear();
     rows_.build(document_);
     file_ = result.file;

@@ -95,10 +95,7 @@ class Workspace {
     bool isAnalysedCurrentFile() const;
     void takeAnalysis(FileAnalysis analysis);
 
-    ByteStore storage_;  // the analysed file's leading bytes, which the document reads
-    std::vector<uint8_t> ownBytes_;
-    uint8_t* bytes_ = nullptr;  // the document's bytes, which this workspace owns
-    Document document_;
+    Document document_;  // holds the bytes of the file it was read from
     RowList rows_;
     Edits edits_;
     std::optional<AnalysedFile> file_;
