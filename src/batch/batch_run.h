@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "edit/overwrite_save.h"
+#include "edit/row_lookup.h"
 #include "exif/analysis.h"
 #include "journal/change.h"
 #include "journal/journal_store.h"
@@ -114,6 +115,8 @@ class BatchRun {
     // The run's number in the journal; 0 without one.
     uint64_t operationId() const { return operation_.id; }
 
+    struct FileState;
+
   private:
     // What the plan says of one file.
     struct Planned {
@@ -124,7 +127,18 @@ class BatchRun {
         size_t change = SIZE_MAX;  // its change in the operation, if any
     };
 
+    // Works out what the run does to one file; one function an operation.
     void plan(const std::string& path, Planned& planned);
+    void planAlignTimes(FileState& state, Planned& planned);
+    void planRename(FileState& state, Planned& planned, uint16_t dateTag);
+    void planNameToDates(FileState& state, Planned& planned);
+    void planShiftDates(FileState& state, Planned& planned);
+    void planSetRow(FileState& state, Planned& planned, const RowName& name,
+                    const std::string& value);
+    // A file left alone, a change kept in the run's operation, and the save of the edits made.
+    static void skip(Planned& planned, Problem reason);
+    void keep(Planned& planned, FileChange change);
+    void save(FileState& state, Planned& planned);
 
     State state_ = State::Idle;
     std::vector<std::string>* files_ = nullptr;

@@ -55,22 +55,23 @@ constexpr std::string_view kHelp =
     "Exit status: 0 when every file was processed or skipped, 1 when any file failed, 2 for a\n"
     "usage error (an unknown tag among them; no file is touched then).\n";
 
-}  // namespace
-
-int runBatch(int argc, char** argv) {
+// What the command line asks of a batch run.
+struct BatchArguments {
     Settings settings = settingsForRun();
     std::optional<std::string> value;
     std::string zone;
     bool verbose = false;
-    std::vector<std::string> positional;
+    std::vector<std::string> positional;  // the operation, then the files
+};
+
+// Reads the arguments; an exit status when the run ends there (help, a usage error).
+std::optional<int> parseArguments(int argc, char** argv, BatchArguments& arguments) {
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         std::string_view argument = argv[i];
         if (optionsEnded) {
-            positional.emplace_back(argument);
-            continue;
-        }
-        if (argument == "--") {
+            arguments.positional.emplace_back(argument);
+        } else if (argument == "--") {
             optionsEnded = true;
         } else if (isHelpFlag(argument)) {
             writeOut(kHelp);
@@ -80,69 +81,40 @@ int runBatch(int argc, char** argv) {
             if (i + 1 >= argc) return usageError(std::string(argument) + " needs a value", kUsage);
             std::string_view next = argv[++i];
             if (argument == "--value" || argument == "--by") {
-                value = std::string(next);
+                arguments.value = std::string(next);
             } else if (argument == "--zone") {
                 if (!parseZoneOffset(next)) return usageError("--zone needs ±HH:MM", kUsage);
-                zone = std::string(next);
-            } else if (!applyOption(next, settings)) {
+                arguments.zone = std::string(next);
+            } else if (!applyOption(next, arguments.settings)) {
                 return usageError("unknown option " + std::string(next), kUsage);
             }
         } else if (argument == "--verbose") {
-            verbose = true;
+            arguments.verbose = true;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
-            positional.emplace_back(argument);
+            arguments.positional.emplace_back(argument);
         }
     }
-    if (positional.empty()) return usageError("no OPERATION given", kUsage);
-    if (positional.size() < 2) return usageError("no FILE given", kUsage);
-    const std::string& operation = positional[0];
+    if (arguments.positional.empty()) return usageError("no OPERATION given", kUsage);
+    if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
+    // An operation that cannot be carried out touches no file.
+    const std::string& operation = arguments.positional[0];
     if (batchOperationFor(operation) == BatchOperation::ShiftDates &&
-        (!value || !parseDateShift(*value)))
+        (!arguments.value || !parseDateShift(*arguments.value)))
         return usageError("shift-dates needs --by [+|-][DAYS ]HH:MM[:SS]", kUsage);
     if (batchOperationFor(operation) == BatchOperation::SetTag) {
         if (!isKnownRowName(parseRowName(operation)))
             return usageError("unknown tag " + operation, kUsage);
-        if (!value) return usageError("setting a tag needs --value TEXT", kUsage);
+        if (!arguments.value) return usageError("setting a tag needs --value TEXT", kUsage);
     }
+    return std::nullopt;
+}
 
-    std::vector<std::string> files;
+// Carries out the run's steps, telling each file's progress and messages on standard error
+// and each new path on standard output; false when any file failed.
+bool runSteps(BatchRun& run, BatchSummary& summary, bool verbose) {
     bool failed = false;
-    BatchSummary summary;
-    for (size_t i = 1; i < positional.size(); ++i) {
-        if (isRegularFile(positional[i])) {
-            files.push_back(positional[i]);
-        } else {
-            writeErr(messageLine(positional[i], "brevino-cli", "not a regular file"));
-            summary.addLeftAlone({positional[i], "brevino-cli", "not a regular file"});
-            failed = true;
-        }
-    }
-    BatchSettings batchSettings;
-    batchSettings.keepTimes = settings.keepsTimes();
-    batchSettings.alignDates = settings.alignsDates();
-    batchSettings.allDate = settings.editsAllDates();
-    batchSettings.zone = zone;
-    // The closing lines: done, or how many files were changed and which were not, and why.
-    auto closing = [&] {
-        std::string text;
-        for (const ReportLine& line : summary.lines())
-            text += messageLine(line.path, line.caption, line.text);
-        return text;
-    };
-
-    BatchRun run;
-    JournalStore journal = journalForRun(settings);
-    if (!run.start(files, operation, value.value_or(""), batchSettings, &journal)) {
-        if (run.startProblem() != Problem::None) {
-            const MessageText message = messageFor(run.startProblem());
-            writeErr(messageLine({}, message.caption, message.text));
-            return kExitFailed;
-        }
-        writeErr(closing());
-        return failed ? kExitFailed : kExitOk;
-    }
     std::string renamed;
     std::string progress;
     for (;;) {
@@ -177,7 +149,45 @@ int runBatch(int argc, char** argv) {
     }
     writeErr(progress);
     writeOut(renamed);
-    writeErr(closing());
+    return !failed;
+}
+
+}  // namespace
+
+int runBatch(int argc, char** argv) {
+    BatchArguments arguments;
+    if (const std::optional<int> status = parseArguments(argc, argv, arguments)) return *status;
+    const std::string& operation = arguments.positional[0];
+
+    std::vector<std::string> files;
+    bool failed = false;
+    BatchSummary summary;
+    for (size_t i = 1; i < arguments.positional.size(); ++i) {
+        const std::string& path = arguments.positional[i];
+        if (isRegularFile(path)) {
+            files.push_back(path);
+        } else {
+            writeErr(messageLine(path, "brevino-cli", "not a regular file"));
+            summary.addLeftAlone({path, "brevino-cli", "not a regular file"});
+            failed = true;
+        }
+    }
+    BatchSettings settings = batchSettingsOf(arguments.settings);
+    settings.zone = arguments.zone;
+    BatchRun run;
+    JournalStore journal = journalForRun(arguments.settings);
+    if (run.start(files, operation, arguments.value.value_or(""), settings, &journal)) {
+        if (!runSteps(run, summary, arguments.verbose)) failed = true;
+    } else if (run.startProblem() != Problem::None) {
+        const MessageText message = messageFor(run.startProblem());
+        writeErr(messageLine({}, message.caption, message.text));
+        return kExitFailed;
+    }
+    // The closing lines: done, or how many files were changed and which were not, and why.
+    std::string closing;
+    for (const ReportLine& line : summary.lines())
+        closing += messageLine(line.path, line.caption, line.text);
+    writeErr(closing);
     return failed ? kExitFailed : kExitOk;
 }
 

@@ -7,6 +7,7 @@
 #include "edit/editing.h"
 #include "exif/gps_position.h"
 #include "platform/decimal_text.h"
+#include "platform/hex_text.h"
 #include "platform/text_encoding.h"
 #include "workspace/messages.h"
 
@@ -116,10 +117,8 @@ void appendJsonString(std::string& out, std::string_view text) {
                 break;
             default:
                 if (byte < 0x20 || byte == 0x7F) {
-                    static constexpr char kHex[] = "0123456789abcdef";
                     out += "\\u00";
-                    out.push_back(kHex[byte >> 4]);
-                    out.push_back(kHex[byte & 15]);
+                    appendHexByte(out, byte, HexCase::Lower);
                 } else {
                     out.push_back(c);
                 }
@@ -235,13 +234,9 @@ void appendJson(std::string& out, const FileReport& report) {
     // A name that is not UTF-8 shows with replacement characters: its bytes let a script
     // find the file again.
     if (!isValidUtf8(report.path)) {
-        static constexpr char kDigits[] = "0123456789abcdef";
         out += ",\"fileBytes\":\"";
-        for (const char c : report.path) {
-            const auto byte = static_cast<unsigned char>(c);
-            out.push_back(kDigits[byte >> 4]);
-            out.push_back(kDigits[byte & 0xF]);
-        }
+        for (const char c : report.path)
+            appendHexByte(out, static_cast<uint8_t>(c), HexCase::Lower);
         out.push_back('"');
     }
     out += report.rows ? ",\"ok\":true" : ",\"ok\":false";

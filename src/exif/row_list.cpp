@@ -5,6 +5,7 @@
 #include "exif/gps_position.h"
 #include "exif/value_notes.h"
 #include "exif/value_text.h"
+#include "platform/hex_text.h"
 #include "tags/tag_roles.h"
 
 namespace brevino {
@@ -12,24 +13,22 @@ namespace {
 
 // "0x" and at least eight upper-case hexadecimal digits; answers the length.
 size_t formatOffset(uint64_t position, char* out) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     int digits = 8;
     while (digits < 16 && (position >> (4 * digits)) != 0)
         ++digits;
     out[0] = '0';
     out[1] = 'x';
     for (int i = 0; i < digits; ++i)
-        out[2 + i] = kDigits[(position >> (4 * (digits - 1 - i))) & 0xF];
+        out[2 + i] = hexDigit(static_cast<unsigned>(position >> (4 * (digits - 1 - i))));
     return static_cast<size_t>(2 + digits);
 }
 
 // "0xA4FF": the tag cell of a tag no dictionary names.
 void formatTagNumber(uint16_t tag, char* out) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     out[0] = '0';
     out[1] = 'x';
     for (int i = 0; i < 4; ++i)
-        out[2 + i] = kDigits[(tag >> (4 * (3 - i))) & 0xF];
+        out[2 + i] = hexDigit(static_cast<unsigned>(tag >> (4 * (3 - i))));
 }
 
 template <typename Number>
@@ -61,13 +60,11 @@ std::string_view headingText(IfdKind kind) {
 
 void RowList::clear() {
     rows_.clear();
-    rowOfEntry_.clear();
     contentArena_.clear();
 }
 
 void RowList::build(const Document& document) {
     clear();
-    rowOfEntry_.assign(document.entries.size(), -1);
     size_t section = 0;
     for (size_t e = 0; e <= document.entries.size(); ++e) {
         // Headings stand before the first entry of their IFD (an empty IFD's heading alone).
@@ -82,7 +79,6 @@ void RowList::build(const Document& document) {
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
         const TagDef* tag = document.tagOf(entry);
-        rowOfEntry_[e] = static_cast<long>(rows_.size());
         Row& row = rows_.emplace_back();
         row.ifd = entry.ifd;
         row.entry = e;
@@ -136,10 +132,6 @@ void RowList::addPositionNotes(const Document& document) {
             setArenaNote(row, metresNote(*position.altitude));
         }
     }
-}
-
-long RowList::rowOfEntry(size_t entry) const {
-    return entry < rowOfEntry_.size() ? rowOfEntry_[entry] : -1;
 }
 
 std::string_view RowList::cell(size_t index, Column column) const {

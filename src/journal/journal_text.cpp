@@ -1,6 +1,7 @@
 #include "journal/journal_text.h"
 
 #include "platform/decimal_text.h"
+#include "platform/hex_text.h"
 
 #include <charconv>
 
@@ -13,24 +14,15 @@ constexpr std::string_view kFirstLineVersion1 = "brevino journal 1";
 
 // Paths and titles keep every byte: "%", control characters and DEL are written as %XX.
 void appendEscaped(std::string& out, std::string_view text) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == '%' || byte < 0x20 || byte == 0x7F) {
             out.push_back('%');
-            out.push_back(kDigits[byte >> 4]);
-            out.push_back(kDigits[byte & 0xF]);
+            appendHexByte(out, byte);
         } else {
             out.push_back(c);
         }
     }
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 std::optional<std::string> unescaped(std::string_view text) {
@@ -51,12 +43,9 @@ std::optional<std::string> unescaped(std::string_view text) {
 }
 
 void appendHex(std::string& out, const std::vector<uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
     if (bytes.empty()) out.push_back('-');
-    for (const uint8_t byte : bytes) {
-        out.push_back(kDigits[byte >> 4]);
-        out.push_back(kDigits[byte & 0xF]);
-    }
+    for (const uint8_t byte : bytes)
+        appendHexByte(out, byte, HexCase::Lower);
 }
 
 std::optional<std::vector<uint8_t>> fromHex(std::string_view text) {

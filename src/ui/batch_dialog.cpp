@@ -92,10 +92,7 @@ void BatchDialog::start() {
     // Every operation changes the files (their bytes, names or times): ask first.
     const std::string count = std::to_string(workspace_.fileList.size());
     if (workspace_.ask(withDetail(kConfirmBatch, count)) != Answer::Yes) return;
-    BatchSettings settings;
-    settings.keepTimes = workspace_.settings.keepsTimes();
-    settings.alignDates = workspace_.settings.alignsDates();
-    settings.allDate = workspace_.settings.editsAllDates();
+    const BatchSettings settings = batchSettingsOf(workspace_.settings);
     if (!run_.start(workspace_.fileList, operation, toUtf8(value_->text()), settings,
                     workspace_.journal)) {
         if (run_.startProblem() != Problem::None) workspace_.report(run_.startProblem());

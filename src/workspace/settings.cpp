@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "batch/batch_run.h"
 #include "platform/settings_profile.h"
 
 namespace brevino {
@@ -47,6 +48,14 @@ bool saveFolderPath(const std::string& path, const std::string& folder) {
     Profile profile = Profile::load(path);
     profile.set(kSection, kFolderPathKey, folder);
     return profile.save(path);
+}
+
+BatchSettings batchSettingsOf(const Settings& settings) {
+    BatchSettings batch;
+    batch.keepTimes = settings.keepsTimes();
+    batch.alignDates = settings.alignsDates();
+    batch.allDate = settings.editsAllDates();
+    return batch;
 }
 
 bool applyOption(std::string_view keyValue, Settings& settings) {

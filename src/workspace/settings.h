@@ -61,6 +61,11 @@ Settings loadSettings(const std::string& path);
 bool saveSettings(const std::string& path, const Settings& settings);
 bool saveFolderPath(const std::string& path, const std::string& folder);
 
+// What a batch run follows of the settings: keeping times, aligning dates, setting every
+// date row.
+struct BatchSettings;
+BatchSettings batchSettingsOf(const Settings& settings);
+
 // Applies "KEY=0" or "KEY=1" for a switch that --option may set (key letter case ignored);
 // false for any other key or value.
 bool applyOption(std::string_view keyValue, Settings& settings);

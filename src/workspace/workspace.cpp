@@ -126,10 +126,8 @@ bool Workspace::save() {
         report(Problem::OpenFirstToSave);
         return false;
     }
-    SaveOptions options;
-    options.keepTimes = settings.keepsTimes();
-    if (settings.alignsDates())
-        options.setTimes = alignDatesWithChangeDate(document_, rows_, edits_);
+    const SaveOptions options =
+        saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), settings.alignsDates());
     Operation operation;
     operation.kind = saveKind;
     operation.title = std::string(fileNameOf(file_->path));
