@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct ExifLocation {
     uint64_t exifStart = 0;
     uint64_t exifEnd = 0;       // offset just past the Exif data; 0 when none was located
     uint64_t skippedBytes = 0;  // JPEG only
+    // A checksum that covers the Exif data (PNG's chunk CRC, over [checksumFrom, checksumAt)
+    // and stored at checksumAt); 0 for none.
+    uint64_t checksumFrom = 0;
+    uint64_t checksumAt = 0;
 };
 
 // A TIFF structure inside the file: the bytes its values may lie in, where its header is,
@@ -44,6 +49,12 @@ struct TiffBlock {
     // Its IFDs and values are read where they lie, as the walk reaches them (a TIFF-based raw
     // file is not read whole); otherwise its bytes are held whole.
     bool readOnDemand = false;
+    // Its 0th IFD is followed by further image IFDs, and its IFDs may point to sub-IFDs
+    // (TIFF-based raw files).
+    bool chained = false;
+    // Its bytes were decompressed: its offsets are positions in them, and it is never written.
+    bool compressed = false;
+    std::string_view title;  // the container's name for it, when it holds several ("CMT1")
 };
 
 // One 12-byte IFD entry.
@@ -74,6 +85,8 @@ struct Section {
     IfdKind ifd = IfdKind::None;
     size_t firstEntry = 0;
     const TagTable* table = nullptr;
+    uint16_t number = 0;     // IFD2, IFD3 ... and SubIFD 1, 2 ... are told apart by number
+    std::string_view block;  // the name of the TIFF block it lies in, when the file has several
 };
 
 struct Document {

@@ -83,6 +83,12 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
             makerNoteOffset_ = entry.valueField + block_.tiffStart;
             makerNoteCount_ = entry.count;
         }
+        if (block_.chained && entry.tag == tags::kSubIfds && kind != IfdKind::MakerNote)
+            noticeSubImages(entry);
+        if (entry.tag == tags::kDngPrivateData && kind == IfdKind::Zeroth && entry.valueInside) {
+            dngPrivateOffset_ = entry.position;
+            dngPrivateCount_ = entry.count;
+        }
     }
 }
 
@@ -97,6 +103,16 @@ void IfdWalk::addFields(const Entry& array, const TagTable& fields) {
         entry.table = &fields;
         entry.field = field.tag;
         document_.entries.push_back(entry);
+    }
+}
+
+void IfdWalk::noticeSubImages(const Entry& entry) {
+    const bool offsets = entry.is(TiffType::Long) || entry.is(TiffType::Ifd);
+    if (!offsets || !entry.valueInside) return;
+    const std::span<const uint8_t> values = read(entry.position, 4 * uint64_t{entry.count}, 0);
+    for (size_t i = 0; i + 4 <= values.size() && subImagesNoticed_ < kMaxSubImages; i += 4) {
+        subImages_.push_back(block_.tiffStart + readU32(values.data() + i, entry.order));
+        ++subImagesNoticed_;
     }
 }
 

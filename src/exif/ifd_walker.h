@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "exif/document.h"
@@ -48,6 +49,14 @@ class IfdWalk {
     uint64_t makerNoteOffset() const { return makerNoteOffset_; }
     uint64_t makerNoteCount() const { return makerNoteCount_; }
 
+    // The image sub-IFDs (SubIFDs entries) noticed since the last call, as file offsets; a
+    // few at most. Noticed only in blocks of chained image IFDs.
+    std::vector<uint64_t> takeSubImages() { return std::exchange(subImages_, {}); }
+    static constexpr size_t kMaxSubImages = 16;
+    // Where the DNG private data lies (the copy of the original file's maker note); 0 for none.
+    uint64_t dngPrivateOffset() const { return dngPrivateOffset_; }
+    uint64_t dngPrivateCount() const { return dngPrivateCount_; }
+
     // Walks the IFDs that entries of the maker note point to (a vendor's sub-IFDs), in the
     // order met, each once; a few at most, so that loops end.
     void walkNestedIfds();
@@ -57,6 +66,7 @@ class IfdWalk {
     void placeValue(Entry& entry, uint64_t base);
     // An IFD read where it lies brings the bytes after it along: its values usually follow.
     static constexpr uint64_t kIfdReadAhead = 64 << 10;
+    void noticeSubImages(const Entry& entry);
     // Adds an entry for each value of `array` that `fields` names, after the array's entry.
     void addFields(const Entry& array, const TagTable& fields);
 
@@ -75,6 +85,10 @@ class IfdWalk {
     size_t subIfdCount_ = 0;
     uint64_t makerNoteOffset_ = 0;
     uint64_t makerNoteCount_ = 0;
+    std::vector<uint64_t> subImages_;
+    size_t subImagesNoticed_ = 0;
+    uint64_t dngPrivateOffset_ = 0;
+    uint64_t dngPrivateCount_ = 0;
 };
 
 }  // namespace brevino

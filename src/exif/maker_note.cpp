@@ -25,10 +25,11 @@ bool recognises(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {
     return !format.make.empty() && madeBy(walk, format.make);
 }
 
-ByteOrder orderOf(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {
+ByteOrder orderOf(const MakerNoteFormat& format, IfdWalk& walk, const MakerNoteSite& site) {
+    const uint64_t note = site.offset;
     switch (format.order) {
         case NoteByteOrder::Exif:
-            return walk.document().byteOrder;
+            return site.exifOrder;
         case NoteByteOrder::Mark:
             // The mark counts only when both of its bytes are inside the block.
             return beginsWith(walk, note + format.orderAt, "II") ? Intel : Motorola;
@@ -37,32 +38,42 @@ ByteOrder orderOf(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {
         case NoteByteOrder::Motorola:
             return Motorola;
     }
-    return walk.document().byteOrder;
+    return site.exifOrder;
 }
 
 }  // namespace
 
-void walkMakerNote(Document& document, IfdWalk& walk,
-                   std::span<const MakerNoteFormat* const> formats) {
-    const uint64_t note = walk.makerNoteOffset();
+bool walkMakerNote(Document& document, IfdWalk& walk,
+                   std::span<const MakerNoteFormat* const> formats, const MakerNoteSite& site) {
+    const uint64_t note = site.offset;
     // The note's first bytes must be there: its signature, byte-order mark and IFD follow.
-    if (note == 0 || walk.makerNoteCount() < 4 || walk.read(note, 5, 0).empty()) return;
+    if (note == 0 || site.count < 4 || walk.read(note, 5, 0).empty()) return false;
     for (const MakerNoteFormat* format : formats) {
         if (!recognises(*format, walk, note)) continue;
-        const ByteOrder order = orderOf(*format, walk, note);
+        const ByteOrder order = orderOf(*format, walk, site);
         const uint64_t base =
-            format->base == OffsetBase::ExifHeader ? walk.tiffStart() : note + format->baseAt;
+            format->base == OffsetBase::ExifHeader ? site.exifHeader : note + format->baseAt;
         uint64_t ifd = note + format->ifdAt;
         if (format->ifdStart == IfdStart::Pointer) {
             const std::span<const uint8_t> pointer = walk.read(ifd, 4, 0);
-            if (pointer.empty()) return;
+            if (pointer.empty()) return false;
             ifd = base + readU32(pointer.data(), order);
         }
         document.makerNote = format;
         walk.walk(ifd, order, IfdKind::MakerNote, base, format->tags);
         walk.walkNestedIfds();
-        return;
+        return true;
     }
+    return false;
+}
+
+const MakerNoteFormat* formatOfMake(IfdWalk& walk,
+                                    std::span<const MakerNoteFormat* const> formats) {
+    for (const MakerNoteFormat* format : formats) {
+        if (format->signature.empty() && !format->make.empty() && madeBy(walk, format->make))
+            return format;
+    }
+    return nullptr;
 }
 
 }  // namespace brevino

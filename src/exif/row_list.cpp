@@ -52,6 +52,10 @@ std::string_view headingText(IfdKind kind) {
             return "【1st IFD】";
         case IfdKind::MakerNote:
             return "【メーカーノート】";
+        case IfdKind::Image:
+            return "【IFD】";
+        case IfdKind::SubImage:
+            return "【SubIFD】";
         case IfdKind::None:
             break;
     }
@@ -75,6 +79,7 @@ void RowList::build(const Document& document) {
             heading.ifd = walked.ifd;
             heading.tag = walked.table && !walked.table->heading.empty() ? walked.table->heading
                                                                          : headingText(walked.ifd);
+            if (walked.number != 0 || !walked.block.empty()) numberHeading(heading, walked);
         }
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
@@ -112,6 +117,27 @@ void RowList::build(const Document& document) {
     addPositionNotes(document);
 }
 
+void RowList::numberHeading(Row& heading, const Section& section) {
+    // "【IFD】" becomes "【IFD2】", "【SubIFD】" "【SubIFD 1】", and a block's name goes first:
+    // "【CMT1 0th IFD】".
+    constexpr std::string_view kOpen = "【", kClose = "】";
+    std::string_view inner = heading.tag;
+    if (inner.starts_with(kOpen) && inner.ends_with(kClose))
+        inner = inner.substr(kOpen.size(), inner.size() - kOpen.size() - kClose.size());
+    const size_t start = contentArena_.size();
+    contentArena_.append(kOpen);
+    if (!section.block.empty()) contentArena_.append(section.block).push_back(' ');
+    contentArena_.append(inner);
+    if (section.number != 0) {
+        if (section.ifd == IfdKind::SubImage) contentArena_.push_back(' ');
+        contentArena_.append(std::to_string(section.number));
+    }
+    contentArena_.append(kClose);
+    heading.noteInArena = true;  // the arena holds the heading's title
+    heading.noteStart = static_cast<uint32_t>(start);
+    heading.noteLength = static_cast<uint32_t>(contentArena_.size() - start);
+}
+
 void RowList::setArenaNote(Row& row, std::string_view note) {
     row.noteInArena = true;
     row.noteStart = static_cast<uint32_t>(contentArena_.size());
@@ -136,7 +162,12 @@ void RowList::addPositionNotes(const Document& document) {
 
 std::string_view RowList::cell(size_t index, Column column) const {
     const Row& row = rows_[index];
-    if (row.heading) return column == Column::Offset ? row.tag : std::string_view();
+    if (row.heading) {
+        if (column != Column::Offset) return {};
+        return row.noteInArena
+                   ? std::string_view(contentArena_).substr(row.noteStart, row.noteLength)
+                   : row.tag;
+    }
     switch (column) {
         case Column::Offset:
             return {row.offsetText, row.offsetLength};

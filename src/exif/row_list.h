@@ -60,6 +60,8 @@ class RowList {
         uint32_t contentLength = 0;
     };
 
+    // A heading of a numbered IFD, or of an IFD in one of several blocks, made in the arena.
+    void numberHeading(Row& heading, const Section& section);
     // Notes worked out from several entries (the GPS position).
     void addPositionNotes(const Document& document);
     void setArenaNote(Row& row, std::string_view note);

@@ -7,8 +7,9 @@ namespace brevino {
 namespace {
 
 constexpr std::pair<IfdKind, std::string_view> kIfdNames[] = {
-    {IfdKind::Zeroth, "0th"},      {IfdKind::Exif, "exif"}, {IfdKind::Gps, "gps"},
-    {IfdKind::Interop, "interop"}, {IfdKind::First, "1st"}, {IfdKind::MakerNote, "makernote"}};
+    {IfdKind::Zeroth, "0th"},      {IfdKind::Exif, "exif"},      {IfdKind::Gps, "gps"},
+    {IfdKind::Interop, "interop"}, {IfdKind::First, "1st"},      {IfdKind::MakerNote, "makernote"},
+    {IfdKind::Image, "image"},     {IfdKind::SubImage, "subifd"}};
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;

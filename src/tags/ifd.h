@@ -6,10 +6,22 @@
 
 namespace brevino {
 
-enum class IfdKind : uint8_t { None, Zeroth, Exif, Gps, Interop, First, MakerNote };
+// Image and SubImage are the further image IFDs of TIFF and raw files: those the 1st IFD links
+// to in turn (IFD2, IFD3, ...), and those an IFD's SubIFDs entry points to.
+enum class IfdKind : uint8_t {
+    None,
+    Zeroth,
+    Exif,
+    Gps,
+    Interop,
+    First,
+    MakerNote,
+    Image,
+    SubImage
+};
 
-// "0th", "exif", "gps", "interop", "1st", "makernote": as the command line and JSON output
-// write them; empty for None.
+// "0th", "exif", "gps", "interop", "1st", "makernote", "image", "subifd": as the command line
+// and JSON output write them; empty for None.
 std::string_view ifdName(IfdKind kind);
 // The kind a short name stands for (letter case ignored), or None.
 IfdKind ifdKindNamed(std::string_view name);

@@ -33,6 +33,8 @@ const TagTable* standardTable(IfdKind kind) {
     switch (kind) {
         case IfdKind::Zeroth:
         case IfdKind::First:
+        case IfdKind::Image:
+        case IfdKind::SubImage:
             return &kPrimaryTags;
         case IfdKind::Exif:
             return &kExifTags;

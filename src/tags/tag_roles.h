@@ -21,6 +21,7 @@ inline constexpr uint16_t kGpsPointer = 0x8825;
 inline constexpr uint16_t kInteropPointer = 0xA005;
 inline constexpr uint16_t kMakerNote = 0x927C;
 inline constexpr uint16_t kSubIfds = 0x014A;
+inline constexpr uint16_t kDngPrivateData = 0xC634;
 inline constexpr uint16_t kThumbnailOffset = 0x0201;
 inline constexpr uint16_t kThumbnailLength = 0x0202;
 inline constexpr uint16_t kOffsetTime = 0x9010;           // time-zone offset of DateTime

@@ -24,6 +24,14 @@ struct ContainerFormat {
 
 inline constexpr size_t kHeadLength = 64;
 
+// Adds the TIFF block to the document and holds its bytes: App1ReadError when the file ends
+// before the block does, MemoryError when it is too large to hold.
+Problem holdBlock(const ByteSource& source, Document& document, const TiffBlock& block);
+
+// Finds the Exif segment of the JPEG in [start, end) of the file (a whole JPEG file, or the
+// preview inside a raw file), by its segment heads.
+Problem locateJpegIn(const ByteSource& source, Document& document, uint64_t start, uint64_t end);
+
 // Every container format, in the order they are tried.
 std::span<const ContainerFormat* const> containerFormats();
 

@@ -18,24 +18,33 @@ Problem fail(ExifLocation& location, Problem problem) {
 }
 
 Problem locateJpeg(const ByteSource& source, Document& document) {
+    return locateJpegIn(source, document, 0, source.size());
+}
+
+}  // namespace
+
+Problem locateJpegIn(const ByteSource& source, Document& document, uint64_t start, uint64_t end) {
     ExifLocation& location = document.location;
     location.container = ContainerKind::Jpeg;
-    location.exifStart = 0;
+    location.exifStart = start;
     location.skippedBytes = 0;
-    location.exifEnd = 2;
+    location.exifEnd = start + 2;
     HeadReader heads(source);
-    const std::span<const uint8_t> start = heads.at(0, 2);
-    if (start.empty()) return fail(location, Problem::HeaderReadError);
-    if (start[0] != 0xFF || start[1] != 0xD8) return fail(location, Problem::NotSupported);
+    auto within = [&](uint64_t at, size_t length) {
+        return at <= end && length <= end - at ? heads.at(at, length) : std::span<const uint8_t>();
+    };
+    const std::span<const uint8_t> marker = within(start, 2);
+    if (marker.empty()) return fail(location, Problem::HeaderReadError);
+    if (marker[0] != 0xFF || marker[1] != 0xD8) return fail(location, Problem::NotSupported);
     for (;;) {
         const uint64_t head = location.exifEnd;
-        const std::span<const uint8_t> marker = heads.at(head, 2);
-        if (marker.empty()) return fail(location, Problem::HeaderReadError);
+        const std::span<const uint8_t> code = within(head, 2);
+        if (code.empty()) return fail(location, Problem::HeaderReadError);
         // The image data (or the end of the image) comes before any Exif segment: a JPEG
         // without Exif.
-        if (marker[0] == 0xFF && (marker[1] == 0xDA || marker[1] == 0xD9))
+        if (code[0] == 0xFF && (code[1] == 0xDA || code[1] == 0xD9))
             return fail(location, Problem::NoExifSegment);
-        const std::span<const uint8_t> segment = heads.at(head, 8);
+        const std::span<const uint8_t> segment = within(head, 8);
         if (segment.empty()) return fail(location, Problem::HeaderReadError);
         const uint64_t length = static_cast<uint64_t>(segment[2]) << 8 | segment[3];
         if (std::memcmp(segment.data() + 4, "Exif", 4) == 0) {
@@ -48,20 +57,21 @@ Problem locateJpeg(const ByteSource& source, Document& document) {
         location.skippedBytes += length + 2;
     }
     // The TIFF data: from its header, after "Exif\0\0", to the end of the segment.
-    location.tiffStart = location.skippedBytes + 12;
+    location.tiffStart = start + location.skippedBytes + 12;
     TiffBlock block;
     block.start = location.tiffStart;
     block.end = location.exifEnd;
     block.tiffStart = location.tiffStart;
-    document.blocks.push_back(block);
-    if (location.exifEnd > source.size()) return Problem::App1ReadError;
-    if (location.tiffStart >= location.exifEnd) return Problem::BadTiffHeader;
-    if (!document.held.fetch(source, block.start, block.end - block.start, block.end))
+    if (location.exifEnd > end) {
+        document.blocks.push_back(block);
         return Problem::App1ReadError;
-    return Problem::None;
+    }
+    if (location.tiffStart >= location.exifEnd) {
+        document.blocks.push_back(block);
+        return Problem::BadTiffHeader;
+    }
+    return holdBlock(source, document, block);
 }
-
-}  // namespace
 
 extern constinit const ContainerFormat kJpegContainer{ContainerKind::Jpeg, "jpeg", recognisesJpeg,
                                                       locateJpeg};
