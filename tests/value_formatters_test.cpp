@@ -195,6 +195,8 @@ TEST(Formatters, EveryTypeShowsItsValue) {
          "Lossy JPEG", true},
         {"calibration illuminant", IfdKind::Zeroth, fixture::shorts(0xC65A, {17}), Intel, "17",
          "標準光 A", true},
+        {"raw-file private data", IfdKind::Zeroth, fixture::byteValues(0xC634, {65, 100, 0, 77, 1}),
+         Intel, "65 100 0 77 1", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
