@@ -74,8 +74,12 @@ TEST(EditableRows, EntriesThatHoldTheFilesStructureAreNotEditable) {
     }
     EXPECT_EQ(structural,
               (std::set<uint16_t>{0x0111, 0x0117, 0x8769, 0x8825, 0xA005, 0x0201, 0x0202, 0x927C}));
-    for (uint16_t tiles : {0x0144, 0x0145, 0x014A})
-        EXPECT_TRUE(tags::isStructural(IfdKind::First, tiles));
+    // Where image data, free space, JPEG tables, sub-IFDs, a raw file's copy of the maker note
+    // and its further camera profiles lie.
+    for (uint16_t layout :
+         {0x0120, 0x0121, 0x0144, 0x0145, 0x014A, 0x0207, 0x0208, 0x0209, 0xC634, 0xC6F5})
+        EXPECT_TRUE(tags::isStructural(IfdKind::Zeroth, layout)) << layout;
+    EXPECT_FALSE(tags::isStructural(IfdKind::Zeroth, 0xC612));
     EXPECT_EQ(editable, (std::set<uint16_t>{0x0100, 0xA002, 0x0001, 0x0000, 0x0201}));
 }
 

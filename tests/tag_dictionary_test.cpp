@@ -25,6 +25,8 @@ TEST(Dictionaries, SizesOrderAndNoTagTwice) {
         {kExifTags, 89, "露出時間", "再生ガンマ", 43, 0x8830},
         {kInteropTags, 5, "互換性識別子", "関連画像高さ", 2, 0x1000},
         {kGpsTags, 32, "GPS タグのバージョン", "水平方向測位誤差", 27, 0x001B},
+        // The TIFF and raw-file tags the primary IFDs fall back to.
+        {kTiffTags, 186, "New Subfile Type", "JXL Decode Speed", 186, 0},
         {kPentaxTags, 48, "PentaxMode", "PreviewImageData", 48, 0},
         {kSonyTags, 14, "PrintIM", "LongExposureNoiseReduction", 14, 0},
     };
@@ -49,7 +51,9 @@ TEST(Dictionaries, SizesOrderAndNoTagTwice) {
             if (!vendor) {
                 EXPECT_TRUE(standardNames.insert(tag.name).second) << tag.name;
                 // Every standard tag says how it is written, under a key of its own.
-                EXPECT_TRUE(standardNames.insert(tag.key).second) << tag.key;
+                if (std::string_view(tag.key) != tag.name) {
+                    EXPECT_TRUE(standardNames.insert(tag.key).second) << tag.key;
+                }
                 EXPECT_NE(tag.types, 0) << tag.key;
             }
             // A coded value has one note.
@@ -76,6 +80,53 @@ TEST(Dictionaries, TagsAreLookedUpInTheirIfdsDictionary) {
     EXPECT_EQ(kPrimaryTags.findNamed("Make"), kPrimaryTags.find(0x010F));
     EXPECT_EQ(kPrimaryTags.findNamed("画像入力機器のメーカー名"), kPrimaryTags.find(0x010F));
     EXPECT_EQ(kPrimaryTags.findNamed("make"), nullptr);  // keys are compared exactly
+}
+
+TEST(Dictionaries, TiffAndRawFileTagsWithTheirTypesAndCounts) {
+    constexpr TypeSet kShortOrLong = TiffType::Short | TiffType::Long;
+    const struct {
+        uint16_t tag;
+        const char* key;
+        TypeSet types;
+        uint32_t count;
+    } cases[] = {
+        {0x00FE, "NewSubfileType", typeBit(TiffType::Long), 1},
+        {0x0142, "TileWidth", kShortOrLong, 1},
+        {0x0145, "TileByteCounts", kShortOrLong, 0},
+        {0x014A, "SubIFDs", TiffType::Long | TiffType::Ifd, 0},
+        {0x0153, "SampleFormat", typeBit(TiffType::Short), 0},
+        {0x828D, "CFARepeatPatternDim", typeBit(TiffType::Short), 2},
+        {0xC612, "DNGVersion", typeBit(TiffType::Byte), 4},
+        {0xC614, "UniqueCameraModel", typeBit(TiffType::Ascii), 0},
+        {0xC61A, "BlackLevel", static_cast<TypeSet>(kShortOrLong | typeBit(TiffType::Rational)), 0},
+        {0xC628, "AsShotNeutral", TiffType::Short | TiffType::Rational, 0},
+        {0xC62A, "BaselineExposure", typeBit(TiffType::SRational), 1},
+        {0xC65D, "RawDataUniqueID", typeBit(TiffType::Byte), 16},
+        {0xC68D, "ActiveArea", kShortOrLong, 4},
+        {0xC6FA, "ProfileHueSatMapData1", typeBit(TiffType::Float), 0},
+        {0xC761, "NoiseProfile", typeBit(TiffType::Double), 0},
+        {0xCD37, "IlluminantData3", typeBit(TiffType::Undefined), 0},
+        {0xCD48, "ProfileGroupName", TiffType::Ascii | TiffType::Byte, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        // The primary IFDs find them through their fallback.
+        const TagDef* tag = kPrimaryTags.find(c.tag);
+        ASSERT_NE(tag, nullptr);
+        EXPECT_STREQ(tag->key, c.key);
+        EXPECT_EQ(tag->types, c.types);
+        EXPECT_EQ(tag->count, c.count);
+        EXPECT_EQ(kPrimaryTags.findNamed(c.key), tag);
+    }
+    // The primary table's own entries come first and the fallback repeats none of them;
+    // other IFDs do not fall back.
+    for (const TagDef& tag : kTiffTags.tags)
+        EXPECT_EQ(kPrimaryTags.find(tag.tag), &tag) << tag.key;
+    EXPECT_STREQ(kPrimaryTags.find(0x0103)->name, "圧縮の種類");
+    EXPECT_EQ(kExifTags.find(0xC612), nullptr);
+    EXPECT_EQ(kExifTags.findNamed("DNGVersion"), nullptr);
+    // The batch dialog lists the four standard tables only.
+    EXPECT_EQ(standardTables().size(), 4u);
 }
 
 TEST(Dictionaries, ThumbnailIfdUsesThePrimaryNames) {

@@ -186,6 +186,17 @@ TEST(Formatters, EveryTypeShowsItsValue) {
          Intel, "00", ""},
         {"Windows title", IfdKind::Zeroth,
          typed(0x9C9B, 1, 10, std::string("T\0i\0\xE5\x65\0\0\0\0", 10)), Intel, "Ti日", ""},
+        // Raw-file tags of the 0th IFD are named, noted and edited through the TIFF table.
+        {"raw-file version", IfdKind::Zeroth, fixture::byteValues(0xC612, {1, 4, 0, 0}), Intel,
+         "1 4 0 0", "", true},
+        {"subfile type", IfdKind::Zeroth, fixture::longs(0x00FE, {1}), Motorola, "1",
+         "Reduced-resolution image", true},
+        {"raw compression", IfdKind::Zeroth, fixture::shorts(0x0103, {34892}), Intel, "34892",
+         "Lossy JPEG", true},
+        {"calibration illuminant", IfdKind::Zeroth, fixture::shorts(0xC65A, {17}), Intel, "17",
+         "標準光 A", true},
+        {"raw-file private data", IfdKind::Zeroth, fixture::byteValues(0xC634, {65, 100, 0, 77, 1}),
+         Intel, "65 100 0 77 1", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

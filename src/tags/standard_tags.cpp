@@ -15,14 +15,40 @@ constexpr TypeSet kSRational = typeBit(TiffType::SRational);
 constexpr TypeSet kUndefined = typeBit(TiffType::Undefined);
 
 // clang-format off
+// Exif's two values, then those of TIFF files and raw files.
 const ValueName kCompressionNames[] = {
     {MatchValue, 1, 0, "非圧縮"},
     {MatchValue, 6, 0, "JPEG 圧縮（サムネイルのみ）"},
+    {MatchValue, 2, 0, "CCITT modified Huffman RLE"},
+    {MatchValue, 3, 0, "CCITT Group 3 fax"},
+    {MatchValue, 4, 0, "CCITT Group 4 fax"},
+    {MatchValue, 5, 0, "LZW"},
+    {MatchValue, 7, 0, "JPEG"},
+    {MatchValue, 8, 0, "Deflate"},
+    {MatchValue, 32773, 0, "PackBits"},
+    {MatchValue, 32946, 0, "Deflate (old code)"},
+    {MatchValue, 34892, 0, "Lossy JPEG"},
+    {MatchValue, 52546, 0, "JPEG XL"},
+    {MatchValue, 32769, 0, "Nikon NEF packed"},
+    {MatchValue, 34713, 0, "Nikon NEF compressed"},
 };
 
+// Exif's two values, then those of TIFF files and raw files.
 const ValueName kPhotometricInterpretationNames[] = {
     {MatchValue, 2, 0, "RGB"},
     {MatchValue, 6, 0, "YCbCr"},
+    {MatchValue, 0, 0, "WhiteIsZero"},
+    {MatchValue, 1, 0, "BlackIsZero"},
+    {MatchValue, 3, 0, "RGB palette"},
+    {MatchValue, 4, 0, "Transparency mask"},
+    {MatchValue, 5, 0, "Separated (CMYK)"},
+    {MatchValue, 8, 0, "CIE L*a*b*"},
+    {MatchValue, 9, 0, "ICC L*a*b*"},
+    {MatchValue, 10, 0, "ITU L*a*b*"},
+    {MatchValue, 32803, 0, "Color filter array"},
+    {MatchValue, 34892, 0, "Linear raw"},
+    {MatchValue, 51177, 0, "Depth map"},
+    {MatchValue, 52527, 0, "Photometric mask"},
 };
 
 const ValueName kOrientationNames[] = {
@@ -79,7 +105,10 @@ const ValueName kMeteringModeNames[] = {
     {MatchValue, 255, 0, "その他"},
 };
 
-const ValueName kLightSourceNames[] = {
+}  // namespace
+
+// Shared with the calibration illuminants of raw files (tiff_tags.cpp).
+constinit const ValueName kLightSourceNames[22] = {
     {MatchValue, 0, 0, "不明"},
     {MatchValue, 1, 0, "昼光"},
     {MatchValue, 2, 0, "蛍光灯"},
@@ -103,6 +132,8 @@ const ValueName kLightSourceNames[] = {
     {MatchValue, 23, 0, "D50"},
     {MatchValue, 24, 0, "ISO スタジオタングステン"},
 };
+
+namespace {
 
 // Bit 0 of the flash value tells whether the flash fired; the other bits its mode.
 const ValueName kFlashNames[] = {
@@ -469,7 +500,7 @@ const TagDef kGpsTagTable[] = {
 
 }  // namespace
 
-constinit const TagTable kPrimaryTags{"0th", kPrimaryTagTable};
+constinit const TagTable kPrimaryTags{"0th", kPrimaryTagTable, {}, &kTiffTags};
 constinit const TagTable kExifTags{"Exif", kExifTagTable};
 constinit const TagTable kInteropTags{"Interop", kInteropTagTable};
 constinit const TagTable kGpsTags{"GPS", kGpsTagTable};

@@ -18,7 +18,8 @@ const TagDef* TagTable::find(uint16_t tag) const {
     const auto found =
         std::lower_bound(sorted_.begin(), sorted_.end(), tag,
                          [](const auto& entry, uint16_t wanted) { return entry.first < wanted; });
-    if (found == sorted_.end() || found->first != tag) return nullptr;
+    if (found == sorted_.end() || found->first != tag)
+        return fallback != nullptr ? fallback->find(tag) : nullptr;
     return &tags[found->second];
 }
 
@@ -26,7 +27,7 @@ const TagDef* TagTable::findNamed(std::string_view wanted) const {
     for (const TagDef& tag : tags) {
         if (wanted == tag.key || wanted == tag.name) return &tag;
     }
-    return nullptr;
+    return fallback != nullptr ? fallback->findNamed(wanted) : nullptr;
 }
 
 const TagTable* standardTable(IfdKind kind) {

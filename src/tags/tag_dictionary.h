@@ -103,16 +103,21 @@ struct TagTable {
     // The heading of an IFD this table names when it is not one of the standard ones (a
     // maker note's sub-IFD: "【メーカーノート Equipment】"); empty: the IFD kind's heading.
     std::string_view heading;
+    // The table that names what this one does not (the TIFF and raw-file tags of the primary
+    // IFDs); nullptr for none.
+    const TagTable* fallback = nullptr;
 
     constexpr TagTable(std::string_view name, std::span<const TagDef> tags,
-                       std::string_view heading = {})
-        : name(name), tags(tags), heading(heading) {}
+                       std::string_view heading = {}, const TagTable* fallback = nullptr)
+        : name(name), tags(tags), heading(heading), fallback(fallback) {}
     TagTable(const TagTable&) = delete;
     TagTable& operator=(const TagTable&) = delete;
 
-    // The first entry, in table order, that names the tag; nullptr if none.
+    // The first entry, in table order, that names the tag, else the fallback's; nullptr if
+    // none.
     const TagDef* find(uint16_t tag) const;
-    // The entry whose key or display name is `name` (keys compared exactly); nullptr if none.
+    // The entry whose key or display name is `name` (keys compared exactly), else the
+    // fallback's; nullptr if none.
     const TagDef* findNamed(std::string_view name) const;
 
   private:
@@ -122,10 +127,16 @@ struct TagTable {
 };
 
 // The standard dictionaries.
-extern const TagTable kPrimaryTags;  // the 0th and 1st IFDs
+extern const TagTable kPrimaryTags;  // the 0th and 1st IFDs; falls back to kTiffTags
 extern const TagTable kExifTags;
 extern const TagTable kInteropTags;
 extern const TagTable kGpsTags;
+// The TIFF and raw-file (DNG) tags of image IFDs that the primary dictionary does not hold.
+extern const TagTable kTiffTags;
+
+// The meanings of the light source codes: the Exif light source and the calibration
+// illuminants of raw files.
+extern const ValueName kLightSourceNames[22];
 
 // The dictionary that names the entries of a standard IFD (the 1st IFD uses the primary one);
 // nullptr for other kinds.

@@ -12,10 +12,17 @@ bool isStructural(IfdKind ifd, uint16_t tag) {
         case kThumbnailLength:
         case 0x0111:  // strip offsets
         case 0x0117:  // strip byte counts
+        case 0x0120:  // free offsets
+        case 0x0121:  // free byte counts
         case 0x0144:  // tile offsets
         case 0x0145:  // tile byte counts
+        case 0x0207:  // old-style JPEG quantization tables (offsets)
+        case 0x0208:  // old-style JPEG DC tables (offsets)
+        case 0x0209:  // old-style JPEG AC tables (offsets)
         case kSubIfds:
         case kMakerNote:
+        case 0xC634:  // raw-file private data: the maker note's copy, with its own offsets
+        case 0xC6F5:  // offsets of further camera profiles
             return true;
         default:
             return false;

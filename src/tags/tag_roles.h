@@ -39,8 +39,9 @@ inline constexpr uint16_t kGpsLongitude = 0x0004;
 inline constexpr uint16_t kGpsAltitudeRef = 0x0005;
 inline constexpr uint16_t kGpsAltitude = 0x0006;
 
-// Entries that hold the file's structure (where other IFDs, strips, tiles, the thumbnail and
-// the maker note lie, and how long they are): changing them would cut parts of the file off.
+// Entries that hold the file's structure (where other IFDs, strips, tiles, free space, JPEG
+// tables, the thumbnail, the maker note and its raw-file copy lie, and how long they are):
+// changing them would cut parts of the file off.
 bool isStructural(IfdKind ifd, uint16_t tag);
 
 // Entries whose value is the offset of another IFD (the Exif, GPS, interoperability and
