@@ -1,5 +1,7 @@
 #include "app1/app1_transfer.h"
 
+#include "app1/exif_rebuild.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -78,21 +80,55 @@ bool isSideFile(const std::vector<uint8_t>& bytes) {
     return length + 4 == bytes.size() && std::memcmp(&bytes[6], "Exif", 4) == 0;
 }
 
-TransferResult exportApp1(const AnalysedFile& file, const ExifLocation& location,
+TransferResult exportApp1(const AnalysedFile& file, const Document& document,
                           const std::string& target) {
+    const ExifLocation& location = document.location;
     if (location.exifEnd == 0 || location.exifEnd == location.exifStart)
         return failed(Problem::NoExif);
     Problem problem = Problem::None;
     std::optional<FileHandle> source = openAnalysedFile(file, Problem::OpenFirstToExport, problem);
     if (!source) return failed(problem);
     std::vector<uint8_t> segment;
-    try {
-        segment.resize(static_cast<size_t>(location.exifEnd - location.exifStart));
-    } catch (const std::bad_alloc&) {
-        return failed(Problem::TransferMemoryError);
+    const bool jpeg =
+        location.container == ContainerKind::Jpeg || location.container == ContainerKind::Raf;
+    if (jpeg) {
+        // The segment as the file holds it (with the start-of-image marker when it follows it).
+        try {
+            segment.resize(static_cast<size_t>(location.exifEnd - location.exifStart));
+        } catch (const std::bad_alloc&) {
+            return failed(Problem::TransferMemoryError);
+        }
+        if (source->readAt(location.exifStart, segment.data(), segment.size()) != segment.size())
+            return failed(Problem::InputReadError);
+    } else {
+        // A segment made around the TIFF data: as it lies in the file when it is one block of
+        // its own, written anew from the IFDs otherwise (raw files, CR3).
+        const TiffBlock& block = document.blocks.front();
+        std::vector<uint8_t> tiff;
+        if (document.blocks.size() == 1 && !block.readOnDemand) {
+            const std::span<const uint8_t> held =
+                document.bytesAt(block.tiffStart, block.end - block.tiffStart);
+            tiff.assign(held.begin(), held.end());
+        } else {
+            tiff = rebuildExif(document);
+        }
+        if (tiff.empty()) return failed(Problem::InputReadError);
+        if (tiff.size() + 6 > kMaxSegmentPayload) return failed(Problem::ExportTooLarge);
+        const auto length = static_cast<uint16_t>(tiff.size() + 8);
+        segment = {0xFF,
+                   0xD8,
+                   0xFF,
+                   0xE1,
+                   static_cast<uint8_t>(length >> 8),
+                   static_cast<uint8_t>(length),
+                   'E',
+                   'x',
+                   'i',
+                   'f',
+                   0,
+                   0};
+        segment.insert(segment.end(), tiff.begin(), tiff.end());
     }
-    if (source->readAt(location.exifStart, segment.data(), segment.size()) != segment.size())
-        return failed(Problem::InputReadError);
     source->close();
 
     // Writing the segment over the photo itself would lose the photo.
@@ -100,7 +136,8 @@ TransferResult exportApp1(const AnalysedFile& file, const ExifLocation& location
     std::optional<TemporaryFile> output = createTemporaryBeside(target);
     if (!output) return failed(Problem::OutputOpenError);
     static constexpr uint8_t kStartOfImage[] = {0xFF, 0xD8};
-    bool written = location.skippedBytes == 0 || output->handle.write(kStartOfImage, 2) == 2;
+    bool written =
+        !jpeg || location.skippedBytes == 0 || output->handle.write(kStartOfImage, 2) == 2;
     written = written && output->handle.write(segment.data(), segment.size()) == segment.size();
     if (!written) {
         discardTemporary(*output);
@@ -112,6 +149,8 @@ TransferResult exportApp1(const AnalysedFile& file, const ExifLocation& location
 
 TransferResult importApp1(const AnalysedFile& file, const ExifLocation& location,
                           const std::string& sidePath) {
+    // Only a JPEG takes an Exif segment.
+    if (location.container != ContainerKind::Jpeg) return failed(Problem::ImportJpegOnly);
     Problem problem = Problem::None;
     std::optional<FileHandle> source = openAnalysedFile(file, Problem::OpenFirstToImport, problem);
     if (!source) return failed(problem);

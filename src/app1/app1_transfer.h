@@ -10,6 +10,9 @@
 
 namespace brevino {
 
+// The most bytes an Exif segment holds after its length field ("Exif\0\0" and the TIFF data).
+inline constexpr size_t kMaxSegmentPayload = 65533;
+
 struct TransferResult {
     Problem problem = Problem::None;  // None: written
     std::string path;                 // the file written
@@ -18,14 +21,16 @@ struct TransferResult {
 };
 
 // Writes the analysed file's Exif segment into `target`, as a start-of-image marker followed
-// by the segment. The file must be unchanged since the analysis.
-TransferResult exportApp1(const AnalysedFile& file, const ExifLocation& location,
+// by the segment: a JPEG's as the file holds it; for other containers a segment around their
+// TIFF data (written anew from the IFDs for raw files). The file must be unchanged since the
+// analysis.
+TransferResult exportApp1(const AnalysedFile& file, const Document& document,
                           const std::string& target);
 
 // Writes "<the file without extension>_out.jpg" (numbered when taken, never replacing a
 // file): the analysed file with the side file's segment in place of its own Exif segment,
 // or right after the start-of-image marker of a JPEG that has none. The side file is
-// checked whole first.
+// checked whole first. Only JPEG files take a segment (ImportJpegOnly otherwise).
 TransferResult importApp1(const AnalysedFile& file, const ExifLocation& location,
                           const std::string& sidePath);
 

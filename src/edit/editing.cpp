@@ -27,6 +27,7 @@ Problem whyNotEditable(const Document& document, const RowList& rows, size_t row
     if (!tiffType(entry.type).editable) return Problem::NotEditableType;
     if (tags::isWindowsText(entry.ifd, entry.tag)) return Problem::NotEditableUtf16;
     if (!entry.valueInside) return Problem::NotEditableOutside;
+    if (document.isCompressed()) return Problem::NotEditableCompressed;
     if (entry.overlaps) return Problem::NotEditableOverlap;
     if (tags::isStructural(entry.ifd, entry.tag) || tag->subIfd != nullptr ||
         (entry.ifd == IfdKind::MakerNote && document.makerNote != nullptr &&

@@ -2,10 +2,37 @@
 
 #include "edit/date_rows.h"
 #include "journal/change_apply.h"
+#include "platform/crc32.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 
 namespace brevino {
+
+namespace {
+
+// A value written inside data a checksum covers (a PNG chunk) comes with the new checksum,
+// worked out over the data as it will be, in the same change.
+void addChecksumChange(const Document& document, FileChange& change) {
+    const ExifLocation& location = document.location;
+    if (location.checksumAt == 0 || change.values.empty()) return;
+    const std::span<const uint8_t> covered =
+        document.bytesAt(location.checksumFrom, location.checksumAt - location.checksumFrom + 4);
+    if (covered.empty()) return;
+    std::vector<uint8_t> data(covered.begin(), covered.end() - 4);
+    for (const ValueChange& value : change.values) {
+        if (value.position < location.checksumFrom ||
+            value.position + value.after.size() > location.checksumAt)
+            continue;
+        std::copy(value.after.begin(), value.after.end(),
+                  data.begin() + static_cast<long>(value.position - location.checksumFrom));
+    }
+    std::vector<uint8_t> after(4);
+    writeU32(crc32(data), after.data(), Motorola);
+    std::vector<uint8_t> before(covered.end() - 4, covered.end());
+    if (after != before) change.values.push_back({location.checksumAt, before, after});
+}
+
+}  // namespace
 
 SaveOptions saveOptionsFor(const Document& document, const RowList& rows, Edits& edits,
                            bool keepTimes, bool alignDates) {
@@ -27,6 +54,7 @@ FileChange planSave(const Document& document, const Edits& edits, const Analysed
         change.values.push_back(
             {entry.position, std::vector<uint8_t>(before.begin(), before.end()), value.bytes});
     }
+    addChecksumChange(document, change);
     if (options.setTimes) {
         FileTimes times = file.times;
         times.access = times.modification = *options.setTimes;

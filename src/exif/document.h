@@ -104,6 +104,8 @@ struct Document {
     HeldBytes held;
 
     bool walked() const { return problem == Problem::None; }
+    // Whether its Exif data was read decompressed (never written back).
+    bool isCompressed() const { return !blocks.empty() && blocks.front().compressed; }
     // Back to an empty document, keeping the room its lists took.
     void clear() {
         problem = Problem::None;

@@ -28,6 +28,7 @@ enum class Problem : uint8_t {
     NotEditableStructure,
     NotEditableFields,
     NotEditableOverlap,
+    NotEditableCompressed,
     SlashRequired,
     ValueCount,
     NotNumber,
@@ -53,6 +54,8 @@ enum class Problem : uint8_t {
     SideFileOpenError,
     SideFileReadError,
     SideFileNotSupported,  // a side file, or an import target, that is no JPEG
+    ExportTooLarge,        // the Exif data does not fit a segment
+    ImportJpegOnly,        // the analysed file is no JPEG
     Exported,              // the detail is the side file's path
     Imported,              // the detail is the output's path
     // Batch runs.

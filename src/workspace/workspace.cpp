@@ -156,8 +156,8 @@ bool Workspace::save() {
         return false;
     }
     // The file now holds the edited values: so do the bytes the rows are made from.
-    for (const auto& [index, value] : edits_)
-        document_.held.overwrite(document_.entries[index].position, value.bytes);
+    for (const ValueChange& value : change.values)
+        document_.held.overwrite(value.position, value.after);
     edits_.clear();
     rows_.build(document_);
     file_ = result.file;
@@ -187,7 +187,7 @@ bool Workspace::readyToImport() {
 
 bool Workspace::exportTo(const std::string& target) {
     if (!readyToExport()) return false;
-    const TransferResult result = exportApp1(*file_, document_.location, target);
+    const TransferResult result = exportApp1(*file_, document_, target);
     if (result.problem != Problem::None) {
         report(result.problem);
         return false;

@@ -39,8 +39,8 @@ Problem locatePng(const ByteSource& source, Document& document) {
             block.start = location.tiffStart;
             block.end = location.exifEnd;
             block.tiffStart = location.tiffStart;
-            // The type is held with the data, for the new CRC of a changed value.
-            if (!document.held.fetch(source, at + 4, 4, end)) return Problem::App1ReadError;
+            // The type and the CRC are held with the data, for the new CRC of a changed value.
+            if (!document.held.fetch(source, at + 4, size + 8, end)) return Problem::App1ReadError;
             return holdBlock(source, document, block);
         }
         if (std::memcmp(chunk.data() + 4, "IEND", 4) == 0) break;
