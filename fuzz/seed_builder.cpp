@@ -41,6 +41,14 @@ int main(int argc, char** argv) {
         writeFile(folder + "/seed" + std::to_string(n++), bytes);
     };
     for (auto order : {brevino::Intel, brevino::Motorola}) {
+        // The same Exif in every other container, and the TIFF data alone as a TIFF file.
+        const Bytes tiff = buildTiff(richTiff(order));
+        seed(tiff);
+        for (Wrapping wrapping :
+             {Wrapping::Heif, Wrapping::HeifIdat, Wrapping::HeifAtEnd, Wrapping::WebP,
+              Wrapping::Png, Wrapping::Jxl, Wrapping::JxlCompressed, Wrapping::Raf})
+            seed(wrapTiff(tiff, wrapping));
+        seed(cr3With(tiff, tiff, tiff, tiff));
         seed(jpegWith(richTiff(order)));
         seed(jpegWith(richTiff(order), {app0(16)}));
         Tiff pentax = richTiff(order);

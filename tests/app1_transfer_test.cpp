@@ -116,7 +116,7 @@ TEST_F(Transfer, NothingToExport) {
 
     // A path the analysis refused, or a file changed since: not the analysed file.
     std::string good = open("good.jpg", fixture::jpegWith(smallTiff("t")));
-    std::string refused = dir.write("bad.png", {'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'});
+    std::string refused = dir.write("bad.txt", {'n', 'o', 't', ' ', 'j', 'p', 'e', 'g'});
     t.analyzePath(refused);
     t.takeMessages();
     EXPECT_FALSE(exportTo(refused, dir.file("x.ap1")));

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "run_process.h"
@@ -37,7 +39,8 @@ TEST(CliShow, JsonGivesOneObjectPerFile) {
               std::string::npos);
     EXPECT_NE(lines[0].find(
                   "\"tag\":\"画像の幅と高さの解像度の単位\",\"content\":\"2\",\"note\":\"インチ\","
-                  "\"ifd\":\"0th\",\"tagId\":296,\"name\":\"ResolutionUnit\",\"known\":true,\"editable\":true}"),
+                  "\"ifd\":\"0th\",\"tagId\":296,\"name\":\"ResolutionUnit\",\"known\":true,"
+                  "\"editable\":true}"),
               std::string::npos);
     EXPECT_NE(lines[0].find("\"content\":\"tab\\there\\nback\\\\slash\""), std::string::npos);
     EXPECT_NE(lines[0].find("\"ifd\":\"exif\",\"tagId\":33434"), std::string::npos);
@@ -69,7 +72,7 @@ TEST(CliShow, TsvEscapesItsSeparators) {
 TEST(CliShow, TablePrintsHeadingsAndMessagesGoToStandardError) {
     fixture::TempDir dir;
     std::string good = dir.write("good.jpg", sampleFile());
-    std::string refused = dir.write("x.png", {'p', 'n', 'g'});
+    std::string refused = dir.write("x.txt", {'p', 'n', 'g'});
     auto result = runCli({"show", good, refused});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find("【0th IFD】\n"), std::string::npos);
@@ -97,6 +100,27 @@ TEST(CliShow, UsageErrorsAndHelp) {
     auto general = runCli({"help"});
     EXPECT_EQ(general.status, 0);
     EXPECT_NE(general.out.find("--version"), std::string::npos);
+}
+
+TEST(CliShow, FoldersStandForTheirPhotosAndSubfoldersWithR) {
+    fixture::TempDir dir;
+    const fixture::Bytes photo = fixture::jpegWith(fixture::Tiff{});
+    ASSERT_EQ(::mkdir(dir.file("inner").c_str(), 0700), 0);
+    const std::string top = dir.write("a.jpg", photo);
+    const std::string inner = dir.write("inner/b.heic", photo);  // read as the JPEG its content is
+    dir.write("notes.txt", {'x'});
+    auto files = [](const std::string& out) {
+        std::vector<std::string> listed;
+        for (size_t at = 0; (at = out.find("\"file\":\"", at)) != std::string::npos;) {
+            at += 8;
+            listed.push_back(out.substr(at, out.find('"', at) - at));
+        }
+        return listed;
+    };
+    EXPECT_EQ(files(testing::runCli({"show", "--json", dir.path()}).out),
+              std::vector<std::string>{top});
+    EXPECT_EQ(files(testing::runCli({"show", "--json", "-r", dir.path() + "/"}).out),
+              (std::vector<std::string>{top, inner}));
 }
 
 }  // namespace

@@ -31,12 +31,15 @@ TEST(FileList, SortIgnoresLetterCaseAndKeepsDuplicates) {
     EXPECT_FALSE(pathLessIgnoringCase("/P/X", "/p/x"));
 }
 
-TEST(FileList, ListingTakesRegularJpegFilesInAnyCaseOnly) {
+TEST(FileList, ListingTakesRegularPhotoFilesByNameInAnyCaseOrByContent) {
     TempDir dir;
-    for (const char* name :
-         {"b.jpg", "A.JPG", "c.Jpg", "d.jpeg", "e.tif", "f.jpg.txt", "jpg", "g.JPE", "h.jfif"}) {
+    for (const char* name : {"b.jpg", "A.JPG", "c.Jpg", "d.jpeg", "e.tif", "f.jpg.txt", "jpg",
+                             "g.JPE", "h.jfif", "i.HEIC", "j.Nef"}) {
         fixture::writeFile(dir.file(name), {1});
     }
+    // A PNG and a JPEG under names of no photo are known by their first bytes.
+    fixture::writeFile(dir.file("k.bin"), {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
+    fixture::writeFile(dir.file("l"), {0xFF, 0xD8, 0xFF});
     ASSERT_EQ(::mkdir(dir.file("sub.jpg").c_str(), 0700), 0);
     fixture::writeFile(dir.file("sub.jpg") + "/inner.jpg", {1});
     ASSERT_EQ(::mkfifo(dir.file("pipe.jpg").c_str(), 0600), 0);
@@ -46,7 +49,8 @@ TEST(FileList, ListingTakesRegularJpegFilesInAnyCaseOnly) {
     workspace.fileList = {"/old/entry.jpg"};
     listFolder(workspace, dir.path());
     EXPECT_EQ(workspace.fileList,
-              under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "g.JPE", "h.jfif", "link.jpg"}));
+              under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "e.tif", "g.JPE", "h.jfif", "i.HEIC",
+                          "j.Nef", "k.bin", "l", "link.jpg"}));
 
     listFolder(workspace, dir.file("missing"));
     EXPECT_TRUE(workspace.fileList.empty());
@@ -80,19 +84,19 @@ TEST(FileList, DropsFollowTheirOrder) {
     EXPECT_EQ(workspace.fileList, std::vector<std::string>{first + "/one.jpg"});
     EXPECT_EQ(workspace.currentFolder, first);
 
-    // A folder, then files: JPEG names in any case are added (not d.tif or e.png), the same
-    // file twice is listed twice, a missing item skipped.
+    // A folder, then files: photo names in any case are added, the same file twice is listed
+    // twice, a missing item skipped.
     dropItems(workspace,
               {second, dir.file("d.tif"), dir.file("a.jpeg"), dir.file("c.Jpg"), dir.file("e.png"),
                dir.file("f.JPG"), dir.file("a.jpeg"), dir.file("gone.jpg"), ""});
-    EXPECT_EQ(
-        workspace.fileList,
-        (std::vector<std::string>{dir.file("a.jpeg"), dir.file("a.jpeg"), dir.file("c.Jpg"),
-                                  dir.file("f.JPG"), second + "/skip.jpeg", second + "/two.jpg"}));
+    EXPECT_EQ(workspace.fileList,
+              (std::vector<std::string>{dir.file("a.jpeg"), dir.file("a.jpeg"), dir.file("c.Jpg"),
+                                        dir.file("d.tif"), dir.file("e.png"), dir.file("f.JPG"),
+                                        second + "/skip.jpeg", second + "/two.jpg"}));
 
     // A drop of nothing keeps the list; no drop touches the current file or the settings.
     dropItems(workspace, {});
-    EXPECT_EQ(workspace.fileList.size(), 6u);
+    EXPECT_EQ(workspace.fileList.size(), 8u);
     EXPECT_EQ(workspace.currentFile, "/current.jpg");
     EXPECT_EQ(workspace.settings.lastFolder, "/remembered");
     EXPECT_TRUE(workspace.rows().empty());

@@ -1,5 +1,6 @@
 #include "fixture_builder.h"
 
+#include <brotli/encode.h>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,8 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
+
+#include "platform/crc32.h"
 
 namespace brevino::fixture {
 namespace {
@@ -237,6 +240,206 @@ Bytes buildTiff(const Tiff& tiff) {
         out.insert(out.end(), makerBlock.begin(), makerBlock.end());
     }
     return out;
+}
+
+namespace {
+
+void appendBig32(Bytes& out, uint64_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+void appendLittle32(Bytes& out, uint64_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+// One byte at a time: a range insert into an empty vector trips a false warning of GCC 12.
+void append(Bytes& out, std::string_view text) {
+    for (const char c : text)
+        out.push_back(static_cast<uint8_t>(c));
+}
+
+// A box: its 32-bit size, its type, its body.
+Bytes box(std::string_view type, const Bytes& body) {
+    Bytes out;
+    appendBig32(out, 8 + body.size());
+    append(out, type);
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
+
+// A HEIF file whose meta box names item 1 "Exif", placed as the wrapping says.
+Bytes heifWith(const Bytes& payload, Wrapping wrapping) {
+    Bytes ftyp;
+    append(ftyp, "heic");
+    appendBig32(ftyp, 0);
+    append(ftyp, "mif1heic");
+    Bytes infe = {2, 0, 0, 0, 0, 1, 0, 0};  // version 2, item 1, no protection
+    append(infe, "Exif");
+    infe.push_back(0);  // an empty name
+    Bytes iinf = {0, 0, 0, 0, 0, 1};
+    const Bytes infeBox = box("infe", infe);
+    iinf.insert(iinf.end(), infeBox.begin(), infeBox.end());
+    const bool idat = wrapping == Wrapping::HeifIdat;
+    const uint8_t version = wrapping == Wrapping::Heif ? 0 : wrapping == Wrapping::HeifIdat ? 1 : 2;
+    // The iloc box with a placeholder offset, patched once the layout is known.
+    auto iloc = [&](uint64_t offset) {
+        Bytes body = {version, 0, 0, 0, 0x44, 0x00};  // 4-byte offsets and lengths
+        if (version < 2) {
+            body.insert(body.end(), {0, 1, 0, 1});  // one item, number 1
+        } else {
+            body.insert(body.end(), {0, 0, 0, 1, 0, 0, 0, 1});
+        }
+        if (version >= 1) body.insert(body.end(), {0, static_cast<uint8_t>(idat ? 1 : 0)});
+        body.insert(body.end(), {0, 0, 0, 1});  // data reference 0, one extent
+        appendBig32(body, offset);
+        appendBig32(body, payload.size());
+        return box("iloc", body);
+    };
+    auto meta = [&](uint64_t offset) {
+        Bytes body = {0, 0, 0, 0};
+        const Bytes parts[] = {box("iinf", iinf), iloc(offset),
+                               idat ? box("idat", payload) : Bytes{}};
+        for (const Bytes& part : parts)
+            body.insert(body.end(), part.begin(), part.end());
+        return box("meta", body);
+    };
+    const Bytes picture = box("mdat", Bytes(40, 0x55));
+    Bytes file = box("ftyp", ftyp);
+    const size_t metaAt = file.size();
+    Bytes draft = meta(0);
+    if (idat) {
+        file.insert(file.end(), draft.begin(), draft.end());
+        file.insert(file.end(), picture.begin(), picture.end());
+        return file;
+    }
+    const Bytes data = box("mdat", payload);
+    // At the end, after the picture, or right after the meta box.
+    const uint64_t offset = wrapping == Wrapping::HeifAtEnd
+                                ? metaAt + draft.size() + picture.size() + 8
+                                : metaAt + draft.size() + 8;
+    draft = meta(offset);
+    file.insert(file.end(), draft.begin(), draft.end());
+    if (wrapping == Wrapping::HeifAtEnd) file.insert(file.end(), picture.begin(), picture.end());
+    file.insert(file.end(), data.begin(), data.end());
+    return file;
+}
+
+}  // namespace
+
+Bytes wrapTiff(const Bytes& tiff, Wrapping wrapping) {
+    Bytes exifPayload;
+    append(exifPayload, std::string_view("Exif\0\0", 6));
+    exifPayload.insert(exifPayload.end(), tiff.begin(), tiff.end());
+    switch (wrapping) {
+        case Wrapping::Heif:
+        case Wrapping::HeifIdat:
+        case Wrapping::HeifAtEnd: {
+            Bytes payload;
+            appendBig32(payload, 6);
+            payload.insert(payload.end(), exifPayload.begin(), exifPayload.end());
+            return heifWith(payload, wrapping);
+        }
+        case Wrapping::WebP: {
+            Bytes chunks;
+            append(chunks, "WEBP");
+            append(chunks, "EXIF");
+            appendLittle32(chunks, exifPayload.size());
+            chunks.insert(chunks.end(), exifPayload.begin(), exifPayload.end());
+            if (exifPayload.size() % 2) chunks.push_back(0);
+            Bytes file;
+            append(file, "RIFF");
+            appendLittle32(file, chunks.size());
+            file.insert(file.end(), chunks.begin(), chunks.end());
+            return file;
+        }
+        case Wrapping::Png: {
+            Bytes file = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+            auto chunk = [&](std::string_view type, const Bytes& data) {
+                appendBig32(file, data.size());
+                Bytes covered;
+                append(covered, type);
+                covered.insert(covered.end(), data.begin(), data.end());
+                file.insert(file.end(), covered.begin(), covered.end());
+                appendBig32(file, crc32(covered));
+            };
+            chunk("IHDR", {0, 0, 0, 1, 0, 0, 0, 1, 8, 2, 0, 0, 0});
+            chunk("eXIf", tiff);
+            chunk("IEND", {});
+            return file;
+        }
+        case Wrapping::Jxl:
+        case Wrapping::JxlCompressed: {
+            Bytes file = {0, 0, 0, 0x0C, 'J', 'X', 'L', ' ', 0x0D, 0x0A, 0x87, 0x0A};
+            Bytes ftyp;
+            append(ftyp, "jxl ");
+            appendBig32(ftyp, 0);
+            append(ftyp, "jxl ");
+            const Bytes ftypBox = box("ftyp", ftyp);
+            file.insert(file.end(), ftypBox.begin(), ftypBox.end());
+            Bytes payload = {0, 0, 0, 0};
+            payload.insert(payload.end(), tiff.begin(), tiff.end());
+            Bytes exif;
+            if (wrapping == Wrapping::Jxl) {
+                exif = box("Exif", payload);
+            } else {
+                Bytes compressed(BrotliEncoderMaxCompressedSize(payload.size()));
+                size_t size = compressed.size();
+                BrotliEncoderCompress(BROTLI_DEFAULT_QUALITY, BROTLI_DEFAULT_WINDOW,
+                                      BROTLI_MODE_GENERIC, payload.size(), payload.data(), &size,
+                                      compressed.data());
+                compressed.resize(size);
+                Bytes body;
+                append(body, "Exif");
+                body.insert(body.end(), compressed.begin(), compressed.end());
+                exif = box("brob", body);
+            }
+            file.insert(file.end(), exif.begin(), exif.end());
+            const Bytes codestream = box("jxlc", {0xFF, 0x0A, 0, 0});
+            file.insert(file.end(), codestream.begin(), codestream.end());
+            return file;
+        }
+        case Wrapping::Raf: {
+            const Bytes jpeg = buildJpeg(tiff);
+            Bytes file;
+            append(file, "FUJIFILMCCD-RAW 0201FF383501");
+            file.resize(84, 0);
+            appendBig32(file, 100);
+            appendBig32(file, jpeg.size());
+            file.resize(100, 0);
+            file.insert(file.end(), jpeg.begin(), jpeg.end());
+            return file;
+        }
+    }
+    return {};
+}
+
+size_t wrappedTiffOffset(const Bytes& file, const Bytes& tiff) {
+    return static_cast<size_t>(std::search(file.begin(), file.end(), tiff.begin(), tiff.end()) -
+                               file.begin());
+}
+
+Bytes cr3With(const Bytes& cmt1, const Bytes& cmt2, const Bytes& cmt3, const Bytes& cmt4) {
+    Bytes ftyp;
+    append(ftyp, "crx ");
+    appendBig32(ftyp, 1);
+    append(ftyp, "crx isom");
+    Bytes canon = {0x85, 0xc0, 0xb6, 0x87, 0x82, 0x0f, 0x11, 0xe0,
+                   0x81, 0x11, 0xf4, 0xce, 0x46, 0x2b, 0x6a, 0x48};
+    const std::pair<const char*, const Bytes*> blocks[] = {
+        {"CMT1", &cmt1}, {"CMT2", &cmt2}, {"CMT3", &cmt3}, {"CMT4", &cmt4}};
+    for (const auto& [type, bytes] : blocks) {
+        if (bytes->empty()) continue;
+        const Bytes part = box(type, *bytes);
+        canon.insert(canon.end(), part.begin(), part.end());
+    }
+    Bytes file = box("ftyp", ftyp);
+    const Bytes moov = box("moov", box("uuid", canon));
+    file.insert(file.end(), moov.begin(), moov.end());
+    const Bytes mdat = box("mdat", Bytes(32, 0x11));
+    file.insert(file.end(), mdat.begin(), mdat.end());
+    return file;
 }
 
 Segment app0(uint16_t length) {

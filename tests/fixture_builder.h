@@ -76,6 +76,24 @@ Bytes buildJpeg(const Bytes& tiff, const std::vector<Segment>& before = {});
 // A JPEG file built from a Tiff description.
 Bytes jpegWith(const Tiff& tiff, const std::vector<Segment>& before = {});
 
+// The TIFF data wrapped in the other containers Exif lives in, as the cameras and tools of
+// each write it.
+enum class Wrapping {
+    Heif,           // an Exif item after "Exif\0\0", placed by iloc version 0 in the file
+    HeifIdat,       // the same item in the meta box's idat (iloc version 1, construction method 1)
+    HeifAtEnd,      // iloc version 2, the item after the picture data
+    WebP,           // an EXIF chunk with the "Exif\0\0" prefix
+    Png,            // an eXIf chunk with its CRC
+    Jxl,            // an Exif box after a zero offset
+    JxlCompressed,  // the same in a Brotli-compressed brob box
+    Raf,            // a JPEG preview the RAF header points to
+};
+Bytes wrapTiff(const Bytes& tiff, Wrapping wrapping);
+// Where the TIFF data starts in a file wrapTiff built (for JxlCompressed: in the payload).
+size_t wrappedTiffOffset(const Bytes& file, const Bytes& tiff);
+// A CR3: the four TIFF structures in the CMT boxes of the Canon uuid box inside moov.
+Bytes cr3With(const Bytes& cmt1, const Bytes& cmt2, const Bytes& cmt3, const Bytes& cmt4);
+
 // Offset of the TIFF header in a file built by buildJpeg with these segments before.
 size_t tiffOffset(const std::vector<Segment>& before = {});
 

@@ -19,12 +19,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET] [--zone ±HH:MM] "
-    "[--verbose] OPERATION FILE...";
+    "[--verbose] [-r] OPERATION FILE|FOLDER...";
 constexpr std::string_view kHelp =
     "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET]\n"
-    "                         [--zone ±HH:MM] [--verbose] OPERATION FILE...\n"
+    "                         [--zone ±HH:MM] [--verbose] [-r] OPERATION FILE|FOLDER...\n"
     "\n"
-    "Runs one batch operation over the files, in the order given. OPERATION is one of\n"
+    "Runs one batch operation over the files, in the order given; a FOLDER stands for the\n"
+    "photos the desktop application lists there (-r: and in its subfolders). OPERATION is\n"
+    "one of\n"
     "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
     "  rename-by-original-date  Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする\n"
     "  name-to-dates            ﾌｧｲﾙ名をExifの日付にする\n"
@@ -47,6 +49,7 @@ constexpr std::string_view kHelp =
     "  --zone ±HH:MM       shift-dates: also write the time-zone offset rows the files have\n"
     "  --verbose           also list the files skipped because they lack what the\n"
     "                      operation needs\n"
+    "  -r                  also the photos in the folders' subfolders\n"
     "The run is recorded before any file is written; 'brevino-cli undo' takes it back.\n"
     "Progress and messages go to standard error, each line naming its file; the new path of\n"
     "each renamed file goes to standard output. Every file that could not be processed is\n"
@@ -61,6 +64,7 @@ struct BatchArguments {
     std::optional<std::string> value;
     std::string zone;
     bool verbose = false;
+    bool recursive = false;
     std::vector<std::string> positional;  // the operation, then the files
 };
 
@@ -90,6 +94,8 @@ std::optional<int> parseArguments(int argc, char** argv, BatchArguments& argumen
             }
         } else if (argument == "--verbose") {
             arguments.verbose = true;
+        } else if (argument == "-r" || argument == "--recursive") {
+            arguments.recursive = true;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
@@ -162,8 +168,9 @@ int runBatch(int argc, char** argv) {
     std::vector<std::string> files;
     bool failed = false;
     BatchSummary summary;
-    for (size_t i = 1; i < arguments.positional.size(); ++i) {
-        const std::string& path = arguments.positional[i];
+    const std::vector<std::string> paths = expandPaths(
+        {arguments.positional.begin() + 1, arguments.positional.end()}, arguments.recursive);
+    for (const std::string& path : paths) {
         if (isRegularFile(path)) {
             files.push_back(path);
         } else {

@@ -4,6 +4,9 @@
 
 #include <cerrno>
 
+#include "platform/directory_listing.h"
+#include "workspace/file_list.h"
+
 namespace brevino::cli {
 namespace {
 
@@ -56,6 +59,19 @@ void writeErr(std::string_view text) {
 
 Settings settingsForRun() {
     return readSettings(settingsFilePath());
+}
+
+std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool recursive) {
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        if (pathKind(path) != PathKind::Directory) {
+            files.push_back(path);
+            continue;
+        }
+        std::vector<std::string> inside = photoFilesIn(withoutTrailingSeparators(path), recursive);
+        files.insert(files.end(), inside.begin(), inside.end());
+    }
+    return files;
 }
 
 JournalStore journalForRun(const Settings& settings) {

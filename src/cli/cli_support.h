@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "journal/journal_store.h"
 #include "workspace/reporter.h"
@@ -39,6 +40,11 @@ void writeErr(std::string_view text);
 
 // The settings file's values when it exists, the defaults otherwise; never writes it.
 Settings settingsForRun();
+
+// The files the command line's paths stand for: a file as it is, a folder as the photo files
+// the window would list there (with those of its subfolders when `recursive`). A path that is
+// neither is kept, for the command to report.
+std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool recursive);
 
 // The journal of undo in its usual place, with the size limit the settings give.
 JournalStore journalForRun(const Settings& settings);

@@ -17,14 +17,17 @@
 namespace brevino::cli {
 namespace {
 
-constexpr std::string_view kUsage = "brevino-cli show [--json|--tsv] FILE...";
+constexpr std::string_view kUsage = "brevino-cli show [--json|--tsv] [-r] FILE|FOLDER...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli show [--json|--tsv] FILE...\n"
+    "usage: brevino-cli show [--json|--tsv] [-r] FILE|FOLDER...\n"
     "\n"
     "Analyses each FILE and prints its Exif rows: offset, type, count, tag, content, note.\n"
+    "A FOLDER stands for the photos the desktop application lists there (JPEG, HEIF/HEIC,\n"
+    "AVIF, raw files, TIFF, WebP, PNG, JPEG XL); -r takes those of its subfolders too.\n"
     "  (default)  an aligned table with the section headings\n"
     "  --tsv      one line per row: the file's path and the six cells, tab-separated\n"
     "  --json     one JSON object per file and line, with messages and the segment's place\n"
+    "  -r         also the photos in the folders' subfolders\n"
     "Exit status: 0 when every file was analysed, 1 otherwise, 2 for a usage error.\n";
 
 enum class Format { Table, Tsv, Json };
@@ -88,6 +91,7 @@ int runShow(int argc, char** argv) {
     Format format = Format::Table;
     bool formatChosen = false;
     std::vector<std::string> files;
+    bool recursive = false;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         std::string_view argument = argv[i];
@@ -101,6 +105,8 @@ int runShow(int argc, char** argv) {
                 return usageError("--json and --tsv exclude each other", kUsage);
             format = chosen;
             formatChosen = true;
+        } else if (!optionsEnded && (argument == "-r" || argument == "--recursive")) {
+            recursive = true;
         } else if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with("--")) {
@@ -110,6 +116,7 @@ int runShow(int argc, char** argv) {
         }
     }
     if (files.empty()) return usageError("no FILE given", kUsage);
+    files = expandPaths(files, recursive);
 
     // Worker threads take chunks of files in turn; this thread writes the chunks out in the
     // files' order. A worker takes a chunk only while fewer than a few chunks wait to be

@@ -1,7 +1,6 @@
 #include "exif/analysis.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "exif/containers/container.h"
 #include "exif/overlaps.h"
@@ -16,12 +15,6 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
     if (text.size() < tail.size()) return false;
     return std::equal(tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
                       [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + 32 : b); });
-}
-
-bool endsWithAny(std::string_view path, std::initializer_list<std::string_view> extensions) {
-    return std::any_of(extensions.begin(), extensions.end(), [&](std::string_view extension) {
-        return endsWithIgnoringCase(path, extension);
-    });
 }
 
 // Whether a container knows the file by its first bytes.
@@ -88,12 +81,17 @@ void analyzeFile(const std::string& path, FileAnalysis& into) {
     analyzeInto(source, into.document);
 }
 
-bool isJpegName(std::string_view path) {
-    return endsWithAny(path, {".jpg", ".jpeg", ".jpe", ".jfif"});
+bool isPhotoName(std::string_view path) {
+    for (const ContainerFormat* format : containerFormats()) {
+        for (const std::string_view extension : format->extensions) {
+            if (endsWithIgnoringCase(path, extension)) return true;
+        }
+    }
+    return false;
 }
 
 bool isAnalyzableName(std::string_view path) {
-    return isJpegName(path) || endsWithAny(path, {".tif", ".tiff"});
+    return isPhotoName(path);
 }
 
 bool isAnalyzableFile(const std::string& path) {

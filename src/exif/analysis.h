@@ -45,13 +45,14 @@ struct FileAnalysis {
 FileAnalysis analyzeFile(const std::string& path);
 void analyzeFile(const std::string& path, FileAnalysis& into);
 
-// Whether the name ends in ".jpg", ".jpeg", ".jpe" or ".jfif", in any letter case: the files
-// a folder listing or a drop takes.
-bool isJpegName(std::string_view path);
+// Whether the name ends in the extension of a container the analysis reads (".jpg", ".heic",
+// ".dng", ".png", ...), in any letter case.
+bool isPhotoName(std::string_view path);
 // Whether the name lets a file through to the analysis without looking at its content: a
-// JPEG name, or ".tif"/".tiff" (which the locator then refuses), in any letter case.
+// photo's name.
 bool isAnalyzableName(std::string_view path);
-// Whether the analysis takes the file at all: by its name, or else by its content.
+// Whether the analysis takes the file at all: by its name, or else by its content: the files
+// a folder listing or a drop takes.
 bool isAnalyzableFile(const std::string& path);
 
 }  // namespace brevino

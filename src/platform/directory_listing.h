@@ -15,4 +15,8 @@ PathKind pathKind(const std::string& path);
 // the folder gives them. Empty when the folder cannot be read.
 std::vector<std::string> regularFileNames(const std::string& folder);
 
+// The names of the folders directly inside `folder`; links are not followed, so that a walk
+// down the tree never loops.
+std::vector<std::string> subfolderNames(const std::string& folder);
+
 }  // namespace brevino

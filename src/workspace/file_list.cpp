@@ -49,11 +49,25 @@ std::string withoutTrailingSeparators(std::string_view path) {
     return std::string(path);
 }
 
-void listFolder(Workspace& workspace, const std::string& folder) {
-    workspace.fileList.clear();
+std::vector<std::string> photoFilesIn(const std::string& folder, bool recursive) {
+    std::vector<std::string> files;
     for (const std::string& name : regularFileNames(folder)) {
-        if (isJpegName(name)) addToFileList(workspace.fileList, joinPath(folder, name));
+        std::string path = joinPath(folder, name);
+        if (isAnalyzableFile(path)) files.push_back(std::move(path));
     }
+    if (recursive) {
+        for (const std::string& name : subfolderNames(folder)) {
+            std::vector<std::string> inner = photoFilesIn(joinPath(folder, name), true);
+            files.insert(files.end(), std::make_move_iterator(inner.begin()),
+                         std::make_move_iterator(inner.end()));
+        }
+    }
+    sortFileList(files);
+    return files;
+}
+
+void listFolder(Workspace& workspace, const std::string& folder) {
+    workspace.fileList = photoFilesIn(folder);
 }
 
 void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
@@ -70,7 +84,7 @@ void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
                 listFolder(workspace, path);
                 break;
             case PathKind::Other:
-                if (isJpegName(path)) addToFileList(workspace.fileList, path);
+                if (isAnalyzableFile(path)) addToFileList(workspace.fileList, path);
                 break;
         }
     }

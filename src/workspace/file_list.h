@@ -28,8 +28,12 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // The path without separators at its end (the root stays "/").
 std::string withoutTrailingSeparators(std::string_view path);
 
-// Replaces the file list by the JPEG files (by name) directly inside `folder`. A folder that cannot
-// be read gives an empty list, without a message.
+// The photo files directly inside `folder` (and, with `recursive`, inside its subfolders, links
+// to folders not followed), sorted as the list is: those a folder listing takes.
+std::vector<std::string> photoFilesIn(const std::string& folder, bool recursive = false);
+
+// Replaces the file list by the photo files (by name or content) directly inside `folder`. A folder
+// that cannot be read gives an empty list, without a message.
 void listFolder(Workspace& workspace, const std::string& folder);
 
 // Fills the file list from dropped items, in drop order: a folder becomes the current folder

@@ -348,7 +348,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     const std::string folder = dir.file("f");
     QVERIFY(QDir().mkdir(QString::fromStdString(folder)));
     fixture::writeFile(folder + "/in.jpg", {1});
-    for (const char* name : {"a.jpeg", "c.Jpg", "d.tif"})
+    for (const char* name : {"a.jpeg", "c.Jpg", "d.tif", "e.txt"})
         fixture::writeFile(dir.file(name), {1});
     t.workspace().settings.lastFolder = "/kept";
 
@@ -375,7 +375,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     };
 
     drop({local(folder), local(dir.file("a.jpeg")), local(dir.file("c.Jpg")),
-          local(dir.file("d.tif")), local(dir.file("a.jpeg")), QUrl("https://example.org/x.jpg")});
+          local(dir.file("e.txt")), local(dir.file("a.jpeg")), QUrl("https://example.org/x.jpg")});
     QCOMPARE(listed(), QStringList({QString::fromStdString(dir.file("a.jpeg")),
                                     QString::fromStdString(dir.file("a.jpeg")),
                                     QString::fromStdString(dir.file("c.Jpg")),

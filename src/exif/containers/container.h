@@ -20,6 +20,8 @@ struct ContainerFormat {
     // Finds the Exif data: fills the document's location and TIFF blocks and holds the bytes
     // of the blocks that are not read on demand. Answers None, or why it found none.
     Problem (*locate)(const ByteSource& source, Document& document);
+    // The extensions of its files (lower case, with the "."), which folder listings take.
+    std::span<const std::string_view> extensions;
 };
 
 inline constexpr size_t kHeadLength = 64;

@@ -68,7 +68,9 @@ Problem locateCr3(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kCr3Extensions[] = {".cr3"};
+
 extern constinit const ContainerFormat kCr3Container{ContainerKind::Cr3, "cr3", recognisesCr3,
-                                                     locateCr3};
+                                                     locateCr3, kCr3Extensions};
 
 }  // namespace brevino

@@ -146,7 +146,9 @@ Problem locateHeif(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kHeifExtensions[] = {".heic", ".heif", ".hif", ".avif"};
+
 extern constinit const ContainerFormat kHeifContainer{ContainerKind::Heif, "heif", recognisesHeif,
-                                                      locateHeif};
+                                                      locateHeif, kHeifExtensions};
 
 }  // namespace brevino

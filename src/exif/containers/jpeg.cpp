@@ -73,7 +73,9 @@ Problem locateJpegIn(const ByteSource& source, Document& document, uint64_t star
     return holdBlock(source, document, block);
 }
 
+constexpr std::string_view kJpegExtensions[] = {".jpg", ".jpeg", ".jpe", ".jfif"};
+
 extern constinit const ContainerFormat kJpegContainer{ContainerKind::Jpeg, "jpeg", recognisesJpeg,
-                                                      locateJpeg};
+                                                      locateJpeg, kJpegExtensions};
 
 }  // namespace brevino

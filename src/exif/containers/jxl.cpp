@@ -104,7 +104,9 @@ Problem locateJxl(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kJxlExtensions[] = {".jxl"};
+
 extern constinit const ContainerFormat kJxlContainer{ContainerKind::Jxl, "jxl", recognisesJxl,
-                                                     locateJxl};
+                                                     locateJxl, kJxlExtensions};
 
 }  // namespace brevino

@@ -51,7 +51,9 @@ Problem locatePng(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kPngExtensions[] = {".png"};
+
 extern constinit const ContainerFormat kPngContainer{ContainerKind::Png, "png", recognisesPng,
-                                                     locatePng};
+                                                     locatePng, kPngExtensions};
 
 }  // namespace brevino

@@ -30,7 +30,9 @@ Problem locateRaf(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kRafExtensions[] = {".raf"};
+
 extern constinit const ContainerFormat kRafContainer{ContainerKind::Raf, "raf", recognisesRaf,
-                                                     locateRaf};
+                                                     locateRaf, kRafExtensions};
 
 }  // namespace brevino

@@ -50,7 +50,11 @@ Problem locateTiff(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kTiffExtensions[] = {".tif", ".tiff", ".dng", ".nef", ".nrw",
+                                                ".cr2", ".arw",  ".sr2", ".srf", ".pef",
+                                                ".srw", ".orf",  ".rw2", ".rwl"};
+
 extern constinit const ContainerFormat kTiffContainer{ContainerKind::Tiff, "tiff", recognisesTiff,
-                                                      locateTiff};
+                                                      locateTiff, kTiffExtensions};
 
 }  // namespace brevino

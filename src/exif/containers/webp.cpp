@@ -52,7 +52,9 @@ Problem locateWebP(const ByteSource& source, Document& document) {
 
 }  // namespace
 
+constexpr std::string_view kWebPExtensions[] = {".webp"};
+
 extern constinit const ContainerFormat kWebPContainer{ContainerKind::WebP, "webp", recognisesWebP,
-                                                      locateWebP};
+                                                      locateWebP, kWebPExtensions};
 
 }  // namespace brevino
