@@ -49,16 +49,23 @@ std::string withoutTrailingSeparators(std::string_view path) {
     return std::string(path);
 }
 
-void listFolder(Workspace& workspace, const std::string& folder) {
-    workspace.fileList.clear();
+std::vector<std::string> jpegFilesIn(const std::string& folder) {
+    std::vector<std::string> files;
     for (const std::string& name : regularFileNames(folder)) {
-        if (isJpegName(name)) addToFileList(workspace.fileList, joinPath(folder, name));
+        if (isJpegName(name)) files.push_back(joinPath(folder, name));
     }
+    // Sorted once: inserting each name at its place would take time growing with the square
+    // of the folder's size.
+    sortFileList(files);
+    return files;
 }
 
-void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
-    if (paths.empty()) return;
-    workspace.fileList.clear();
+void listFolder(Workspace& workspace, const std::string& folder) {
+    workspace.fileList = jpegFilesIn(folder);
+}
+
+DropListing listDropped(const std::vector<std::string>& paths) {
+    DropListing listing;
     for (const std::string& dropped : paths) {
         const std::string path = withoutTrailingSeparators(dropped);
         switch (pathKind(path)) {
@@ -66,14 +73,33 @@ void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
                 break;
             case PathKind::Directory:
                 // A folder replaces whatever this drop listed before it.
-                workspace.currentFolder = path;
-                listFolder(workspace, path);
+                listing.folder = path;
+                listing.files = jpegFilesIn(path);
                 break;
             case PathKind::Other:
-                if (isJpegName(path)) addToFileList(workspace.fileList, path);
+                if (isJpegName(path)) listing.files.push_back(path);
                 break;
         }
     }
+    // A stable sort puts each added file after the entries equal to it, as inserting it at
+    // its place would.
+    sortFileList(listing.files);
+    return listing;
+}
+
+void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    DropListing listing = listDropped(paths);
+    workspace.fileList = std::move(listing.files);
+    if (listing.folder) workspace.currentFolder = std::move(*listing.folder);
+}
+
+std::vector<std::string> stillPresent(const std::vector<std::string>& list) {
+    std::vector<std::string> kept;
+    for (const std::string& path : list) {
+        if (isAnalyzableFile(path)) kept.push_back(path);
+    }
+    return kept;
 }
 
 std::string withDefaultExtension(std::string path, std::string_view extension) {

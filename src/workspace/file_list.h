@@ -2,6 +2,7 @@
 // a folder or from dropped files and folders.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,15 +29,31 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // The path without separators at its end (the root stays "/").
 std::string withoutTrailingSeparators(std::string_view path);
 
+// The JPEG files (by name) directly inside `folder`, as full paths in the list's order,
+// sorted once. A folder that cannot be read gives none. Touches no workspace, so that a
+// window can list a large folder on another thread.
+std::vector<std::string> jpegFilesIn(const std::string& folder);
+
 // Replaces the file list by the JPEG files (by name) directly inside `folder`. A folder that cannot
 // be read gives an empty list, without a message.
 void listFolder(Workspace& workspace, const std::string& folder);
 
-// Fills the file list from dropped items, in drop order: a folder becomes the current folder
-// and replaces the list by its JPEG files; a file whose name analysis accepts is added; an
-// item that cannot be examined, or any other file, is skipped. A drop of no items leaves the
+// What a drop lists, in drop order: a folder replaces whatever the drop listed before it by
+// its JPEG files and becomes the current folder; a file whose name analysis accepts is added;
+// an item that cannot be examined, or any other file, is skipped.
+struct DropListing {
+    std::vector<std::string> files;  // sorted
+    std::optional<std::string> folder;
+};
+DropListing listDropped(const std::vector<std::string>& paths);
+
+// Fills the file list from dropped items as listDropped says. A drop of no items leaves the
 // list as it was. Never analyses, never changes the current file or the settings.
 void dropItems(Workspace& workspace, const std::vector<std::string>& paths);
+
+// The entries of `list` that are still files the analysis takes (dropped files, some since
+// removed), in their order.
+std::vector<std::string> stillPresent(const std::vector<std::string>& list);
 
 // The path with `extension` added when its file name has no "." at all (a name typed
 // without an extension in the export chooser).
