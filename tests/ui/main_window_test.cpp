@@ -415,10 +415,10 @@ void MainWindowTest::clipboardCopiesTagAndContentOfSelectedRows() {
     selectRows(t.window, {4, 1});
     t.window.dispatch(206);
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             QString::fromUtf8("画像タイトル,1\n原画像データの生成日時,2004:05:06 07:08:09\n"));
-    selectRows(t.window, {0});  // a heading
+             QString::fromUtf8("画像タイトル\t1\n原画像データの生成日時\t2004:05:06 07:08:09\n"));
+    selectRows(t.window, {0});  // a heading copies as its text
     t.window.dispatch(206);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(",\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("【0th IFD】\n"));
     QVERIFY(t.takeMessages().empty());
 }
 
