@@ -16,7 +16,7 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::SlashRequired, {kCaptionMessage, "[/]を必ず入れて下さい。"}},
     {Problem::ValueCount, {kCaptionMessage, "空白の数が合いません。"}},
     {Problem::NotNumber, {kCaptionMessage, "数値を入力して下さい。"}},
-    {Problem::OutOfRange, {kCaptionMessage, "値が範囲外です。"}},
+    {Problem::OutOfRange, {kCaptionMessage, "値が範囲外です。(%s)"}},
     {Problem::ZeroDenominator, {kCaptionMessage, "分母に0は使えません。"}},
     {Problem::DateForm, {kCaptionMessage, "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"}},
     {Problem::TooLong, {kCaptionMessage, "値が長すぎます。(%d ﾊﾞｲﾄまで)"}},

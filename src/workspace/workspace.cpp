@@ -12,8 +12,19 @@
 namespace brevino {
 namespace {
 
+// How many unsaved edits can be taken back one by one.
+constexpr size_t kEditHistoryLimit = 100;
+
 std::string cutAtWholeCharacter(std::string_view text, size_t limit) {
     return std::string(text.substr(0, utf8CutLength(text, limit)));
+}
+
+bool sameEdits(const Edits& a, const Edits& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+               return x.first == y.first && x.second.text == y.second.text &&
+                      x.second.bytes == y.second.bytes;
+           });
 }
 
 }  // namespace
@@ -22,6 +33,7 @@ void Workspace::takeAnalysis(FileAnalysis analysis) {
     document_ = std::move(analysis.document);
     file_ = std::move(analysis.file);
     edits_.clear();
+    editHistory_.clear();
     if (document_.walked()) {
         rows_.build(document_);
     } else {
@@ -48,6 +60,7 @@ bool Workspace::adoptAnalysis(PreparedFile& prepared) {
     file_ = std::move(prepared.analysis.file);
     std::swap(rows_, prepared.rows);
     edits_.clear();
+    editHistory_.clear();
     bytes_ = storage_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
@@ -93,6 +106,18 @@ bool Workspace::settleUnsavedEdits() {
     return false;
 }
 
+void Workspace::discardEdits() {
+    edits_.clear();
+    editHistory_.clear();
+}
+
+bool Workspace::undoEdit() {
+    if (editHistory_.empty()) return false;
+    edits_ = std::move(editHistory_.back());
+    editHistory_.pop_back();
+    return true;
+}
+
 void Workspace::editRow(size_t row) {
     if (!isEditable(row)) {
         report(Problem::NotEditable);
@@ -101,24 +126,54 @@ void Workspace::editRow(size_t row) {
     if (inputPrompt == nullptr) return;
     const std::string caption = cutAtWholeCharacter(rows_.cell(row, Column::Tag), kInputLimit);
     const std::string initial = cutAtWholeCharacter(cell(row, Column::Content), kInputLimit);
-    std::optional<std::string> answer = inputPrompt->prompt(caption, initial);
-    if (!answer) return;
-    const std::string input = cutAtWholeCharacter(*answer, kInputLimit);
-    // OK on an unchanged text changes nothing: a long cell must not be cut by the dialog.
-    if (input == initial) return;
-    setRow(row, input);
+    const InputField field = inputField(row);
+    std::string shown = initial;
+    for (;;) {
+        std::optional<std::string> answer = inputPrompt->prompt(caption, shown, field);
+        if (!answer) return;
+        const std::string input = cutAtWholeCharacter(*answer, kInputLimit);
+        // OK on an unchanged text changes nothing: a long cell must not be cut by the dialog.
+        if (input == initial) return;
+        // A text too long for its field is refused, never cut: the user sees what is kept.
+        if (setRow(row, input, LongText::Refuse)) return;
+        shown = input;  // asked again with the text as typed
+    }
 }
 
 bool Workspace::setRow(size_t row, std::string_view input, LongText longText) {
     EditOptions options;
     options.allDate = settings.editsAllDates();
     options.longText = longText;
+    Edits before = edits_;
     const EditResult result = applyEdit(document_, rows_, edits_, row, input, options);
     if (result.problem != Problem::None) {
-        report(result.problem, std::to_string(result.limit));
+        report(result.problem, result.detail);
         return false;
     }
+    if (!sameEdits(before, edits_)) {
+        if (editHistory_.size() >= kEditHistoryLimit) editHistory_.erase(editHistory_.begin());
+        editHistory_.push_back(std::move(before));
+    }
     return true;
+}
+
+std::string Workspace::refusal(size_t row, std::string_view input) const {
+    if (!isEditable(row)) return messageText(Problem::NotEditable);
+    if (input == cell(row, Column::Content)) return {};
+    const InputResult encoded =
+        encodeInput(document_.entries[rows_.entryIndex(row)], input, LongText::Refuse);
+    if (encoded.problem == Problem::None) return {};
+    return messageText(encoded.problem, encoded.detail);
+}
+
+InputField Workspace::inputField(size_t row) const {
+    InputField field;
+    if (!isEditable(row)) return field;
+    const Entry& entry = document_.entries[rows_.entryIndex(row)];
+    field.byteLimit = textLimit(entry);
+    field.range = valueRange(entry);
+    field.refusal = [this, row](std::string_view input) { return refusal(row, input); };
+    return field;
 }
 
 bool Workspace::isAnalysedCurrentFile() const {
@@ -160,6 +215,7 @@ bool Workspace::save() {
         std::copy(value.bytes.begin(), value.bytes.end(), bytes_ + entry.position);
     }
     edits_.clear();
+    editHistory_.clear();
     rows_.build(document_);
     file_ = result.file;
     return true;

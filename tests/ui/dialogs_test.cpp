@@ -59,7 +59,7 @@ void DialogsTest::inputDialogAcceptsWithEnterAndOk() {
         dialog->field()->setText(QStringLiteral("72/1"));
         QTest::keyClick(dialog->field(), Qt::Key_Enter);
     });
-    QCOMPARE(prompt.prompt("x", "1/1"), std::optional<std::string>("72/1"));
+    QCOMPARE(prompt.prompt("x", "1/1", {}), std::optional<std::string>("72/1"));
 }
 
 void DialogsTest::inputDialogCancelsWithEsc() {
@@ -71,7 +71,7 @@ void DialogsTest::inputDialogCancelsWithEsc() {
         dialog->field()->setText(QStringLiteral("typed"));
         QTest::keyClick(dialog->field(), Qt::Key_Escape);
     });
-    QCOMPARE(prompt.prompt("x", "kept"), std::nullopt);
+    QCOMPARE(prompt.prompt("x", "kept", {}), std::nullopt);
 }
 
 void DialogsTest::inputDialogHoldsAtMost255Bytes() {
