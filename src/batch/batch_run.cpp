@@ -48,6 +48,12 @@ std::string progressCaption(size_t done, size_t total) {
 bool BatchRun::start(std::vector<std::string>& files, std::string_view operationText,
                      std::string_view valueText, const BatchSettings& settings,
                      JournalStore* journal) {
+    return plan(files, operationText, valueText, settings) && begin(journal);
+}
+
+bool BatchRun::plan(std::vector<std::string>& files, std::string_view operationText,
+                    std::string_view valueText, const BatchSettings& settings) {
+    planReady_ = false;
     startProblem_ = Problem::None;
     operationText_ = cutToInput(operationText);
     valueText_ = cutToInput(valueText);
@@ -74,7 +80,14 @@ bool BatchRun::start(std::vector<std::string>& files, std::string_view operation
     reservedNames_.clear();
     planned_.assign(total_, Planned{});
     for (size_t i = 0; i < total_; ++i)
-        plan(files[i], planned_[i]);
+        planFile(files[i], planned_[i]);
+    planReady_ = true;
+    return true;
+}
+
+bool BatchRun::begin(JournalStore* journal) {
+    if (!planReady_) return false;
+    planReady_ = false;
     journal_ = operation_.files.empty() ? nullptr : journal;
     if (journal_ && !journal_->begin(operation_)) {
         journal_ = nullptr;
@@ -123,7 +136,27 @@ BatchRun::Step BatchRun::step() {
     return result;
 }
 
-void BatchRun::plan(const std::string& path, Planned& planned) {
+std::optional<BatchRun::Refusal> BatchRun::refusedValue() const {
+    for (size_t i = 0; i < planned_.size(); ++i) {
+        for (const Report& report : planned_[i].reports) {
+            switch (report.problem) {
+                case Problem::TooLong:
+                case Problem::OutOfRange:
+                case Problem::NotNumber:
+                case Problem::SlashRequired:
+                case Problem::ZeroDenominator:
+                case Problem::ValueCount:
+                case Problem::DateForm:
+                    return Refusal{(*files_)[i], report};
+                default:
+                    break;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void BatchRun::planFile(const std::string& path, Planned& planned) {
     const FileAnalysis analysis = analyzeFile(path, storage_);
     if (!analysis.document.walked() || !analysis.file) {
         planned.reports.push_back({analysis.document.problem, {}});
@@ -239,12 +272,15 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
             }
             EditOptions options;
             options.allDate = settings_.allDate;
+            // A typed value is refused where it does not fit; a file's own name is cut to the
+            // title's field.
+            options.longText = title ? LongText::Cut : settings_.longText;
             const std::string value = title ? baseNameOf(path) : valueText_;
             const EditResult edited =
                 applyEdit(state.document, state.rows, state.edits,
                           static_cast<size_t>(lookup.editable), value, options);
             if (edited.problem != Problem::None) {
-                planned.reports.push_back({edited.problem, std::to_string(edited.limit)});
+                planned.reports.push_back({edited.problem, edited.detail});
                 return;
             }
             return save();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "edit/overwrite_save.h"
+#include "edit/value_input.h"
 #include "exif/leading_bytes.h"
 #include "journal/change.h"
 #include "journal/journal_store.h"
@@ -65,6 +66,9 @@ struct BatchSettings {
     bool alignDates = false;  // a save aligns dates and times with the file-change date
     bool allDate = false;     // setting one date row sets every date row
     std::string zone;         // shifting dates: "±HH:MM" for the time-zone offsets, or none
+    // Setting a tag: a value too long for a file's field is refused for that file, unless
+    // cutting it is asked for.
+    LongText longText = LongText::Refuse;
 };
 
 class BatchRun {
@@ -102,7 +106,25 @@ class BatchRun {
     bool start(std::vector<std::string>& files, std::string_view operationText,
                std::string_view valueText, const BatchSettings& settings,
                JournalStore* journal = nullptr);
+    // The two halves of start(), for a caller that asks the user in between: plan() works
+    // out the whole run and writes nothing; begin() records it and makes it Running.
+    bool plan(std::vector<std::string>& files, std::string_view operationText,
+              std::string_view valueText, const BatchSettings& settings);
+    bool begin(JournalStore* journal = nullptr);
     Problem startProblem() const { return startProblem_; }
+
+    // After plan(): the first file that refuses the typed value (a text too long for its
+    // field, a number out of range or no number, no date), and why; nothing when every file
+    // takes it.
+    struct Refusal {
+        std::string path;
+        Report report;
+    };
+    std::optional<Refusal> refusedValue() const;
+    // After plan(): how many files the run changes (their bytes, names or times).
+    size_t changedFiles() const { return operation_.files.size(); }
+    // The operation as planned (its text, without the value).
+    const std::string& operationText() const { return operationText_; }
     // Handles the next file; after the last one, stops and answers a step that has ended.
     Step step();
     // Ends the run (safe when none is active); the journal records what was done.
@@ -124,7 +146,7 @@ class BatchRun {
         size_t change = SIZE_MAX;  // its change in the operation, if any
     };
 
-    void plan(const std::string& path, Planned& planned);
+    void planFile(const std::string& path, Planned& planned);
 
     State state_ = State::Idle;
     std::vector<std::string>* files_ = nullptr;
@@ -137,7 +159,8 @@ class BatchRun {
     int64_t shift_ = 0;  // seconds, for ShiftDates
     Problem startProblem_ = Problem::None;
     std::vector<Planned> planned_;
-    Operation operation_;  // every change of the run, as the journal records it
+    bool planReady_ = false;  // plan() succeeded and begin() has not run yet
+    Operation operation_;     // every change of the run, as the journal records it
     JournalStore* journal_ = nullptr;
     std::set<std::string> reservedNames_;  // new names given to files of this run
     ByteStore storage_;                    // the leading bytes of the file being planned

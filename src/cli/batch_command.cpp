@@ -17,11 +17,11 @@ namespace brevino::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET] [--zone ±HH:MM] "
-    "[--verbose] OPERATION FILE...";
+    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--truncate] [--by OFFSET] "
+    "[--zone ±HH:MM] [--verbose] OPERATION FILE...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET]\n"
-    "                         [--zone ±HH:MM] [--verbose] OPERATION FILE...\n"
+    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--truncate]\n"
+    "                         [--by OFFSET] [--zone ±HH:MM] [--verbose] OPERATION FILE...\n"
     "\n"
     "Runs one batch operation over the files, in the order given. OPERATION is one of\n"
     "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
@@ -40,6 +40,8 @@ constexpr std::string_view kHelp =
     "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
     "                      (default: brevino.ini)\n"
     "  --value TEXT        the value for setting a tag\n"
+    "  --truncate          cut a text too long for a file's field at its length (without\n"
+    "                      it, that file is reported and left as it is)\n"
     "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\"\n"
     "  --zone ±HH:MM       shift-dates: also write the time-zone offset rows the files have\n"
     "  --verbose           also list the files skipped because they lack what the\n"
@@ -59,6 +61,7 @@ int runBatch(int argc, char** argv) {
     std::optional<std::string> value;
     std::string zone;
     bool verbose = false;
+    bool truncate = false;
     std::vector<std::string> positional;
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
@@ -86,6 +89,8 @@ int runBatch(int argc, char** argv) {
             }
         } else if (argument == "--verbose") {
             verbose = true;
+        } else if (argument == "--truncate") {
+            truncate = true;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
@@ -119,6 +124,7 @@ int runBatch(int argc, char** argv) {
     batchSettings.alignDates = settings.alignsDates();
     batchSettings.allDate = settings.editsAllDates();
     batchSettings.zone = zone;
+    batchSettings.longText = truncate ? LongText::Cut : LongText::Refuse;
     const MessageText completed = messageFor(Problem::BatchCompleted);
     const std::string completion = messageLine({}, completed.caption, completed.text);
 
