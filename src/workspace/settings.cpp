@@ -21,6 +21,8 @@ Settings readSettings(const std::string& path) {
     for (const SwitchKey& key : kSwitchKeys)
         settings.*key.field = static_cast<uint8_t>(profile.getInt(kSection, key.key, key.fallback));
     settings.lastFolder = profile.getString(kSection, kFolderPathKey).value_or("");
+    for (const LayoutKey& key : kLayoutKeys)
+        settings.window.*key.field = profile.getInt(kSection, key.key, 0);
     return settings;
 }
 
@@ -44,6 +46,13 @@ bool saveSettings(const std::string& path, const Settings& settings) {
 bool saveFolderPath(const std::string& path, const std::string& folder) {
     Profile profile = Profile::load(path);
     profile.set(kSection, kFolderPathKey, folder);
+    return profile.save(path);
+}
+
+bool saveWindowLayout(const std::string& path, const WindowLayout& layout) {
+    Profile profile = Profile::load(path);
+    for (const LayoutKey& key : kLayoutKeys)
+        profile.set(kSection, key.key, std::to_string(layout.*key.field));
     return profile.save(path);
 }
 
