@@ -115,12 +115,17 @@ std::string browserStartFolder(const Settings& settings) {
     return settings.folder != 0 ? settings.lastFolder : std::string();
 }
 
-void openChosenFolder(Workspace& workspace, const std::string& folder,
-                      const std::string& settingsPath) {
+void rememberChosenFolder(Workspace& workspace, const std::string& folder,
+                          const std::string& settingsPath) {
     workspace.currentFolder = withoutTrailingSeparators(folder);
-    listFolder(workspace, workspace.currentFolder);
     workspace.settings.lastFolder = workspace.currentFolder;
     saveFolderPath(settingsPath, workspace.settings.lastFolder);
+}
+
+void openChosenFolder(Workspace& workspace, const std::string& folder,
+                      const std::string& settingsPath) {
+    rememberChosenFolder(workspace, folder, settingsPath);
+    listFolder(workspace, workspace.currentFolder);
 }
 
 }  // namespace brevino

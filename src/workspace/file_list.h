@@ -62,8 +62,12 @@ std::string withDefaultExtension(std::string path, std::string_view extension);
 // Where the folder browser starts: the remembered folder when the `folder` switch is on.
 std::string browserStartFolder(const Settings& settings);
 
-// A folder chosen in the folder browser: it becomes the current folder, is listed, and is
-// remembered at once in the settings file (only its own key is written).
+// A folder chosen in the folder browser becomes the current folder and is remembered at once
+// in the settings file (only its own key is written); it is not listed.
+void rememberChosenFolder(Workspace& workspace, const std::string& folder,
+                          const std::string& settingsPath);
+
+// The same, and the folder is listed.
 void openChosenFolder(Workspace& workspace, const std::string& folder,
                       const std::string& settingsPath);
 

@@ -72,6 +72,13 @@ std::string withDetail(std::string_view text, std::string_view detail) {
     return result;
 }
 
+std::string batchQuestion(std::string_view operation, size_t files) {
+    std::string text(kConfirmBatch);
+    text.replace(text.find("%d"), 2, std::to_string(files));
+    text.replace(text.find("%s"), 2, operation);
+    return text;
+}
+
 std::string messageText(Problem problem, std::string_view detail) {
     return withDetail(messageFor(problem).text, detail);
 }

@@ -1,6 +1,7 @@
 // The texts and captions of everything the core reports, in one table.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,10 @@ inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
 // Questions the windows ask.
 inline constexpr std::string_view kUnsavedEditsQuestion =
     "変更が保存されていません。保存しますか？";
-inline constexpr std::string_view kConfirmBatch = "%d 個のﾌｧｲﾙを変更します。よろしいですか？";
+inline constexpr std::string_view kConfirmBatch =
+    "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？";
+// The last line of a batch run's message when files could not be processed.
+inline constexpr std::string_view kBatchFailed = "%d 個のﾌｧｲﾙを変更できませんでした。";
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);
@@ -27,6 +31,9 @@ struct MessageText {
 };
 
 MessageText messageFor(Problem problem);
+
+// The question before a batch run: the operation by its name, and how many files it changes.
+std::string batchQuestion(std::string_view operation, size_t files);
 
 // The message's text with its detail put in: a path for "%s", a number for "%d".
 std::string messageText(Problem problem, std::string_view detail = {});

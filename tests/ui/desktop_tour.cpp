@@ -9,7 +9,6 @@
 // Exit status: 0 when no message box appeared and every quarter-turned picture was turned.
 #include <QApplication>
 #include <QImageReader>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -17,7 +16,8 @@
 #include <string>
 
 #include "exif/image_orientation.h"
-#include "ui/dialog_units.h"
+#include "ui/application_setup.h"
+#include "ui/file_list_view.h"
 #include "ui/main_window.h"
 #include "ui/preview_pane.h"
 #include "ui/qt_text.h"
@@ -36,7 +36,7 @@ bool waitForPicture(ui::MainWindow& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setFont(ui::programFont());
+    ui::setUpApplication();
     QStringList args = QApplication::arguments().mid(1);
     QString shot, selectName;
     if (const qsizetype at = args.indexOf(QStringLiteral("--shot"));
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     workspace.currentFolder = args.front().toStdString();
     listFolder(workspace, workspace.currentFolder);
     window.refreshFileList();
-    QListWidget* list = window.fileListView();
+    ui::FileListView* list = window.fileListView();
     list->setFocus();
 
     int browsed = 0, turned = 0, upright = 0;
@@ -110,12 +110,13 @@ int main(int argc, char** argv) {
         std::printf("  message box: %s\n", qPrintable(text));
 
     if (!shot.isEmpty()) {
-        const QList<QListWidgetItem*> found = list->findItems(selectName, Qt::MatchExactly);
+        const QModelIndexList found = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, selectName, 1, Qt::MatchExactly);
         if (found.isEmpty()) {
             std::fprintf(stderr, "no file %s in the folder\n", qPrintable(selectName));
             return 2;
         }
-        list->setCurrentItem(found.front());
+        list->setCurrentRow(found.front().row());
         waitForPicture(window);
         QTest::qWait(200);
         if (!window.grab().toImage().save(shot)) return 2;

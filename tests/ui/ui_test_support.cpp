@@ -61,6 +61,18 @@ bool waitForPicture(ui::MainWindow& window) {
     return shown;
 }
 
+bool waitForListing(ui::MainWindow& window) {
+    const bool listed = QTest::qWaitFor([&] { return !window.isListing(); }, 5000);
+    QCoreApplication::processEvents();
+    return listed;
+}
+
+bool showActive(ui::MainWindow& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 bool TestWindow::selectAndWait(int row) {
     window.selectFile(row);
     return waitForPicture(window);

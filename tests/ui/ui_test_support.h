@@ -12,6 +12,7 @@
 
 #include "fixture_builder.h"
 #include "test_support.h"
+#include "ui/file_list_view.h"
 #include "ui/gui_hooks.h"
 #include "ui/main_window.h"
 
@@ -70,6 +71,10 @@ struct TestWindow {
 
 // Waits (a few seconds at most) until the window's picture is decoded.
 bool waitForPicture(ui::MainWindow& window);
+// Waits (a few seconds at most) until the folder or drop being listed is shown.
+bool waitForListing(ui::MainWindow& window);
+// Shows the window and waits until it is the active one, so that its shortcuts work.
+bool showActive(ui::MainWindow& window);
 
 // A JPEG picture of the given size (Qt's encoder), with the Exif segment of `tiff` put
 // right after its start-of-image marker when given.
