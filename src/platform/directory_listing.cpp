@@ -15,7 +15,9 @@ PathKind pathKind(const std::string& path) {
     return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::Other;
 }
 
-std::vector<std::string> regularFileNames(const std::string& folder) {
+std::vector<std::string> regularFileNames(const std::string& folder,
+                                          const std::function<bool(std::string_view)>& wanted,
+                                          Links links) {
     std::vector<std::string> names;
     const int fd = ::open(folder.empty() ? "." : folder.c_str(),
                           O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
@@ -28,8 +30,13 @@ std::vector<std::string> regularFileNames(const std::string& folder) {
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
+        if (wanted && !wanted(name)) continue;
         bool regular = entry->d_type == DT_REG;
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            if (links == Links::Assumed) {
+                names.emplace_back(name);
+                continue;
+            }
             struct stat info {};
             regular = ::fstatat(::dirfd(dir.get()), entry->d_name, &info, 0) == 0 &&
                       S_ISREG(info.st_mode);

@@ -49,11 +49,11 @@ std::string withoutTrailingSeparators(std::string_view path) {
     return std::string(path);
 }
 
-std::vector<std::string> jpegFilesIn(const std::string& folder) {
+std::vector<std::string> jpegFilesIn(const std::string& folder, Links links) {
     std::vector<std::string> files;
-    for (const std::string& name : regularFileNames(folder)) {
-        if (isJpegName(name)) files.push_back(joinPath(folder, name));
-    }
+    const auto jpegName = [](std::string_view name) { return isJpegName(name); };
+    for (const std::string& name : regularFileNames(folder, jpegName, links))
+        files.push_back(joinPath(folder, name));
     // Sorted once: inserting each name at its place would take time growing with the square
     // of the folder's size.
     sortFileList(files);
@@ -64,7 +64,7 @@ void listFolder(Workspace& workspace, const std::string& folder) {
     workspace.fileList = jpegFilesIn(folder);
 }
 
-DropListing listDropped(const std::vector<std::string>& paths) {
+DropListing listDropped(const std::vector<std::string>& paths, Links links) {
     DropListing listing;
     for (const std::string& dropped : paths) {
         const std::string path = withoutTrailingSeparators(dropped);
@@ -74,7 +74,7 @@ DropListing listDropped(const std::vector<std::string>& paths) {
             case PathKind::Directory:
                 // A folder replaces whatever this drop listed before it.
                 listing.folder = path;
-                listing.files = jpegFilesIn(path);
+                listing.files = jpegFilesIn(path, links);
                 break;
             case PathKind::Other:
                 if (isJpegName(path)) listing.files.push_back(path);

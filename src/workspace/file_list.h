@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/directory_listing.h"
 #include "workspace/settings.h"
 
 namespace brevino {
@@ -31,8 +32,9 @@ std::string withoutTrailingSeparators(std::string_view path);
 
 // The JPEG files (by name) directly inside `folder`, as full paths in the list's order,
 // sorted once. A folder that cannot be read gives none. Touches no workspace, so that a
-// window can list a large folder on another thread.
-std::vector<std::string> jpegFilesIn(const std::string& folder);
+// window can list a large folder on another thread. With Links::Assumed, links with JPEG
+// names are listed without being followed (a window shows those at once, then lists again).
+std::vector<std::string> jpegFilesIn(const std::string& folder, Links links = Links::Followed);
 
 // Replaces the file list by the JPEG files (by name) directly inside `folder`. A folder that cannot
 // be read gives an empty list, without a message.
@@ -45,7 +47,7 @@ struct DropListing {
     std::vector<std::string> files;  // sorted
     std::optional<std::string> folder;
 };
-DropListing listDropped(const std::vector<std::string>& paths);
+DropListing listDropped(const std::vector<std::string>& paths, Links links = Links::Followed);
 
 // Fills the file list from dropped items as listDropped says. A drop of no items leaves the
 // list as it was. Never analyses, never changes the current file or the settings.
