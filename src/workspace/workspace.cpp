@@ -8,6 +8,7 @@
 #include "edit/overwrite_save.h"
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
+#include "tags/tag_roles.h"
 
 namespace brevino {
 namespace {
@@ -19,12 +20,9 @@ std::string cutAtWholeCharacter(std::string_view text, size_t limit) {
     return std::string(text.substr(0, utf8CutLength(text, limit)));
 }
 
-bool sameEdits(const Edits& a, const Edits& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
-               return x.first == y.first && x.second.text == y.second.text &&
-                      x.second.bytes == y.second.bytes;
-           });
+bool sameValue(const EncodedValue* a, const EncodedValue* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    return a->text == b->text && a->bytes == b->bytes;
 }
 
 }  // namespace
@@ -113,7 +111,13 @@ void Workspace::discardEdits() {
 
 bool Workspace::undoEdit() {
     if (editHistory_.empty()) return false;
-    edits_ = std::move(editHistory_.back());
+    for (auto& [entry, value] : editHistory_.back()) {
+        if (value) {
+            edits_.set(entry, std::move(*value));
+        } else {
+            edits_.erase(entry);
+        }
+    }
     editHistory_.pop_back();
     return true;
 }
@@ -144,13 +148,34 @@ bool Workspace::setRow(size_t row, std::string_view input, LongText longText) {
     EditOptions options;
     options.allDate = settings.editsAllDates();
     options.longText = longText;
-    Edits before = edits_;
+    // What the entries the edit may touch held before it: the row's own, and with AllDate
+    // every date entry.
+    EditStep before;
+    auto keep = [&](size_t index) {
+        const EncodedValue* value = edits_.find(index);
+        before.emplace_back(index, value ? std::optional<EncodedValue>(*value) : std::nullopt);
+    };
+    if (row < rows_.size() && !rows_.isHeading(row)) {
+        const size_t own = rows_.entryIndex(row);
+        const Entry& entry = document_.entries[own];
+        if (options.allDate && tags::isDate(entry.ifd, entry.tag)) {
+            for (size_t index = 0; index < document_.entries.size(); ++index) {
+                const Entry& other = document_.entries[index];
+                if (tags::isDate(other.ifd, other.tag)) keep(index);
+            }
+        } else {
+            keep(own);
+        }
+    }
     const EditResult result = applyEdit(document_, rows_, edits_, row, input, options);
     if (result.problem != Problem::None) {
         report(result.problem, result.detail);
         return false;
     }
-    if (!sameEdits(before, edits_)) {
+    const bool changed = std::any_of(before.begin(), before.end(), [&](const auto& each) {
+        return !sameValue(each.second ? &*each.second : nullptr, edits_.find(each.first));
+    });
+    if (changed) {
         if (editHistory_.size() >= kEditHistoryLimit) editHistory_.erase(editHistory_.begin());
         editHistory_.push_back(std::move(before));
     }

@@ -108,7 +108,10 @@ class Workspace {
     Document document_;
     RowList rows_;
     Edits edits_;
-    std::vector<Edits> editHistory_;  // the edits before each unsaved edit, oldest first
+    // One unsaved edit: the entries it touched and what their edits were before it (none:
+    // not edited).
+    using EditStep = std::vector<std::pair<size_t, std::optional<EncodedValue>>>;
+    std::vector<EditStep> editHistory_;  // oldest first
     std::optional<AnalysedFile> file_;
 };
 
