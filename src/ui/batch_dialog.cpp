@@ -118,6 +118,14 @@ void BatchDialog::takeNews() {
     BatchWorker::News news = worker_.take();
     for (const BatchRun::Step& step : news.steps)
         stepped(step);
+    // The caption and the bar show the latest step only: files go faster than the screen.
+    if (!news.steps.empty()) {
+        const BatchRun::Step& latest = news.steps.back();
+        setWindowTitle(QString::fromUtf8(kProgressCaption)
+                           .arg(static_cast<qulonglong>(latest.done))
+                           .arg(static_cast<qulonglong>(latest.total)));
+        progress_->setValue(latest.done > INT32_MAX ? INT32_MAX : static_cast<int>(latest.done));
+    }
     if (news.planned && phase_ == Phase::Planning) planned();
     if (news.ended && phase_ == Phase::Running) ended();
 }
@@ -149,10 +157,6 @@ void BatchDialog::planned() {
 }
 
 void BatchDialog::stepped(const BatchRun::Step& step) {
-    setWindowTitle(QString::fromUtf8(kProgressCaption)
-                       .arg(static_cast<qulonglong>(step.done))
-                       .arg(static_cast<qulonglong>(step.total)));
-    progress_->setValue(step.done > INT32_MAX ? INT32_MAX : static_cast<int>(step.done));
     // The list and the current file follow a renamed file.
     if (step.renamedTo) {
         const size_t row = step.done - 1;

@@ -10,9 +10,10 @@
 namespace brevino::ui {
 namespace {
 
-// Beyond this many runs of added or removed entries, one reset costs the window less than
-// announcing each run.
-constexpr size_t kMostRuns = 64;
+// Up to this many runs of added or removed entries, in lists up to this long, are announced
+// one by one; each costs the window time in proportion to the list's length.
+constexpr size_t kFewRuns = 8;
+constexpr size_t kShortList = 4096;
 
 bool isSorted(const std::vector<std::string>& paths) {
     return std::is_sorted(
@@ -29,11 +30,18 @@ struct Run {
     size_t count = 0;
 };
 
-// The runs that turn `old` into `now`, both sorted; entries equal but for letter case count as
-// different files.
-std::vector<Run> differences(const std::vector<std::string>& old,
-                             const std::vector<std::string>& now) {
+// How `old` becomes `now`, both sorted (entries equal but for letter case count as different
+// files): the runs of entries removed and added, in order, and where each old entry goes in
+// the new list (-1: removed).
+struct Difference {
     std::vector<Run> runs;
+    std::vector<int> moved;
+};
+
+Difference differences(const std::vector<std::string>& old, const std::vector<std::string>& now) {
+    Difference difference;
+    std::vector<Run>& runs = difference.runs;
+    difference.moved.assign(old.size(), -1);
     size_t i = 0, j = 0, position = 0;
     auto add = [&](bool insert, size_t from) {
         if (!runs.empty() && runs.back().insert == insert &&
@@ -46,6 +54,7 @@ std::vector<Run> differences(const std::vector<std::string>& old,
     };
     while (i < old.size() || j < now.size()) {
         if (i < old.size() && j < now.size() && old[i] == now[j]) {
+            difference.moved[i] = static_cast<int>(j);
             ++i, ++j, ++position;
         } else if (j == now.size() || (i < old.size() && !pathLessIgnoringCase(now[j], old[i]))) {
             add(false, i++);  // gone (or equal but for case: the new one comes after it)
@@ -53,9 +62,8 @@ std::vector<Run> differences(const std::vector<std::string>& old,
             add(true, j++);
             ++position;
         }
-        if (runs.size() > kMostRuns) break;
     }
-    return runs;
+    return difference;
 }
 
 }  // namespace
@@ -95,45 +103,73 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 
 void FileListModel::reload() {
     reset(workspace_.fileList, displayNames(workspace_.fileList));
+    sorted_ = isSorted(workspace_.fileList);
 }
 
-void FileListModel::reset(std::vector<std::string> paths, QStringList names) {
+FileListModel::Discarded FileListModel::take(std::vector<std::string> paths, QStringList names) {
+    Discarded old = reset(std::move(paths), std::move(names));
+    sorted_ = true;
+    return old;
+}
+
+FileListModel::Discarded FileListModel::reset(std::vector<std::string> paths, QStringList names) {
+    Discarded old;
     beginResetModel();
-    workspace_.fileList = std::move(paths);
-    names_ = std::move(names);
+    old.files = std::exchange(workspace_.fileList, std::move(paths));
+    old.names = std::exchange(names_, std::move(names));
     endResetModel();
+    return old;
 }
 
-void FileListModel::replace(std::vector<std::string> paths, QStringList names) {
+FileListModel::Discarded FileListModel::replace(std::vector<std::string> paths, QStringList names) {
     std::vector<std::string>& list = workspace_.fileList;
-    if (!isSorted(list) || !isSorted(paths) ||
-        names.size() != static_cast<qsizetype>(paths.size()) ||
+    if (!sorted_ || names.size() != static_cast<qsizetype>(paths.size()) ||
         names_.size() != static_cast<qsizetype>(list.size())) {
-        return reset(std::move(paths), std::move(names));
+        return take(std::move(paths), std::move(names));
     }
-    const std::vector<Run> runs = differences(list, paths);
-    if (runs.size() > kMostRuns) return reset(std::move(paths), std::move(names));
-    for (const Run& run : runs) {
-        const int first = static_cast<int>(run.at);
-        const int last = static_cast<int>(run.at + run.count) - 1;
-        const auto at = static_cast<std::ptrdiff_t>(run.at);
-        const auto from = static_cast<std::ptrdiff_t>(run.from);
-        const auto count = static_cast<std::ptrdiff_t>(run.count);
-        if (run.insert) {
-            beginInsertRows({}, first, last);
-            list.insert(list.begin() + at, paths.begin() + from, paths.begin() + from + count);
-            QStringList merged;
-            merged.reserve(names_.size() + count);
-            merged << names_.mid(0, first) << names.mid(from, count) << names_.mid(first);
-            names_ = std::move(merged);
-            endInsertRows();
-        } else {
-            beginRemoveRows({}, first, last);
-            list.erase(list.begin() + at, list.begin() + at + count);
-            names_.remove(first, count);
-            endRemoveRows();
+    const Difference difference = differences(list, paths);
+    if (difference.runs.empty()) return {std::move(paths), std::move(names)};
+    if (difference.runs.size() <= kFewRuns && list.size() + paths.size() <= kShortList) {
+        // A few runs in a short list are announced one by one, as views like best.
+        for (const Run& run : difference.runs) {
+            const int first = static_cast<int>(run.at);
+            const int last = static_cast<int>(run.at + run.count) - 1;
+            const auto at = static_cast<std::ptrdiff_t>(run.at);
+            const auto from = static_cast<std::ptrdiff_t>(run.from);
+            const auto count = static_cast<std::ptrdiff_t>(run.count);
+            if (run.insert) {
+                beginInsertRows({}, first, last);
+                list.insert(list.begin() + at, paths.begin() + from, paths.begin() + from + count);
+                for (qsizetype k = 0; k < count; ++k)
+                    names_.insert(first + k, names[from + k]);
+                endInsertRows();
+            } else {
+                beginRemoveRows({}, first, last);
+                list.erase(list.begin() + at, list.begin() + at + count);
+                names_.remove(first, count);
+                endRemoveRows();
+            }
         }
+        return {std::move(paths), std::move(names)};
     }
+    // Otherwise the new list is taken whole, and the entries the view holds on to (the
+    // selection, the current entry) are moved to where their files are now.
+    emit layoutAboutToBeChanged();
+    const QModelIndexList held = persistentIndexList();
+    QModelIndexList now;
+    now.reserve(held.size());
+    for (const QModelIndex& index : held) {
+        const auto row = static_cast<size_t>(index.row());
+        const int moved =
+            index.row() >= 0 && row < difference.moved.size() ? difference.moved[row] : -1;
+        now << (moved >= 0 ? createIndex(moved, index.column()) : QModelIndex());
+    }
+    Discarded old;
+    old.files = std::exchange(list, std::move(paths));
+    old.names = std::exchange(names_, std::move(names));
+    changePersistentIndexList(held, now);
+    emit layoutChanged();
+    return old;
 }
 
 void FileListModel::renamed(int row) {

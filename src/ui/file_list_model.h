@@ -27,20 +27,31 @@ class FileListModel : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+    // What a new list put aside: freeing a hundred thousand names takes the window's thread
+    // a while, so the caller may free them elsewhere.
+    struct Discarded {
+        std::vector<std::string> files;
+        QStringList names;
+    };
+
     // The workspace's list changed in any way: shows it anew.
     void reload();
-    // Puts `paths` (sorted as the file list is, with their names) in the workspace's place,
-    // announcing only the entries removed and added. A list that is not sorted, or that
-    // differs in too many places, is shown anew instead.
-    void replace(std::vector<std::string> paths, QStringList names);
+    // Puts `paths` (sorted as the file list is, with their names) in the workspace's place and
+    // shows them anew.
+    Discarded take(std::vector<std::string> paths, QStringList names);
+    // The same, announcing only the entries removed and added (in a long list, or many of
+    // them, all at once, the selection kept). After reload() of a list that was not sorted,
+    // the list is shown anew instead.
+    Discarded replace(std::vector<std::string> paths, QStringList names);
     // The entry at `row` has a new path (a rename), in the workspace's list already.
     void renamed(int row);
 
   private:
-    void reset(std::vector<std::string> paths, QStringList names);
+    Discarded reset(std::vector<std::string> paths, QStringList names);
 
     Workspace& workspace_;
-    QStringList names_;  // one for each entry of the workspace's list
+    QStringList names_;    // one for each entry of the workspace's list
+    bool sorted_ = false;  // the workspace's list is in its order
 };
 
 }  // namespace brevino::ui

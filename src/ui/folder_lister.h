@@ -7,11 +7,14 @@
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/directory_listing.h"
 
 namespace brevino::ui {
 
@@ -19,12 +22,13 @@ struct Listing {
     std::vector<std::string> files;     // sorted as the file list is
     QStringList names;                  // what the list shows for them
     std::optional<std::string> folder;  // the folder a drop made current
+    bool linksFollowed = true;          // false: links taken as files unseen (list again)
 };
 
 // The JPEG files of a folder.
-Listing folderListing(const std::string& folder);
+Listing folderListing(const std::string& folder, Links links = Links::Followed);
 // What a drop lists (see listDropped).
-Listing dropListing(const std::vector<std::string>& paths);
+Listing dropListing(const std::vector<std::string>& paths, Links links = Links::Followed);
 // The entries of a list of dropped files that are still there.
 Listing presentListing(const std::vector<std::string>& paths);
 
@@ -43,10 +47,12 @@ class FolderLister : public QObject {
     void list(Job job, Done done);
     // Whether a listing is under way or not yet delivered.
     bool busy() const { return pending_ > 0; }
+    // Frees a list that is not wanted any more on the lister's thread.
+    void discard(std::vector<std::string> files, QStringList names);
 
   private:
-    QThreadPool pool_;  // one thread
-    uint64_t latest_ = 0;
+    QThreadPool pool_;                  // one thread
+    std::atomic<uint64_t> latest_ = 0;  // the listing last asked for
     int pending_ = 0;
 };
 

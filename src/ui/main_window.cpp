@@ -321,14 +321,28 @@ void MainWindow::buildShortcuts() {
     connect(reload, &QShortcut::activated, this, &MainWindow::reloadFolder);
 }
 
+void MainWindow::placePanes() {
+    // The panes as they were kept, or in the classic proportions of the window as it is
+    // (204 of 528 units wide for the preview, 150 of 342 high for the top row).
+    const WindowLayout& kept = workspace_.settings.window;
+    const int width = std::max(1, topSplit_->width());
+    const int height = std::max(1, mainSplit_->height());
+    const int previewWidth = kept.previewWidth > 0 ? kept.previewWidth : width * 204 / 528;
+    const int topHeight = kept.topHeight > 0 ? kept.topHeight : height * 150 / 342;
+    topSplit_->setSizes({previewWidth, std::max(1, width - previewWidth)});
+    mainSplit_->setSizes({topHeight, std::max(1, height - topHeight)});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (panesPlaced_) return;
+    panesPlaced_ = true;
+    placePanes();
+}
+
 void MainWindow::placeWindow() {
     const DialogUnits units(font());
     const WindowLayout& kept = workspace_.settings.window;
-    // The classic proportions, in the dialog units of the desktop's font.
-    const int previewWidth = kept.previewWidth > 0 ? kept.previewWidth : units.x(204);
-    const int topHeight = kept.topHeight > 0 ? kept.topHeight : units.y(150);
-    topSplit_->setSizes({previewWidth, units.x(324)});
-    mainSplit_->setSizes({topHeight, units.y(190)});
 
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -417,14 +431,21 @@ void MainWindow::openFolder() {
     if (!folder || folder->empty()) return;
     rememberChosenFolder(workspace_, *folder, settingsPath_);
     watchFolder();
-    lister_->list([folder = workspace_.currentFolder] { return folderListing(folder); },
-                  [this](Listing listing) { takeNewListing(std::move(listing)); });
+    // Links are shown at once and followed by the listing after (see takeNewListing).
+    const std::string chosen = workspace_.currentFolder;
+    lister_->list([chosen] { return folderListing(chosen, Links::Assumed); },
+                  [this, chosen](Listing listing) {
+                      takeNewListing(std::move(listing),
+                                     [chosen] { return folderListing(chosen); });
+                  });
 }
 
 void MainWindow::dropPaths(const std::vector<std::string>& paths) {
     if (paths.empty()) return;  // nothing dropped: the list stays
-    lister_->list([paths] { return dropListing(paths); },
-                  [this](Listing listing) { takeNewListing(std::move(listing)); });
+    lister_->list([paths] { return dropListing(paths, Links::Assumed); },
+                  [this, paths](Listing listing) {
+                      takeNewListing(std::move(listing), [paths] { return dropListing(paths); });
+                  });
 }
 
 void MainWindow::reloadFolder() {
@@ -443,16 +464,24 @@ bool MainWindow::isListing() const {
     return lister_->busy();
 }
 
-void MainWindow::takeNewListing(Listing listing) {
+void MainWindow::takeNewListing(Listing listing, FolderLister::Job followingLinks) {
     if (listing.folder) {
         workspace_.currentFolder = std::move(*listing.folder);
         watchFolder();
     }
     preview_->cancelPrefetch();  // what was queued were neighbours in the old list
+    const bool linksFollowed = listing.linksFollowed;
     {
         const QSignalBlocker blocker(fileList_);
-        fileModel_->replace(std::move(listing.files), std::move(listing.names));
+        FileListModel::Discarded old =
+            fileModel_->take(std::move(listing.files), std::move(listing.names));
+        lister_->discard(std::move(old.files), std::move(old.names));
     }
+    // Links were listed as files unseen: the same is listed again following them, and those
+    // that name no regular file leave the list.
+    if (!linksFollowed)
+        lister_->list(std::move(followingLinks),
+                      [this](Listing again) { takeReloadedListing(std::move(again)); });
     markCurrentFileInList();
     if (!workspace_.fileList.empty()) {
         selectFile(0);
@@ -466,7 +495,9 @@ void MainWindow::takeReloadedListing(Listing listing) {
     if (batchRunning_) return;
     {
         const QSignalBlocker blocker(fileList_);
-        fileModel_->replace(std::move(listing.files), std::move(listing.names));
+        FileListModel::Discarded old =
+            fileModel_->replace(std::move(listing.files), std::move(listing.names));
+        lister_->discard(std::move(old.files), std::move(old.names));
     }
     markCurrentFileInList();
     const std::string& current = workspace_.currentFile;
@@ -714,6 +745,13 @@ void MainWindow::refreshFileList() {
 
 void MainWindow::markCurrentFileInList() {
     const QSignalBlocker blocker(fileList_);
+    // Most often the list's current entry is the file already.
+    const int current = fileList_->currentRow();
+    if (current >= 0 && static_cast<size_t>(current) < workspace_.fileList.size() &&
+        !workspace_.currentFile.empty() &&
+        workspace_.fileList[static_cast<size_t>(current)] == workspace_.currentFile &&
+        fileList_->selectionModel()->isRowSelected(current))
+        return;
     const auto at =
         std::find(workspace_.fileList.begin(), workspace_.fileList.end(), workspace_.currentFile);
     if (workspace_.currentFile.empty() || at == workspace_.fileList.end()) {

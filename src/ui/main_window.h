@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/folder_lister.h"
 #include "ui/gui_hooks.h"
 #include "ui/tag_table_view.h"
 #include "workspace/workspace.h"
@@ -25,8 +26,6 @@ namespace brevino::ui {
 class BatchDialog;
 class FileListModel;
 class FileListView;
-class FolderLister;
-struct Listing;
 class PreviewPane;
 class TagListModel;
 
@@ -105,6 +104,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -116,6 +116,8 @@ class MainWindow : public QMainWindow {
     void buildShortcuts();
     // The window where it was last closed when that fits a screen, else fitted to the screen.
     void placeWindow();
+    // The panes' sizes, once the window has its size.
+    void placePanes();
     void keepLayout();
     void openFolder();
     void overwrite();
@@ -134,8 +136,9 @@ class MainWindow : public QMainWindow {
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();
     // A listing asked for by opening a folder or a drop: it replaces the list, and its
-    // first file is selected.
-    void takeNewListing(Listing listing);
+    // first file is selected. When it took links as files unseen, `followingLinks` lists the
+    // same again following them, and the difference is taken in.
+    void takeNewListing(Listing listing, FolderLister::Job followingLinks);
     // A listing of the same folder again: the difference is taken in.
     void takeReloadedListing(Listing listing);
     // The file shown is gone (another program deleted it): the window forgets it.
@@ -191,7 +194,8 @@ class MainWindow : public QMainWindow {
     std::string watchedFile_;
     QTimer folderChanged_;  // folds a burst of changes into one reload
     bool batchRunning_ = false;
-    bool rowsHidden_ = false;  // the filter hides rows
+    bool rowsHidden_ = false;   // the filter hides rows
+    bool panesPlaced_ = false;  // the panes got their first sizes
 };
 
 }  // namespace brevino::ui
