@@ -214,9 +214,12 @@ void BatchDialogTest::runOverThreeFiles() {
     QTest::mouseClick(dialog.goButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 5000);
 
-    QCOMPARE(observer.captions,
-             QStringList({QString::fromUtf8("1 / 3 ﾌｧｲﾙ完了"), QString::fromUtf8("2 / 3 ﾌｧｲﾙ完了"),
-                          QString::fromUtf8("3 / 3 ﾌｧｲﾙ完了"), QStringLiteral("Batch Convert")}));
+    // The caption counts the files done (as often as the window takes them in), then comes back.
+    QVERIFY(observer.captions.size() >= 2);
+    QCOMPARE(observer.captions.back(), QStringLiteral("Batch Convert"));
+    QCOMPARE(observer.captions[observer.captions.size() - 2], QString::fromUtf8("3 / 3 ﾌｧｲﾙ完了"));
+    for (qsizetype i = 0; i + 1 < observer.captions.size(); ++i)
+        QVERIFY(observer.captions[i].endsWith(QString::fromUtf8(" / 3 ﾌｧｲﾙ完了")));
     QCOMPARE(dialog.progressBar()->maximum(), 3);
     QCOMPARE(dialog.progressBar()->value(), 3);
     QCOMPARE(observer.messages.size(), size_t{1});
