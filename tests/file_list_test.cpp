@@ -50,6 +50,17 @@ TEST(FileList, ListingTakesRegularJpegFilesInAnyCaseOnly) {
 
     listFolder(workspace, dir.file("missing"));
     EXPECT_TRUE(workspace.fileList.empty());
+
+    // Links taken as files unseen (a window's first look at a large folder) include those
+    // that name no regular file; following them leaves those out.
+    ASSERT_EQ(::symlink(dir.file("sub.jpg").c_str(), dir.file("folder-link.jpg").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.file("gone").c_str(), dir.file("dangling.jpg").c_str()), 0);
+    const std::vector<std::string> regular =
+        under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "g.JPE", "h.jfif", "link.jpg"});
+    EXPECT_EQ(jpegFilesIn(dir.path()), regular);
+    EXPECT_EQ(jpegFilesIn(dir.path(), Links::Assumed),
+              under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "dangling.jpg", "folder-link.jpg",
+                          "g.JPE", "h.jfif", "link.jpg"}));
 }
 
 TEST(FileList, DropsFollowTheirOrder) {
