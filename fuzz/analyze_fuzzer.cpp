@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const brevino::Entry& entry =
                 workspace.document().entries[workspace.rows().entryIndex(r)];
             if (!entry.valueInside) continue;
-            if (entry.position < location.tiffStart() || entry.position > location.exifEnd) {
+            if (entry.position < location.tiffStart || entry.position > location.exifEnd) {
                 brevino::fuzz::brokenPromise(
                     "a value said to be inside lies outside the TIFF area");
             }

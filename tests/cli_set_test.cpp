@@ -52,6 +52,69 @@ TEST_F(CliSet, SetsByNameOrNumberAndSaves) {
     EXPECT_NE(stat(dir.file("config").c_str(), &info), 0);
 }
 
+TEST_F(CliSet, KeysNumbersAndDisplayNamesNameTheSameRow) {
+    std::vector<fixture::Bytes> results;
+    for (const char* name : {"Make", "0x010F", "画像入力機器のメーカー名", "0th:Make"}) {
+        fixture::writeFile(path, before);
+        auto result = set({"--", path, std::string(name) + "=NIKON"});
+        EXPECT_EQ(result.status, 0) << name << result.err;
+        results.push_back(fixture::readFile(path));
+    }
+    for (const fixture::Bytes& result : results)
+        EXPECT_EQ(result, results.front());
+    EXPECT_NE(results.front(), before);
+    // Keys are compared exactly.
+    fixture::writeFile(path, before);
+    EXPECT_EQ(set({path, "make=NIKON"}).status, 1);
+    EXPECT_EQ(fixture::readFile(path), before);
+}
+
+// Values placed where writing them would overwrite the file's structure or another value:
+// shown, never written.
+TEST(CliSetOverlaps, ValuesOverlappingStructureOrOtherValuesAreRefused) {
+    // IFD0 at 8 holds Model and Make: its entries lie at 10..34, its link at 34..38, and
+    // Model's value (10 bytes) follows at 38..48.
+    const struct {
+        const char* what;
+        uint32_t makeAt;  // Make's value offset from the TIFF header; 0xFFFFFFFF: its own
+        bool editable;
+        bool modelEditable;  // Model shares its bytes with Make's value
+    } cases[] = {
+        {"its own bytes", 0xFFFFFFFF, true, true},
+        {"the TIFF header", 0, false, true},
+        {"IFD0's entries", 12, false, true},
+        {"IFD0's link (and the start of Model's value)", 34, false, false},
+        {"Model's value", 40, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fixture::Tiff tiff;
+        fixture::Entry make = fixture::ascii(0x010F, "Maker");
+        if (c.makeAt != 0xFFFFFFFF) make.valueField = c.makeAt;
+        tiff.ifd0.entries = {fixture::ascii(0x0110, "ModelName"), make};
+        // The 1st IFD's Model shares IFD0's Model value: the same tag, so both stay editable.
+        fixture::Entry sharedModel = fixture::ascii(0x0110, "ModelName");
+        sharedModel.valueField = 38;
+        tiff.ifd1 = fixture::Ifd{{sharedModel}};
+        testing::TestWorkspace t;
+        ASSERT_TRUE(t.analyze(fixture::jpegWith(tiff)));
+        const long makeRow = t.findRow("画像入力機器のメーカー名");
+        ASSERT_GE(makeRow, 0);
+        EXPECT_EQ(t.workspace.isEditable(static_cast<size_t>(makeRow)), c.editable);
+        const long modelRow = t.findRow("画像入力機器のモデル名");
+        EXPECT_EQ(t.workspace.isEditable(static_cast<size_t>(modelRow)), c.modelEditable);
+        if (c.editable) continue;
+        fixture::TempDir dir;
+        const std::string file = dir.write("o.jpg", fixture::jpegWith(tiff));
+        const fixture::Bytes bytes = fixture::readFile(file);
+        const auto result =
+            runCli({"set", file, "0th:0x010F=QAQAQ"}, {"XDG_STATE_HOME=" + dir.file("state")});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("its value overlaps"), std::string::npos) << result.err;
+        EXPECT_EQ(fixture::readFile(file), bytes);
+    }
+}
+
 TEST_F(CliSet, ARefusedPairSavesNothing) {
     // Each refusal names the file; nothing is written.
     const struct {

@@ -37,7 +37,7 @@ TEST(CliShow, JsonGivesOneObjectPerFile) {
               std::string::npos);
     EXPECT_NE(lines[0].find(
                   "\"tag\":\"画像の幅と高さの解像度の単位\",\"content\":\"2\",\"note\":\"インチ\","
-                  "\"ifd\":\"0th\",\"tagId\":296,\"known\":true,\"editable\":true}"),
+                  "\"ifd\":\"0th\",\"tagId\":296,\"name\":\"ResolutionUnit\",\"known\":true,\"editable\":true}"),
               std::string::npos);
     EXPECT_NE(lines[0].find("\"content\":\"tab\\there\\nback\\\\slash\""), std::string::npos);
     EXPECT_NE(lines[0].find("\"ifd\":\"exif\",\"tagId\":33434"), std::string::npos);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "exif/byte_order.h"
-#include "exif/exif_locator.h"
+#include "exif/analysis.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -29,7 +29,7 @@ TEST(LocateExif, SegmentRightAfterStartOfImage) {
     EXPECT_EQ(location.exifStart, 0u);
     EXPECT_EQ(location.skippedBytes, 0u);
     EXPECT_EQ(location.exifEnd, length + 4);
-    EXPECT_EQ(location.tiffStart(), 12u);
+    EXPECT_EQ(location.tiffStart, 12u);
 }
 
 TEST(LocateExif, SegmentsBeforeTheExifSegmentAreSkipped) {
@@ -39,7 +39,7 @@ TEST(LocateExif, SegmentsBeforeTheExifSegmentAreSkipped) {
     ASSERT_EQ(t.analyze(fixture::buildJpeg(tiff, {fixture::app0(16)})), 1);
     EXPECT_EQ(t.location().skippedBytes, 18u);
     EXPECT_EQ(t.location().exifStart, 20u);
-    EXPECT_EQ(t.location().tiffStart(), 30u);
+    EXPECT_EQ(t.location().tiffStart, 30u);
     EXPECT_EQ(t.location().exifEnd, 22 + length);
 
     ASSERT_EQ(
@@ -78,7 +78,7 @@ TEST(LocateExif, TiffFilesAndOtherFormatsAreRefused) {
     }
 }
 
-TEST(LocateExif, JpegWithoutExifFailsAfterTheScanHeader) {
+TEST(LocateExif, JpegWithoutExifIsToldSoAtTheScanHeader) {
     // SOI, APP0, a scan header, then entropy-coded data.
     Bytes file = {0xFF, 0xD8};
     Bytes app0 = {0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
@@ -88,11 +88,15 @@ TEST(LocateExif, JpegWithoutExifFailsAfterTheScanHeader) {
         file.push_back(0x12);
     TestWorkspace t;
     EXPECT_EQ(t.analyze(file), 0);
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kNotSupported, "message"}}));
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"Exif情報がありません。", "message"}}));
     EXPECT_EQ(t.location().exifEnd, 0u);
+    // The end of the image comes before any Exif segment just the same.
+    Bytes bare = {0xFF, 0xD8, 0xFF, 0xD9};
+    EXPECT_EQ(t.analyze(bare), 0);
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{"Exif情報がありません。", "message"}}));
 
-    // The same walk reaching the end of the file reports a header read error instead.
-    file.resize(file.size() - 40 + 3);
+    // A file cut before the scan header reports a header read error instead.
+    file.resize(2 + app0.size() - 4);
     EXPECT_EQ(t.analyze(file), 0);
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{kHeaderReadError, "message"}}));
 }

@@ -86,8 +86,8 @@ TEST(FaultSweep, TruncationsNearTheSegmentBoundaries) {
         ASSERT_EQ(t.analyze(bytes), 1) << name;
         const ExifLocation location = t.location();
         for (uint64_t boundary :
-             {uint64_t{2}, location.exifStart, location.exifStart + 4, location.tiffStart(),
-              location.tiffStart() + 8, location.exifEnd}) {
+             {uint64_t{2}, location.exifStart, location.exifStart + 4, location.tiffStart,
+              location.tiffStart + 8, location.exifEnd}) {
             for (int delta = -12; delta <= 12; ++delta) {
                 const int64_t length = static_cast<int64_t>(boundary) + delta;
                 if (length < 0 || length > static_cast<int64_t>(bytes.size())) continue;

@@ -53,6 +53,7 @@ TEST(DateShift, CalendarArithmetic) {
         {"-0:30", -1800},          {"100:00", 360000},        {"1:0", std::nullopt},
         {"1:60", std::nullopt},    {"", std::nullopt},        {"+1 ", std::nullopt},
         {"1:00:60", std::nullopt}, {"1 1:00 ", std::nullopt}, {"a:00", std::nullopt},
+        {"+49:00", 176400},        {"1 23:59", 172740},       {"1 24:00", std::nullopt},
     };
     for (const auto& o : offsets)
         EXPECT_EQ(parseDateShift(o.text), o.seconds) << o.text;
@@ -62,36 +63,67 @@ TEST(DateShift, CalendarArithmetic) {
         EXPECT_FALSE(parseZoneOffset(bad)) << bad;
 }
 
+// An operation with one file record of each shape of change.
 Operation sampleOperation() {
     Operation operation;
     operation.id = 7;
-    operation.kind = "batch";
+    operation.kind = OperationKind::Batch;
     operation.title = "日付をずらす +1:00 %\n";
-    operation.created = 1796660514;
-    FileChange& change = operation.files.emplace_back();
-    change.path = "/photos/a b%\n.jpg";
-    change.identity.device = 2049;
-    change.identity.inode = 12;
-    change.identity.size = 5000;
-    change.identity.modified = {1700000000, 5};
-    change.times.access = {1700000001, 999999999};
-    change.times.modification = change.identity.modified;
-    change.values.push_back({300, {'2', '0'}, {'2', '1'}});
-    change.newTimes = change.times;
-    change.renameTo = "/photos/new.jpg";
-    change.after = FileFacts{"/photos/new.jpg", 2049, 12, 5000, {1, 2}, {3, 4}};
+    operation.started = 1796660514;
+    operation.target = 3;
+    auto file = [&](const char* path) -> FileChange& {
+        FileChange& change = operation.files.emplace_back();
+        change.path = path;
+        change.identity.device = 2049;
+        change.identity.inode = 12;
+        change.identity.size = 5000;
+        change.identity.modified = {1700000000, 5};
+        change.times.access = {1700000001, 999999999};
+        change.times.modification = change.identity.modified;
+        return change;
+    };
+    FileChange& values = file("/photos/a b%\n.jpg");  // values and new times
+    values.values.push_back({300, {'2', '0'}, {'2', '1'}});
+    values.values.push_back({4000000000, {0}, {255}});
+    values.newTimes = values.times;
+    values.after = FileFacts{"/photos/a b%\n.jpg", 2049, 12, 5000, {1, 2}, {3, 4}, 0};
+    FileChange& renamed = file("/photos/b.jpg");  // a new name
+    renamed.renameTo = "/photos/2004：05：06 07：08：09.jpg";
+    renamed.after = FileFacts{*renamed.renameTo, 2049, 12, 5000, {1, 2}, {3, 4}, 0};
+    FileChange& made = file("/photos/c_out.jpg");  // a file made, with its checksum
+    made.made = true;
+    made.after = FileFacts{"/photos/c_out.jpg", 2049, 13, 77, {5, 6}, {7, 8}, 0xFFFFFFFFFFFFFFFF};
+    FileChange& removed = file("/photos/d_out.jpg");  // a file removed, kept
+    removed.remove = true;
+    removed.keptAs = "/state/000007-3.kept";
+    FileChange& restored = file("/photos/e_out.jpg");  // a file put back
+    restored.restore = true;
+    restored.keptAs = "/state/000005-0.kept";
     return operation;
 }
 
-TEST(Journal, ReadsBackWhatItWroteAndRefusesAnythingElse) {
+TEST(Journal, ReadsBackEveryShapeOfChangeAndRefusesAnythingElse) {
     const Operation operation = sampleOperation();
     const std::string text = formatJournal(operation);
     const std::optional<Operation> read = parseJournal(text);
     ASSERT_TRUE(read);
     EXPECT_EQ(formatJournal(*read), text);
-    EXPECT_EQ(read->title, operation.title);
-    EXPECT_EQ(read->files.at(0).path, operation.files[0].path);
-    EXPECT_EQ(read->files.at(0).after->path, "/photos/new.jpg");
+    EXPECT_EQ(read->kind, OperationKind::Batch);
+    EXPECT_EQ(read->target, 3u);
+    EXPECT_EQ(read->started, 1796660514);
+    ASSERT_EQ(read->files.size(), 5u);
+    EXPECT_EQ(read->files[0].values.at(1).position, 4000000000u);
+    EXPECT_EQ(read->files[1].renameTo, operation.files[1].renameTo);
+    EXPECT_TRUE(read->files[2].made);
+    EXPECT_EQ(read->files[2].after->checksum, 0xFFFFFFFFFFFFFFFF);
+    EXPECT_TRUE(read->files[3].remove && !read->files[3].restore);
+    EXPECT_EQ(read->files[3].keptAs, "/state/000007-3.kept");
+    EXPECT_TRUE(read->files[4].restore && !read->files[4].remove);
+    // The head alone: what the list and the history need, without the files' records.
+    const std::optional<Operation> head = parseJournal(text, true);
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->title, operation.title);
+    EXPECT_EQ(head->files.size(), 5u);
 
     auto replaced = [&](std::string_view from, std::string_view to) {
         std::string changed = text;
@@ -100,15 +132,56 @@ TEST(Journal, ReadsBackWhatItWroteAndRefusesAnythingElse) {
     };
     const std::string refused[] = {
         text.substr(0, text.size() - 5),                       // cut short
-        replaced("brevino journal 1", "brevino journal 2"),    // another version
+        replaced("brevino journal 2", "brevino journal 3"),    // another version
         replaced("value 300 3230 3231", "value 300 3230 31"),  // sizes differ
         replaced("value 300 3230", "value 300 32x0"),          // no hexadecimal
         replaced("end\n", ""),                                 // record not closed
         replaced("rename ", "renamed "),                       // unknown line
         replaced("id 7", "id 0"),                              // no number
+        replaced("kind batch", "kind copy"),                   // no such kind
+        replaced("made\n", "made 1\n"),                        // a flag takes no value
     };
     for (const std::string& bad : refused)
         EXPECT_FALSE(parseJournal(bad)) << bad;
+
+    // A journal of the first version: "created" is the time in the head and the flag of a
+    // file made in a file's record.
+    const std::string version1 =
+        "brevino journal 1\nid 4\nkind import\ntitle x.ap1\ncreated 1700000000\nundoes 0\n"
+        "file /p/a_out.jpg\nidentity 1 2 3 4 5\ntimes 0 0 0 0\ncreated\n"
+        "after 1 9 100 1 2 3 4 /p/a_out.jpg\nend\n";
+    const std::optional<Operation> old = parseJournal(version1);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->kind, OperationKind::Import);
+    EXPECT_EQ(old->started, 1700000000);
+    ASSERT_EQ(old->files.size(), 1u);
+    EXPECT_TRUE(old->files[0].made);
+    EXPECT_EQ(old->files[0].after->inode, 9u);
+}
+
+TEST(Journal, KeepsTheLatestOperationsByNumberAndSize) {
+    fixture::TempDir dir;
+    auto begin = [](JournalStore& store, size_t titleBytes) {
+        Operation operation;
+        operation.title.assign(titleBytes, 'x');
+        EXPECT_TRUE(store.begin(operation));
+        return operation.id;
+    };
+    // By size: journals of about 1000 bytes under a limit of 2500 keep the latest two; one
+    // journal larger than the limit is kept alone, never dropped.
+    JournalStore small(dir.file("small"), 2500);
+    for (int i = 0; i < 5; ++i)
+        begin(small, 1000);
+    EXPECT_EQ(small.operations(), (std::vector<uint64_t>{4, 5}));
+    begin(small, 5000);
+    EXPECT_EQ(small.operations(), (std::vector<uint64_t>{6}));
+    EXPECT_TRUE(small.load(6));
+    // By number.
+    JournalStore many(dir.file("many"));
+    for (size_t i = 0; i < kKeptOperations + 3; ++i)
+        begin(many, 10);
+    EXPECT_EQ(many.operations().size(), kKeptOperations);
+    EXPECT_EQ(many.operations().front(), 4u);
 }
 
 // A folder of photos, a journal, and one batch run over them.
@@ -150,23 +223,32 @@ TEST_F(Journaled, UndoLeavesFilesChangedSinceAndTakesBackTheRest) {
 
     const UndoOutcome undone = undoOperation(store);
     EXPECT_EQ(undone.problem, Problem::None);
-    EXPECT_EQ(undone.restored, 2u);  // a and e
+    EXPECT_FALSE(undone.complete());
     std::map<std::string, Problem> reports;
     for (const FileReport& report : undone.reports)
         reports[report.path] = report.problem;
-    EXPECT_EQ(reports,
-              (std::map<std::string, Problem>{{files[1], Problem::ChangedSinceOperation},
-                                              {files[2], Problem::ChangedSinceOperation},
-                                              {files[3], Problem::ChangedSinceOperation}}));
+    // b's dates hold what the run wrote: they go back, its other edit stays.
+    EXPECT_EQ(reports, (std::map<std::string, Problem>{{files[0], Problem::None},
+                                                       {files[1], Problem::None},
+                                                       {files[2], Problem::ChangedSinceOperation},
+                                                       {files[3], Problem::ChangedSinceOperation},
+                                                       {files[4], Problem::None}}));
     EXPECT_EQ(fixture::readFile(files[0]), before[files[0]]);
     EXPECT_EQ(fixture::readFile(files[4]), before[files[4]]);
-    EXPECT_EQ(fixture::readFile(files[1]), edited);
+    Bytes expected = before[files[1]];
+    expected[expected.size() - 3] ^= 1;
+    EXPECT_EQ(fixture::readFile(files[1]), expected);
     EXPECT_EQ(fixture::readFile(files[2]), replaced);
 
-    // Undoing the undo does the operation again, for the files the undo took back.
-    const Bytes restored = fixture::readFile(files[0]);
-    EXPECT_EQ(undoOperation(store).restored, 2u);
-    EXPECT_NE(fixture::readFile(files[0]), restored);
+    // Undo walks back: the run is taken back, so nothing else is left to take back; redo
+    // applies it again to the files the undo took back.
+    EXPECT_EQ(undoOperation(store).problem, Problem::NothingToUndo);
+    const UndoOutcome redone = redoOperation(store);
+    EXPECT_EQ(redone.problem, Problem::None);
+    EXPECT_EQ(redone.reports.size(), 3u);
+    EXPECT_TRUE(redone.complete());
+    EXPECT_NE(fixture::readFile(files[0]), before[files[0]]);
+    EXPECT_EQ(redoOperation(store).problem, Problem::NothingToRedo);
 }
 
 TEST_F(Journaled, RenamesGoBackWithoutReplacingAndACrashedRunIsTakenBack) {
@@ -180,8 +262,9 @@ TEST_F(Journaled, RenamesGoBackWithoutReplacingAndACrashedRunIsTakenBack) {
     EXPECT_TRUE(pathExists(dir.file("x.jpg")));
     EXPECT_TRUE(pathExists(files[1]));
     EXPECT_EQ(fixture::readFile(dir.file("y.jpg")), taken);
-    ASSERT_EQ(undone.reports.size(), 1u);
-    EXPECT_EQ(undone.reports[0].problem, Problem::NameTakenForUndo);
+    ASSERT_EQ(undone.reports.size(), 3u);  // x back, y's times back, y's name kept
+    EXPECT_EQ(undone.reports[2].problem, Problem::NameTakenForUndo);
+    EXPECT_FALSE(undone.complete());
 
     // A run that stopped after its first file, as a crash leaves it: the journal written
     // before the first write, without what the run did. Undo takes back the file written
@@ -195,12 +278,15 @@ TEST_F(Journaled, RenamesGoBackWithoutReplacingAndACrashedRunIsTakenBack) {
     batch.step();  // p written; the process dies here
     ASSERT_NE(fixture::readFile(more[0]), p);
     const UndoOutcome recovered = undoOperation(store, id);
-    EXPECT_TRUE(recovered.reports.empty());
+    EXPECT_TRUE(recovered.complete());
+    EXPECT_EQ(recovered.reports.size(), 1u);  // only p
     EXPECT_EQ(fixture::readFile(more[0]), p);
     EXPECT_EQ(fixture::readFile(more[1]), q);
 
-    // Unknown operations and empty stores are told, not guessed.
+    // Unknown operations and empty stores are told, not guessed; an operation taken back is
+    // not taken back twice.
     EXPECT_EQ(undoOperation(store, 999).problem, Problem::JournalUnreadable);
+    EXPECT_EQ(undoOperation(store, id).problem, Problem::AlreadyUndone);
     JournalStore empty(dir.file("nothing"));
     EXPECT_EQ(undoOperation(empty).problem, Problem::NothingToUndo);
 }

@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "edit/editing.h"
+#include "exif/analysis.h"
 #include "run_process.h"
 #include "tags/vendor_tags.h"
 
@@ -155,8 +157,8 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
     const std::map<uint16_t, int> sonySizes = {
         {0xB023, 8},  {0xB024, 3}, {0xB025, 3}, {0xB026, 2}, {0xB027, 105},
         {0xB029, 14}, {0xB040, 2}, {0xB041, 7}, {0xB047, 2}, {0xB04E, 2}};
-    auto check = [](Dictionary dictionary, size_t entries, const std::map<uint16_t, int>& sizes) {
-        const std::span<const TagDef> tags = dictionaryTags(dictionary);
+    auto check = [](const TagTable& table, size_t entries, const std::map<uint16_t, int>& sizes) {
+        const std::span<const TagDef> tags = table.tags;
         EXPECT_EQ(tags.size(), entries);
         for (const TagDef& def : tags) {
             auto expected = sizes.find(def.tag);
@@ -167,8 +169,8 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
                 EXPECT_TRUE(keys.insert({value.first, value.second}).second) << def.name;
         }
     };
-    check(Dictionary::Pentax, 48, pentaxSizes);
-    check(Dictionary::Sony, 14, sonySizes);
+    check(kPentaxTags, 48, pentaxSizes);
+    check(kSonyTags, 14, sonySizes);
     // The long lists end where they should.
     EXPECT_STREQ(kPentaxModelIdNames.back().text, "Optio A20");
     EXPECT_STREQ(kPentaxHometownCityNames.back().text, "Lisbon");
@@ -177,18 +179,29 @@ TEST(MakerNoteTables, SizesKeysAndClosingEntries) {
     EXPECT_EQ(kPentaxLensTypeNames.back().first, 7);
     EXPECT_EQ(kPentaxLensTypeNames.back().second, 244);
     EXPECT_STREQ(kSonyLensIdNames.back().text, "Minolta AF 200mm F2.8 G x2");
-    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[9].name, "PictureMode");
-    EXPECT_STREQ(dictionaryTags(Dictionary::Pentax)[34].name, "PictureMode");
+    EXPECT_STREQ(kPentaxTags.tags[9].name, "PictureMode");
+    EXPECT_STREQ(kPentaxTags.tags[34].name, "PictureMode");
 }
 
 TEST(MakerNoteTables, ExamplesOfTheLists) {
-    auto note = [](Dictionary dictionary, uint16_t tag, std::string_view content) {
-        const TagDef* found = findTag(dictionary, tag);
+    // The note of a value of one or two numbers (a text's number for one).
+    auto note = [](const TagTable& table, uint16_t tag, std::string_view content) {
+        const TagDef* found = table.find(tag);
         EXPECT_NE(found, nullptr);
-        return found ? std::string(lookupValueName(*found, content)) : std::string();
+        CodedValue value;
+        const size_t space = content.find(' ');
+        value.leading[0] = std::stoll(std::string(content.substr(0, space)));
+        value.count = 1;
+        if (space != std::string_view::npos) {
+            value.leading[1] = std::stoll(std::string(content.substr(space + 1)));
+            value.count = 2;
+        }
+        value.trailing[0] = value.count == 2 ? value.leading[0] : value.leading[0];
+        value.trailing[1] = value.leading[1];
+        return found ? std::string(lookupValueName(*found, value)) : std::string();
     };
-    const Dictionary pentax = Dictionary::Pentax;
-    const Dictionary sony = Dictionary::Sony;
+    const TagTable& pentax = kPentaxTags;
+    const TagTable& sony = kSonyTags;
     EXPECT_EQ(note(pentax, 0x0005, "13"), "Optio 330/430");
     EXPECT_EQ(note(pentax, 0x0005, "76831"), "");
     EXPECT_EQ(note(pentax, 0x0024, "0"), "Pago Pago");
@@ -206,6 +219,81 @@ TEST(MakerNoteTables, ExamplesOfTheLists) {
     EXPECT_EQ(note(pentax, 0x000C, "259"), "Auto, Fired, Red-eye reduction");
 }
 
+// A vendor described only by data: its note holds a TIFF header of its own whose offsets
+// count from that header, an array of named fields and a pointer to a sub-IFD.
+const ValueName kAcmeModeNames[] = {{MatchValue, 2, 0, "Two"}};
+const ValueName kAcmeInnerNames[] = {{MatchValue, 7, 0, "Seven"}};
+const TagDef kAcmeFieldDefs[] = {{1, "Mode", kAcmeModeNames}};
+constinit const TagTable kAcmeFields{"AcmeSettings", kAcmeFieldDefs};
+const TagDef kAcmeInnerDefs[] = {{0x0010, "Inner", kAcmeInnerNames}};
+constinit const TagTable kAcmeInner{"AcmeInner", kAcmeInnerDefs, "【メーカーノート Inner】"};
+const TagDef kAcmeDefs[] = {TagDef(0x0001, "Settings").withFields(kAcmeFields),
+                            {0x0002, "Name"},
+                            TagDef(0x0003, "InnerIfd").withSubIfd(kAcmeInner)};
+constinit const TagTable kAcmeTags{"Acme", kAcmeDefs};
+const uint16_t kAcmeStructural[] = {0x0002};
+constinit const MakerNoteFormat kAcmeFormat{.vendor = "Acme",
+                                            .signature = "ACME",
+                                            .ifdStart = IfdStart::Pointer,
+                                            .ifdAt = 10,
+                                            .base = OffsetBase::Note,
+                                            .baseAt = 6,
+                                            .order = NoteByteOrder::Mark,
+                                            .orderAt = 6,
+                                            .tags = &kAcmeTags,
+                                            .structural = kAcmeStructural};
+
+TEST(MakerNote, AFormatDescribedByDataIsReadWithItsOwnBase) {
+    auto u16 = [](uint16_t v) { return std::string{char(v >> 8), char(v & 0xFF)}; };
+    auto u32 = [&](uint32_t v) { return u16(static_cast<uint16_t>(v >> 16)) + u16(v & 0xFFFF); };
+    auto entry = [&](uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
+        return u16(tag) + u16(type) + u32(count) + u32(value);
+    };
+    // Offsets count from the header at note + 6: the IFD at 8, values from 50, sub-IFD at 62.
+    std::string note = std::string("ACME\0\0", 6) + "MM" + u16(42) + u32(8);
+    note += u16(3) + entry(1, 3, 3, 50) + entry(2, 2, 6, 56) + entry(3, 4, 1, 62) + u32(0);
+    note += u16(9) + u16(2) + u16(5) + std::string("hello\0", 6);
+    note += u16(1) + entry(0x0010, 3, 1, 7u << 16) + u32(0);
+    fixture::Tiff tiff;
+    tiff.exif = fixture::Ifd{{fixture::shorts(0x8822, {2})}};
+    tiff.rawMakerNote = note;
+    const Bytes file = fixture::jpegWith(tiff);
+    const uint64_t at = static_cast<uint64_t>(
+        std::search(file.begin(), file.end(), note.begin(), note.begin() + 4) - file.begin());
+    const MakerNoteFormat* formats[] = {&kAcmeFormat};
+    const Document document = analyzeBytes(file, formats);
+    ASSERT_TRUE(document.walked());
+    EXPECT_EQ(document.makerNote, &kAcmeFormat);
+    RowList rows;
+    rows.build(document);
+    std::vector<std::string> seen;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::string line(rows.cell(r, Column::Offset));
+        for (Column c : {Column::Count, Column::Tag, Column::Content, Column::Note})
+            line.append("|").append(rows.cell(r, c));
+        seen.push_back(line);
+    }
+    const std::vector<std::string> lastRows = {
+        "【メーカーノート】||||",
+        testing::hexOffset(at + 6 + 50) + "|3|Settings|9 2 5|",
+        testing::hexOffset(at + 6 + 52) + "|1|Mode|2|Two",
+        testing::hexOffset(at + 6 + 56) + "|6|Name|hello|",
+        testing::hexOffset(at + 6 + 8 + 2 + 24 + 8) + "|1|InnerIfd|62|",
+        "【メーカーノート Inner】||||",
+        testing::hexOffset(at + 6 + 62 + 2 + 8) + "|1|Inner|7|Seven",
+    };
+    ASSERT_GE(seen.size(), lastRows.size());
+    EXPECT_EQ(std::vector<std::string>(seen.end() - static_cast<long>(lastRows.size()), seen.end()),
+              lastRows);
+    // The array is edited field by field; structural entries and pointers never.
+    const size_t first = rows.size() - lastRows.size();
+    EXPECT_EQ(whyNotEditable(document, rows, first + 1), Problem::NotEditableFields);
+    EXPECT_EQ(whyNotEditable(document, rows, first + 2), Problem::None);
+    EXPECT_EQ(whyNotEditable(document, rows, first + 3), Problem::NotEditableStructure);
+    EXPECT_EQ(whyNotEditable(document, rows, first + 4), Problem::NotEditableStructure);
+    EXPECT_EQ(whyNotEditable(document, rows, first + 6), Problem::None);
+}
+
 TEST(MakerNote, JsonNamesTheMakerNoteIfd) {
     fixture::TempDir dir;
     std::string path = dir.write(
@@ -217,7 +305,7 @@ TEST(MakerNote, JsonNamesTheMakerNoteIfd) {
               std::string::npos);
     EXPECT_NE(
         result.out.find("\"tag\":\"LensID\",\"content\":\"2550\",\"note\":\"Minolta AF 50mm F1.7\","
-                        "\"ifd\":\"makernote\",\"tagId\":45095,\"known\":true"),
+                        "\"ifd\":\"makernote\",\"tagId\":45095,\"name\":\"LensID\",\"known\":true"),
         std::string::npos);
 }
 

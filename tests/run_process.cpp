@@ -1,5 +1,8 @@
 #include "run_process.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -38,10 +41,15 @@ ProcessResult runProcess(const std::vector<std::string>& arguments,
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
-    env.insert(env.end(), environment.begin(), environment.end());
+    // The given variables take the place of inherited ones of the same name.
+    auto nameOf = [](std::string_view variable) { return variable.substr(0, variable.find('=')); };
+    std::vector<std::string> env(environment.begin(), environment.end());
+    for (char** e = environ; *e; ++e) {
+        const bool given =
+            std::any_of(environment.begin(), environment.end(),
+                        [&](const std::string& v) { return nameOf(v) == nameOf(*e); });
+        if (!given) env.emplace_back(*e);
+    }
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "tags/tag_dictionary.h"
+#include "tags/vendor_tags.h"
 #include "test_support.h"
 
 namespace brevino {
@@ -12,7 +13,7 @@ using testing::TestWorkspace;
 
 TEST(Dictionaries, SizesOrderAndNoTagTwice) {
     const struct {
-        Dictionary dictionary;
+        const TagTable& table;
         size_t size;
         const char* first;
         const char* last;
@@ -20,17 +21,18 @@ TEST(Dictionaries, SizesOrderAndNoTagTwice) {
         uint16_t newTag;  // the first tag added after them
     } cases[] = {
         // Today's standard: 0th IFD with the Windows tags, Exif IFD, interoperability, GPS.
-        {Dictionary::Primary, 39, "画像の幅", "Windows 評価（パーセント）", 32, 0x9C9B},
-        {Dictionary::Exif, 89, "露出時間", "再生ガンマ", 43, 0x8830},
-        {Dictionary::Interop, 5, "互換性識別子", "関連画像高さ", 2, 0x1000},
-        {Dictionary::Gps, 32, "GPS タグのバージョン", "水平方向測位誤差", 27, 0x001B},
-        {Dictionary::Pentax, 48, "PentaxMode", "PreviewImageData", 48, 0},
-        {Dictionary::Sony, 14, "PrintIM", "LongExposureNoiseReduction", 14, 0},
+        {kPrimaryTags, 39, "画像の幅", "Windows 評価（パーセント）", 32, 0x9C9B},
+        {kExifTags, 89, "露出時間", "再生ガンマ", 43, 0x8830},
+        {kInteropTags, 5, "互換性識別子", "関連画像高さ", 2, 0x1000},
+        {kGpsTags, 32, "GPS タグのバージョン", "水平方向測位誤差", 27, 0x001B},
+        {kPentaxTags, 48, "PentaxMode", "PreviewImageData", 48, 0},
+        {kSonyTags, 14, "PrintIM", "LongExposureNoiseReduction", 14, 0},
     };
     std::set<std::string_view> standardNames;
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.dictionary));
-        const std::span<const TagDef> tags = dictionaryTags(c.dictionary);
+        SCOPED_TRACE(c.table.name);
+        const bool vendor = &c.table == &kPentaxTags || &c.table == &kSonyTags;
+        const std::span<const TagDef> tags = c.table.tags;
         ASSERT_EQ(tags.size(), c.size);
         EXPECT_STREQ(tags.front().name, c.first);
         EXPECT_STREQ(tags.back().name, c.last);
@@ -39,36 +41,41 @@ TEST(Dictionaries, SizesOrderAndNoTagTwice) {
         }
         std::set<uint16_t> seen;
         for (const TagDef& tag : tags) {
-            EXPECT_TRUE(seen.insert(tag.tag).second || c.dictionary == Dictionary::Pentax)
-                << tag.name;
+            EXPECT_TRUE(seen.insert(tag.tag).second || &c.table == &kPentaxTags) << tag.name;
             EXPECT_FALSE(std::string_view(tag.name).empty());
             EXPECT_LE(std::string_view(tag.name).size(), 129u);
             // Rows are found by name: no two standard tags share one (the 1st IFD reuses
             // the primary names).
-            if (c.dictionary <= Dictionary::Gps) {
+            if (!vendor) {
                 EXPECT_TRUE(standardNames.insert(tag.name).second) << tag.name;
+                // Every standard tag says how it is written, under a key of its own.
+                EXPECT_TRUE(standardNames.insert(tag.key).second) << tag.key;
+                EXPECT_NE(tag.types, 0) << tag.key;
             }
             // A coded value has one note.
             std::set<std::pair<int32_t, int32_t>> values;
             for (const ValueName& value : tag.values) {
-                EXPECT_TRUE(values.insert({value.first, value.second}).second ||
-                            c.dictionary >= Dictionary::Pentax)
+                EXPECT_TRUE(values.insert({value.first, value.second}).second || vendor)
                     << tag.name << " " << value.first;
                 EXPECT_FALSE(std::string_view(value.text).empty());
             }
         }
     }
-    EXPECT_EQ(standardDictionary(IfdKind::First), Dictionary::Primary);
+    EXPECT_EQ(standardTable(IfdKind::First), &kPrimaryTags);
 }
 
 TEST(Dictionaries, TagsAreLookedUpInTheirIfdsDictionary) {
-    EXPECT_STREQ(findTag(Dictionary::Gps, 0x0000)->name, "GPS タグのバージョン");
-    EXPECT_EQ(findTag(Dictionary::Gps, 0xFFFF), nullptr);
-    EXPECT_EQ(findTag(Dictionary::Interop, 0x0003), nullptr);
-    EXPECT_STREQ(findTag(Dictionary::Gps, 0x0001)->name, "北緯(N)or南緯(S)");
-    EXPECT_STREQ(findTag(Dictionary::Interop, 0x0001)->name, "互換性識別子");
-    EXPECT_STREQ(findTag(Dictionary::Primary, 0x8298)->name, "撮影著作権者/編集著作権者");
-    EXPECT_EQ(findTag(Dictionary::Primary, 0x0000), nullptr);
+    EXPECT_STREQ(kGpsTags.find(0x0000)->name, "GPS タグのバージョン");
+    EXPECT_EQ(kGpsTags.find(0xFFFF), nullptr);
+    EXPECT_EQ(kInteropTags.find(0x0003), nullptr);
+    EXPECT_STREQ(kGpsTags.find(0x0001)->key, "GPSLatitudeRef");
+    EXPECT_STREQ(kInteropTags.find(0x0001)->name, "互換性識別子");
+    EXPECT_STREQ(kPrimaryTags.find(0x8298)->name, "撮影著作権者/編集著作権者");
+    EXPECT_EQ(kPrimaryTags.find(0x0000), nullptr);
+    // Keys, numbers and display names name the same tag.
+    EXPECT_EQ(kPrimaryTags.findNamed("Make"), kPrimaryTags.find(0x010F));
+    EXPECT_EQ(kPrimaryTags.findNamed("画像入力機器のメーカー名"), kPrimaryTags.find(0x010F));
+    EXPECT_EQ(kPrimaryTags.findNamed("make"), nullptr);  // keys are compared exactly
 }
 
 TEST(Dictionaries, ThumbnailIfdUsesThePrimaryNames) {

@@ -20,7 +20,7 @@ std::optional<std::string> strayWrite(const std::vector<uint8_t>& before,
     if (before.size() != after.size()) return "the file's size changed";
     for (size_t i = 0; i < after.size(); ++i) {
         if (after[i] == before[i]) continue;
-        if (i < location.tiffStart() || i >= location.exifEnd) {
+        if (i < location.tiffStart || i >= location.exifEnd) {
             return "byte " + std::to_string(i) + " outside the Exif segment changed";
         }
         bool allowed = false;

@@ -135,8 +135,8 @@ TransferResult importApp1(const AnalysedFile& file, const ExifLocation& location
     // The side file is checked whole before anything is written.
     std::vector<uint8_t> side;
     problem = readSideFile(sidePath, side);
-    if (problem != Problem::None) return failed(problem);
-    if (!isSideFile(side)) return failed(Problem::SideFileNotSupported);
+    if (problem == Problem::None && !isSideFile(side)) problem = Problem::SideFileNotSupported;
+    if (problem != Problem::None) return TransferResult{problem, {}, true};
 
     const std::string outputStem = importOutputStem(file.path);
     std::optional<TemporaryFile> output = createTemporaryBeside(outputStem);

@@ -13,6 +13,8 @@ namespace brevino {
 struct TransferResult {
     Problem problem = Problem::None;  // None: written
     std::string path;                 // the file written
+    bool aboutSideFile = false;       // the problem is the side file's (missing, unreadable, no
+                                      // side file), not the analysed file's
 };
 
 // Writes the analysed file's Exif segment into `target`, as a start-of-image marker followed

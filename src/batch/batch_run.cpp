@@ -17,15 +17,20 @@ std::string cutToInput(std::string_view text) {
     return std::string(text.substr(0, utf8CutLength(text, kInputLimit)));
 }
 
-// One file's document, rows and edits while the run handles it.
-struct FileState {
+}  // namespace
+
+// One file's document, rows and edits while the run plans it.
+struct BatchRun::FileState {
+    const std::string& path;
     const Document& document;
     const AnalysedFile& file;
     RowList rows;
     Edits edits;
 };
 
-bool hasDateRow(const FileState& state) {
+namespace {
+
+bool hasDateRow(const BatchRun::FileState& state) {
     for (const Entry& entry : state.document.entries) {
         if (tags::isDate(entry.ifd, entry.tag)) return true;
     }
@@ -74,7 +79,7 @@ bool BatchRun::plan(std::vector<std::string>& files, std::string_view operationT
 
     // The whole run is worked out before anything is written.
     operation_ = Operation{};
-    operation_.kind = "batch";
+    operation_.kind = OperationKind::Batch;
     operation_.title = operationText_;
     if (!valueText_.empty()) operation_.title += " " + valueText_;
     reservedNames_.clear();
@@ -116,7 +121,7 @@ BatchRun::Step BatchRun::step() {
     result.path = (*files_)[index_];
     Planned& planned = planned_[index_];
     result.outcome = planned.outcome;
-    result.skipReason = std::move(planned.skipReason);
+    result.skipReason = planned.skipReason;
     result.reports = std::move(planned.reports);
     result.notes = std::move(planned.notes);
     if (planned.change != SIZE_MAX) {
@@ -157,135 +162,149 @@ std::optional<BatchRun::Refusal> BatchRun::refusedValue() const {
 }
 
 void BatchRun::planFile(const std::string& path, Planned& planned) {
-    const FileAnalysis analysis = analyzeFile(path, storage_);
+    analyzeFile(path, analysis_);
+    const FileAnalysis& analysis = analysis_;
+    // A photo without Exif lacks what every operation needs: left alone, like a file without
+    // the row asked for.
+    if (analysis.document.problem == Problem::NoExifSegment)
+        return skip(planned, Problem::NoExifSegment);
     if (!analysis.document.walked() || !analysis.file) {
         planned.reports.push_back({analysis.document.problem, {}});
         return;
     }
-    FileState state{analysis.document, *analysis.file, {}, {}};
+    FileState state{path, analysis.document, *analysis.file, {}, {}};
     state.rows.build(state.document);
-    auto skip = [&](std::string_view reason) {
-        planned.outcome = Outcome::Skipped;
-        planned.skipReason = reason;
-    };
-    auto keep = [&](FileChange change) {
-        planned.change = operation_.files.size();
-        operation_.files.push_back(std::move(change));
-    };
-    auto save = [&](std::optional<timespec> setTimes = std::nullopt) {
-        SaveOptions options;
-        options.keepTimes = settings_.keepTimes;
-        options.setTimes = setTimes;
-        if (settings_.alignDates) {
-            if (auto aligned = alignDatesWithChangeDate(state.document, state.rows, state.edits))
-                options.setTimes = aligned;
-        }
-        if (state.edits.empty() && !options.setTimes) return;
-        keep(planSave(state.document, state.edits, state.file, options));
-    };
     switch (kind_) {
-        case BatchOperation::AlignTimes: {
-            const auto date =
-                dateRowContent(state.document, state.rows, state.edits, tags::kDateTime);
-            if (!date) return skip("no file-change date");
-            const std::optional<timespec> time = exifDateToTime(*date);
-            if (!time) return skip("its file-change date is not a date");
-            // The dates are shown aligned, but only the times are written.
-            FileChange change = planSave(state.document, {}, state.file, {});
-            FileTimes times = state.file.times;
-            times.access = times.modification = *time;
-            change.newTimes = times;
-            return keep(std::move(change));
-        }
+        case BatchOperation::AlignTimes:
+            return planAlignTimes(state, planned);
         case BatchOperation::RenameByChangeDate:
-        case BatchOperation::RenameByOriginalDate: {
-            const uint16_t tag = kind_ == BatchOperation::RenameByChangeDate
-                                     ? tags::kDateTime
-                                     : tags::kDateTimeOriginal;
-            const auto date = dateRowContent(state.document, state.rows, state.edits, tag);
-            if (!date) return skip("no such date");
-            const std::optional<std::string> target =
-                makeUniqueName(path, nameForDate(*date), &reservedNames_);
-            if (!target) {
-                planned.reports.push_back({Problem::RenameFailed, {}});
-                return;
-            }
-            if (*target == path) return;  // named by its date already
-            reservedNames_.insert(*target);
-            FileChange change = planSave(state.document, {}, state.file, {});
-            change.renameTo = *target;
-            return keep(std::move(change));
+            return planRename(state, planned, tags::kDateTime);
+        case BatchOperation::RenameByOriginalDate:
+            return planRename(state, planned, tags::kDateTimeOriginal);
+        case BatchOperation::NameToDates:
+            return planNameToDates(state, planned);
+        case BatchOperation::ShiftDates:
+            return planShiftDates(state, planned);
+        case BatchOperation::NameToTitle: {
+            // A file's own name is cut to the title's field.
+            RowName title;
+            title.number = tags::kImageDescription;
+            return planSetRow(state, planned, title, baseNameOf(path), LongText::Cut);
         }
-        case BatchOperation::NameToDates: {
-            if (!hasDateRow(state)) return skip("no date rows");
-            const std::optional<std::string> date = exifDateFromName(baseNameOf(path));
-            if (!date) {
-                planned.reports.push_back({Problem::NoDateInName, {}});
-                return;
-            }
-            setAllDateRows(state.document, state.rows, state.edits, *date);
-            return save();
-        }
-        case BatchOperation::ShiftDates: {
-            if (!hasDateRow(state)) return skip("no date rows");
-            for (size_t row = 0; row < state.rows.size(); ++row) {
-                if (state.rows.isHeading(row)) continue;
-                const Entry& entry = state.document.entries[state.rows.entryIndex(row)];
-                const bool zone = entry.ifd == IfdKind::Exif && entry.tag >= tags::kOffsetTime &&
-                                  entry.tag <= tags::kOffsetTimeDigitized;
-                if (zone && !settings_.zone.empty()) {
-                    // Written where the row is there and holds the offset whole.
-                    EditOptions options;
-                    options.longText = LongText::Refuse;
-                    applyEdit(state.document, state.rows, state.edits, row, settings_.zone,
-                              options);
-                    continue;
-                }
-                if (!tags::isDate(entry.ifd, entry.tag) || entry.type != 2) continue;
-                const std::string_view content = state.rows.cell(row, Column::Content);
-                const std::optional<std::string> moved = shiftExifDate(content, shift_);
-                if (!moved || !isEditableRow(state.document, state.rows, row)) {
-                    // Left alone: the unknown date, or no date at all.
-                    planned.notes.push_back(
-                        {Problem::DateNotShifted, std::string(state.rows.cell(row, Column::Tag)) +
-                                                      ": " + std::string(content)});
-                    continue;
-                }
-                applyEdit(state.document, state.rows, state.edits, row, *moved, {});
-            }
-            return save();
-        }
-        case BatchOperation::NameToTitle:
-        case BatchOperation::SetTag: {
-            const bool title = kind_ == BatchOperation::NameToTitle;
-            RowName name;
-            if (title) {
-                name.number = tags::kImageDescription;
-            } else {
-                name = parseRowName(operationText_);
-            }
-            const RowLookup lookup = findRow(state.document, state.rows, name);
-            if (!lookup.exists()) return skip("no such row");
-            if (lookup.editable < 0) {
-                planned.reports.push_back({Problem::NotEditable, {}});
-                return;
-            }
-            EditOptions options;
-            options.allDate = settings_.allDate;
-            // A typed value is refused where it does not fit; a file's own name is cut to the
-            // title's field.
-            options.longText = title ? LongText::Cut : settings_.longText;
-            const std::string value = title ? baseNameOf(path) : valueText_;
-            const EditResult edited =
-                applyEdit(state.document, state.rows, state.edits,
-                          static_cast<size_t>(lookup.editable), value, options);
-            if (edited.problem != Problem::None) {
-                planned.reports.push_back({edited.problem, edited.detail});
-                return;
-            }
-            return save();
-        }
+        case BatchOperation::SetTag:
+            // A typed value is refused where it does not fit, unless cutting is asked for.
+            return planSetRow(state, planned, parseRowName(operationText_), valueText_,
+                              settings_.longText);
     }
+}
+
+void BatchRun::skip(Planned& planned, Problem reason) {
+    planned.outcome = Outcome::Skipped;
+    planned.skipReason = reason;
+}
+
+void BatchRun::keep(Planned& planned, FileChange change) {
+    planned.change = operation_.files.size();
+    operation_.files.push_back(std::move(change));
+}
+
+void BatchRun::save(FileState& state, Planned& planned) {
+    const SaveOptions options = saveOptionsFor(state.document, state.rows, state.edits,
+                                               settings_.keepTimes, settings_.alignDates);
+    if (state.edits.empty() && !options.setTimes) return;
+    keep(planned, planSave(state.document, state.edits, state.file, options));
+}
+
+void BatchRun::planAlignTimes(FileState& state, Planned& planned) {
+    const auto date = dateRowContent(state.document, state.rows, state.edits, tags::kDateTime);
+    if (!date) return skip(planned, Problem::SkippedNoChangeDate);
+    const std::optional<timespec> time = exifDateToTime(*date);
+    if (!time) return skip(planned, Problem::SkippedChangeDateInvalid);
+    // The dates are shown aligned, but only the times are written.
+    FileChange change = planSave(state.document, {}, state.file, {});
+    FileTimes times = state.file.times;
+    times.access = times.modification = *time;
+    change.newTimes = times;
+    keep(planned, std::move(change));
+}
+
+void BatchRun::planRename(FileState& state, Planned& planned, uint16_t dateTag) {
+    const auto date = dateRowContent(state.document, state.rows, state.edits, dateTag);
+    if (!date) return skip(planned, Problem::SkippedNoSuchDate);
+    const std::optional<std::string> target =
+        makeUniqueName(state.path, nameForDate(*date), &reservedNames_);
+    if (!target) {
+        planned.reports.push_back({Problem::RenameFailed, {}});
+        return;
+    }
+    if (*target == state.path) return;  // named by its date already
+    reservedNames_.insert(*target);
+    FileChange change = planSave(state.document, {}, state.file, {});
+    change.renameTo = *target;
+    keep(planned, std::move(change));
+}
+
+void BatchRun::planNameToDates(FileState& state, Planned& planned) {
+    if (!hasDateRow(state)) return skip(planned, Problem::SkippedNoDateRows);
+    const std::optional<std::string> date = exifDateFromName(baseNameOf(state.path));
+    if (!date) {
+        planned.reports.push_back({Problem::NoDateInName, {}});
+        return;
+    }
+    setAllDateRows(state.document, state.rows, state.edits, *date);
+    save(state, planned);
+}
+
+void BatchRun::planShiftDates(FileState& state, Planned& planned) {
+    if (!hasDateRow(state)) return skip(planned, Problem::SkippedNoDateRows);
+    for (size_t row = 0; row < state.rows.size(); ++row) {
+        if (state.rows.isHeading(row)) continue;
+        const Entry& entry = state.document.entries[state.rows.entryIndex(row)];
+        const bool zone = entry.ifd == IfdKind::Exif && entry.tag >= tags::kOffsetTime &&
+                          entry.tag <= tags::kOffsetTimeDigitized;
+        if (zone && !settings_.zone.empty()) {
+            // Written where the row is there and holds the offset whole.
+            EditOptions options;
+            options.longText = LongText::Refuse;
+            applyEdit(state.document, state.rows, state.edits, row, settings_.zone, options);
+            continue;
+        }
+        if (!tags::isDate(entry.ifd, entry.tag) || !entry.is(TiffType::Ascii)) continue;
+        const std::string_view content = state.rows.cell(row, Column::Content);
+        const std::optional<std::string> moved = shiftExifDate(content, shift_);
+        if (!moved || !isEditableRow(state.document, state.rows, row)) {
+            // Left alone: the unknown date, or no date at all.
+            planned.notes.push_back(
+                {Problem::DateNotShifted,
+                 std::string(state.rows.cell(row, Column::Tag)) + ": " + std::string(content)});
+            continue;
+        }
+        applyEdit(state.document, state.rows, state.edits, row, *moved, {});
+    }
+    save(state, planned);
+}
+
+void BatchRun::planSetRow(FileState& state, Planned& planned, const RowName& name,
+                          const std::string& value, LongText longText) {
+    const RowLookup lookup = findRow(state.document, state.rows, name);
+    if (!lookup.exists()) return skip(planned, Problem::SkippedNoSuchRow);
+    if (lookup.editable < 0) {
+        // Refused, and why: the first row of the name says.
+        const auto row = static_cast<size_t>(lookup.first);
+        planned.reports.push_back({Problem::NotEditable, {}});
+        planned.reports.push_back({whyNotEditable(state.document, state.rows, row), {}});
+        return;
+    }
+    EditOptions options;
+    options.allDate = settings_.allDate;
+    options.longText = longText;
+    const EditResult edited = applyEdit(state.document, state.rows, state.edits,
+                                        static_cast<size_t>(lookup.editable), value, options);
+    if (edited.problem != Problem::None) {
+        planned.reports.push_back({edited.problem, edited.detail});
+        return;
+    }
+    save(state, planned);
 }
 
 }  // namespace brevino

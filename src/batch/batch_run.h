@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "edit/overwrite_save.h"
+#include "edit/row_lookup.h"
 #include "edit/value_input.h"
-#include "exif/leading_bytes.h"
+#include "exif/analysis.h"
 #include "journal/change.h"
 #include "journal/journal_store.h"
 
@@ -93,7 +94,7 @@ class BatchRun {
         size_t total = 0;
         std::string path;  // the file handled, as listed before the step
         Outcome outcome = Outcome::Done;
-        std::string skipReason;                // for a skipped file, in a few English words
+        Problem skipReason = Problem::None;    // for a skipped file: why
         std::vector<Report> reports;           // why the file failed
         std::vector<Report> notes;             // told, though the file was handled
         std::optional<std::string> renamedTo;  // the new path when the file was renamed
@@ -136,17 +137,30 @@ class BatchRun {
     // The run's number in the journal; 0 without one.
     uint64_t operationId() const { return operation_.id; }
 
+    struct FileState;
+
   private:
     // What the plan says of one file.
     struct Planned {
         Outcome outcome = Outcome::Done;
-        std::string skipReason;
+        Problem skipReason = Problem::None;
         std::vector<Report> reports;
         std::vector<Report> notes;
         size_t change = SIZE_MAX;  // its change in the operation, if any
     };
 
+    // Works out what the run does to one file; one function an operation.
     void planFile(const std::string& path, Planned& planned);
+    void planAlignTimes(FileState& state, Planned& planned);
+    void planRename(FileState& state, Planned& planned, uint16_t dateTag);
+    void planNameToDates(FileState& state, Planned& planned);
+    void planShiftDates(FileState& state, Planned& planned);
+    void planSetRow(FileState& state, Planned& planned, const RowName& name,
+                    const std::string& value, LongText longText);
+    // A file left alone, a change kept in the run's operation, and the save of the edits made.
+    static void skip(Planned& planned, Problem reason);
+    void keep(Planned& planned, FileChange change);
+    void save(FileState& state, Planned& planned);
 
     State state_ = State::Idle;
     std::vector<std::string>* files_ = nullptr;
@@ -163,7 +177,7 @@ class BatchRun {
     Operation operation_;     // every change of the run, as the journal records it
     JournalStore* journal_ = nullptr;
     std::set<std::string> reservedNames_;  // new names given to files of this run
-    ByteStore storage_;                    // the leading bytes of the file being planned
+    FileAnalysis analysis_;                // of the file being planned
 };
 
 }  // namespace brevino

@@ -50,14 +50,17 @@ std::optional<int64_t> parseDateShift(std::string_view text) {
         ++at;
     }
     int64_t days = 0;
-    if (const size_t space = text.find(' ', at); space != std::string_view::npos) {
+    const bool dayCount = text.find(' ', at) != std::string_view::npos;
+    if (dayCount) {
         const auto count = digits(text, at, 6);
-        if (!count || at != space || *count > 100000) return std::nullopt;
+        if (!count || at != text.find(' ') || *count > 100000) return std::nullopt;
         days = *count;
         ++at;
     }
+    // After a day count the hours are those of a day; alone, any number of hours.
     const auto hours = digits(text, at, 6);
-    if (!hours || at >= text.size() || text[at] != ':') return std::nullopt;
+    if (!hours || at >= text.size() || text[at] != ':' || (dayCount && *hours > 23))
+        return std::nullopt;
     ++at;
     const size_t minuteStart = at;
     const auto minutes = digits(text, at, 2);

@@ -8,8 +8,9 @@
 
 namespace brevino {
 
-// "[+|-][DAYS ]HH:MM[:SS]" as seconds ("+1 02:03:04", "-0:30", "1:00"); nothing for any
-// other text (minutes and seconds below 60, at most 100000 days).
+// "[+|-][DAYS ]HH:MM[:SS]" as seconds ("+1 02:03:04", "-0:30", "1:00", "+49:00"); nothing for
+// any other text. Minutes and seconds are 0-59; hours 0-23 after a day count (at most 100000
+// days), any number of hours without one.
 std::optional<int64_t> parseDateShift(std::string_view text);
 
 // "±HH:MM", the form of the time-zone offsets; nothing for any other text.

@@ -45,13 +45,14 @@ int runTransfer(int argc, char** argv, std::string_view usage, std::string_view 
 
     Workspace workspace;
     StderrReporter reporter(positional[0]);
-    JournalStore journal;
-    workspace.reporter = &reporter;
+    JournalStore journal = journalForRun(settingsForRun());
     workspace.journal = &journal;
     workspace.currentFile = positional[0];
-    // The analysis may fail after locating the segment (a broken TIFF header); the
-    // transfer still works on the located segment, and reports for itself otherwise.
+    // The analysis may fail after locating the segment (a broken TIFF header), or find no
+    // Exif at all (an import gives the file one): the transfer works on what was located and
+    // reports for itself.
     workspace.analyze(workspace.currentFile);
+    workspace.reporter = &reporter;
     const bool written =
         exporting ? workspace.exportTo(positional[1]) : workspace.importFrom(positional[1]);
     return written ? kExitOk : kExitFailed;

@@ -11,6 +11,7 @@
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
 #include "platform/file_io.h"
+#include "workspace/batch_summary.h"
 #include "workspace/messages.h"
 
 namespace brevino::cli {
@@ -42,7 +43,9 @@ constexpr std::string_view kHelp =
     "  --value TEXT        the value for setting a tag\n"
     "  --truncate          cut a text too long for a file's field at its length (without\n"
     "                      it, that file is reported and left as it is)\n"
-    "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\"\n"
+    "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\":\n"
+    "                      minutes and seconds 0-59; hours 0-23 after a day count, any\n"
+    "                      number of hours without one (\"+49:00\")\n"
     "  --zone ±HH:MM       shift-dates: also write the time-zone offset rows the files have\n"
     "  --verbose           also list the files skipped because they lack what the\n"
     "                      operation needs\n"
@@ -54,23 +57,24 @@ constexpr std::string_view kHelp =
     "Exit status: 0 when every file was processed or skipped, 1 when any file failed, 2 for a\n"
     "usage error (an unknown tag among them; no file is touched then).\n";
 
-}  // namespace
-
-int runBatch(int argc, char** argv) {
+// What the command line asks of a batch run.
+struct BatchArguments {
     Settings settings = settingsForRun();
     std::optional<std::string> value;
     std::string zone;
     bool verbose = false;
     bool truncate = false;
-    std::vector<std::string> positional;
+    std::vector<std::string> positional;  // the operation, then the files
+};
+
+// Reads the arguments; an exit status when the run ends there (help, a usage error).
+std::optional<int> parseArguments(int argc, char** argv, BatchArguments& arguments) {
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         std::string_view argument = argv[i];
         if (optionsEnded) {
-            positional.emplace_back(argument);
-            continue;
-        }
-        if (argument == "--") {
+            arguments.positional.emplace_back(argument);
+        } else if (argument == "--") {
             optionsEnded = true;
         } else if (isHelpFlag(argument)) {
             writeOut(kHelp);
@@ -80,70 +84,48 @@ int runBatch(int argc, char** argv) {
             if (i + 1 >= argc) return usageError(std::string(argument) + " needs a value", kUsage);
             std::string_view next = argv[++i];
             if (argument == "--value" || argument == "--by") {
-                value = std::string(next);
+                arguments.value = std::string(next);
             } else if (argument == "--zone") {
                 if (!parseZoneOffset(next)) return usageError("--zone needs ±HH:MM", kUsage);
-                zone = std::string(next);
-            } else if (!applyOption(next, settings)) {
+                arguments.zone = std::string(next);
+            } else if (!applyOption(next, arguments.settings)) {
                 return usageError("unknown option " + std::string(next), kUsage);
             }
         } else if (argument == "--verbose") {
-            verbose = true;
+            arguments.verbose = true;
         } else if (argument == "--truncate") {
-            truncate = true;
+            arguments.truncate = true;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
-            positional.emplace_back(argument);
+            arguments.positional.emplace_back(argument);
         }
     }
-    if (positional.empty()) return usageError("no OPERATION given", kUsage);
-    if (positional.size() < 2) return usageError("no FILE given", kUsage);
-    const std::string& operation = positional[0];
+    if (arguments.positional.empty()) return usageError("no OPERATION given", kUsage);
+    if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
+    // An operation that cannot be carried out touches no file.
+    const std::string& operation = arguments.positional[0];
     if (batchOperationFor(operation) == BatchOperation::ShiftDates &&
-        (!value || !parseDateShift(*value)))
+        (!arguments.value || !parseDateShift(*arguments.value)))
         return usageError("shift-dates needs --by [+|-][DAYS ]HH:MM[:SS]", kUsage);
     if (batchOperationFor(operation) == BatchOperation::SetTag) {
         if (!isKnownRowName(parseRowName(operation)))
             return usageError("unknown tag " + operation, kUsage);
-        if (!value) return usageError("setting a tag needs --value TEXT", kUsage);
+        if (!arguments.value) return usageError("setting a tag needs --value TEXT", kUsage);
     }
+    return std::nullopt;
+}
 
-    std::vector<std::string> files;
+// Carries out the run's steps, telling each file's progress and messages on standard error
+// and each new path on standard output; false when any file failed.
+bool runSteps(BatchRun& run, BatchSummary& summary, bool verbose) {
     bool failed = false;
-    for (size_t i = 1; i < positional.size(); ++i) {
-        if (isRegularFile(positional[i])) {
-            files.push_back(positional[i]);
-        } else {
-            writeErr(messageLine(positional[i], "brevino-cli", "not a regular file"));
-            failed = true;
-        }
-    }
-    BatchSettings batchSettings;
-    batchSettings.keepTimes = settings.keepsTimes();
-    batchSettings.alignDates = settings.alignsDates();
-    batchSettings.allDate = settings.editsAllDates();
-    batchSettings.zone = zone;
-    batchSettings.longText = truncate ? LongText::Cut : LongText::Refuse;
-    const MessageText completed = messageFor(Problem::BatchCompleted);
-    const std::string completion = messageLine({}, completed.caption, completed.text);
-
-    BatchRun run;
-    JournalStore journal;
-    if (!run.start(files, operation, value.value_or(""), batchSettings, &journal)) {
-        if (run.startProblem() != Problem::None) {
-            const MessageText message = messageFor(run.startProblem());
-            writeErr(messageLine({}, message.caption, message.text));
-            return kExitFailed;
-        }
-        writeErr(completion);
-        return failed ? kExitFailed : kExitOk;
-    }
     std::string renamed;
     std::string progress;
     for (;;) {
         const BatchRun::Step step = run.step();
         if (step.ended) break;
+        summary.add(step);
         std::string lines =
             messageLine(step.path, kBatchCaption, progressCaption(step.done, step.total));
         for (const auto* list : {&step.notes, &step.reports}) {
@@ -156,7 +138,8 @@ int runBatch(int argc, char** argv) {
         }
         if (step.outcome == BatchRun::Outcome::Failed) failed = true;
         if (step.outcome == BatchRun::Outcome::Skipped && verbose)
-            lines += messageLine(step.path, "skipped", step.skipReason);
+            lines += messageLine(step.path, messageFor(step.skipReason).caption,
+                                 messageText(step.skipReason));
         // Written in pieces of a few kilobytes rather than a line at a time.
         progress += lines;
         if (progress.size() > 1 << 14) {
@@ -171,7 +154,46 @@ int runBatch(int argc, char** argv) {
     }
     writeErr(progress);
     writeOut(renamed);
-    writeErr(completion);
+    return !failed;
+}
+
+}  // namespace
+
+int runBatch(int argc, char** argv) {
+    BatchArguments arguments;
+    if (const std::optional<int> status = parseArguments(argc, argv, arguments)) return *status;
+    const std::string& operation = arguments.positional[0];
+
+    std::vector<std::string> files;
+    bool failed = false;
+    BatchSummary summary;
+    for (size_t i = 1; i < arguments.positional.size(); ++i) {
+        const std::string& path = arguments.positional[i];
+        if (isRegularFile(path)) {
+            files.push_back(path);
+        } else {
+            writeErr(messageLine(path, "brevino-cli", "not a regular file"));
+            summary.addLeftAlone({path, "brevino-cli", "not a regular file"});
+            failed = true;
+        }
+    }
+    BatchSettings settings = batchSettingsOf(arguments.settings);
+    settings.zone = arguments.zone;
+    settings.longText = arguments.truncate ? LongText::Cut : LongText::Refuse;
+    BatchRun run;
+    JournalStore journal = journalForRun(arguments.settings);
+    if (run.start(files, operation, arguments.value.value_or(""), settings, &journal)) {
+        if (!runSteps(run, summary, arguments.verbose)) failed = true;
+    } else if (run.startProblem() != Problem::None) {
+        const MessageText message = messageFor(run.startProblem());
+        writeErr(messageLine({}, message.caption, message.text));
+        return kExitFailed;
+    }
+    // The closing lines: done, or how many files were changed and which were not, and why.
+    std::string closing;
+    for (const ReportLine& line : summary.lines())
+        closing += messageLine(line.path, line.caption, line.text);
+    writeErr(closing);
     return failed ? kExitFailed : kExitOk;
 }
 

@@ -30,6 +30,11 @@ void StderrReporter::report(std::string_view text, std::string_view caption) {
     writeAll(STDERR_FILENO, messageLine(file, caption, text));
 }
 
+void StderrReporter::reportAbout(std::string_view path, std::string_view text,
+                                 std::string_view caption) {
+    writeAll(STDERR_FILENO, messageLine(path, caption, text));
+}
+
 int usageError(std::string_view problem, std::string_view usage) {
     std::string text = "brevino-cli: ";
     text.append(problem).append("\nusage: ").append(usage).push_back('\n');
@@ -51,6 +56,10 @@ void writeErr(std::string_view text) {
 
 Settings settingsForRun() {
     return readSettings(settingsFilePath());
+}
+
+JournalStore journalForRun(const Settings& settings) {
+    return JournalStore(JournalStore::defaultFolder(), settings.journalLimitMiB << 20);
 }
 
 }  // namespace brevino::cli

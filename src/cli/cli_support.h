@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "journal/journal_store.h"
 #include "workspace/reporter.h"
 #include "workspace/settings.h"
 
@@ -19,6 +20,8 @@ class StderrReporter : public Reporter {
   public:
     explicit StderrReporter(std::string file = {}) : file(std::move(file)) {}
     void report(std::string_view text, std::string_view caption) override;
+    void reportAbout(std::string_view path, std::string_view text,
+                     std::string_view caption) override;
     std::string file;  // the file the messages are about; none for messages about no file
 };
 
@@ -36,5 +39,8 @@ void writeErr(std::string_view text);
 
 // The settings file's values when it exists, the defaults otherwise; never writes it.
 Settings settingsForRun();
+
+// The journal of undo in its usual place, with the size limit the settings give.
+JournalStore journalForRun(const Settings& settings);
 
 }  // namespace brevino::cli

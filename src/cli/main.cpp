@@ -22,7 +22,8 @@ constexpr std::string_view kHelp =
     "  export    write a file's Exif segment to a side file (.ap1)\n"
     "  import    write a copy of a file with a side file's Exif segment\n"
     "  batch     run one batch operation over many files\n"
-    "  undo      take back a save, set, import or batch run (--list: those kept)\n"
+    "  undo      take back the latest operation still in effect (--list: those kept)\n"
+    "  redo      apply again the latest operation taken back\n"
     "  help      show this text, or a command's own help (help COMMAND)\n"
     "Options:\n"
     "  --help     show this text\n"
@@ -40,6 +41,7 @@ constexpr NamedCommand kCommands[] = {
     {"show", brevino::cli::runShow},     {"set", brevino::cli::runSet},
     {"export", brevino::cli::runExport}, {"import", brevino::cli::runImport},
     {"batch", brevino::cli::runBatch},   {"undo", brevino::cli::runUndo},
+    {"redo", brevino::cli::runRedo},
 };
 
 Command commandNamed(std::string_view name) {

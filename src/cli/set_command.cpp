@@ -9,19 +9,21 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
+#include "workspace/messages.h"
 #include "workspace/workspace.h"
 
 namespace brevino::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "brevino-cli set [--option KEY=VALUE]... [--truncate] FILE [IFD:]NAME=VALUE...";
+    "brevino-cli set [--option KEY=VALUE]... [--truncate] [--] FILE [IFD:]NAME=VALUE...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli set [--option KEY=VALUE]... [--truncate] FILE [IFD:]NAME=VALUE...\n"
+    "usage: brevino-cli set [--option KEY=VALUE]... [--truncate] [--] FILE [IFD:]NAME=VALUE...\n"
     "\n"
     "Sets rows of FILE and saves them in place, under the same rules as editing a row in the\n"
-    "desktop application. NAME is a tag's display name (画像タイトル) or its number (0x010E,\n"
-    "270); the first editable row of that name gets VALUE. An IFD before the name picks the\n"
+    "desktop application. NAME is a tag's key (ImageDescription, letter case counting), its\n"
+    "display name (画像タイトル) or its number (0x010E, 270); the first editable row of that\n"
+    "name gets VALUE. An IFD before the name picks the\n"
     "row of that IFD: 0th:, exif:, gps:, interop:, 1st: or makernote: (1st:0x011A=300/1).\n"
     "Numbers must be plain decimals within the type's range, dates real Exif dates\n"
     "(YYYY:MM:DD HH:MM:SS); rows that hold the file's structure are not edited. A text longer\n"
@@ -39,13 +41,17 @@ int runSet(int argc, char** argv) {
     Settings settings = settingsForRun();
     LongText longText = LongText::Refuse;
     std::vector<std::string> positional;
+    bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         std::string_view argument = argv[i];
-        if (isHelpFlag(argument)) {
+        if (optionsEnded) {
+            positional.emplace_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (isHelpFlag(argument)) {
             writeOut(kHelp);
             return kExitOk;
-        }
-        if (argument == "--option") {
+        } else if (argument == "--option") {
             if (i + 1 >= argc) return usageError("--option needs KEY=VALUE", kUsage);
             if (!applyOption(argv[++i], settings)) {
                 return usageError("unknown option " + std::string(argv[i]), kUsage);
@@ -74,10 +80,10 @@ int runSet(int argc, char** argv) {
 
     Workspace workspace;
     StderrReporter reporter(positional[0]);
-    JournalStore journal;
+    JournalStore journal = journalForRun(settings);
     workspace.reporter = &reporter;
     workspace.journal = &journal;
-    workspace.saveKind = "set";
+    workspace.saveKind = OperationKind::Set;
     workspace.settings = settings;
     workspace.currentFile = positional[0];
     if (!workspace.analyze(workspace.currentFile)) return kExitFailed;
@@ -90,10 +96,10 @@ int runSet(int argc, char** argv) {
             if (lookup.exists()) {
                 const auto row = static_cast<size_t>(lookup.first);
                 workspace.report(Problem::NotEditable);
+                const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
                 std::string why(workspace.cell(row, Column::Tag));
-                why.append(": ").append(
-                    whyNotEditable(workspace.document(), workspace.rows(), row));
-                reporter.report(why, "brevino-cli");
+                why.append(": ").append(messageText(reason));
+                reporter.report(why, messageFor(reason).caption);
             } else {
                 reporter.report("no row named " + name, "brevino-cli");
             }

@@ -41,7 +41,6 @@ struct ShowOutput {
 
 // What analysing files needs, kept from one chunk to the next.
 struct ShowState {
-    ByteStore storage;
     FileAnalysis analysis;
     RowList rows;
 };
@@ -53,7 +52,7 @@ ShowOutput showFiles(ShowState& state, const std::vector<std::string>& files, si
     output.out.reserve(8192 * (end - begin));
     for (size_t i = begin; i < end; ++i) {
         const std::string& path = files[i];
-        analyzeFile(path, state.storage, state.analysis);
+        analyzeFile(path, state.analysis);
         const Document& document = state.analysis.document;
         FileReport report;
         report.path = path;

@@ -7,6 +7,7 @@
 #include "edit/editing.h"
 #include "exif/gps_position.h"
 #include "platform/decimal_text.h"
+#include "platform/hex_text.h"
 #include "platform/text_encoding.h"
 #include "workspace/messages.h"
 
@@ -116,10 +117,8 @@ void appendJsonString(std::string& out, std::string_view text) {
                 break;
             default:
                 if (byte < 0x20 || byte == 0x7F) {
-                    static constexpr char kHex[] = "0123456789abcdef";
                     out += "\\u00";
-                    out.push_back(kHex[byte >> 4]);
-                    out.push_back(kHex[byte & 15]);
+                    appendHexByte(out, byte, HexCase::Lower);
                 } else {
                     out.push_back(c);
                 }
@@ -232,6 +231,14 @@ void appendTsv(std::string& out, const FileReport& report) {
 void appendJson(std::string& out, const FileReport& report) {
     out += "{\"file\":";
     appendJsonString(out, report.path);
+    // A name that is not UTF-8 shows with replacement characters: its bytes let a script
+    // find the file again.
+    if (!isValidUtf8(report.path)) {
+        out += ",\"fileBytes\":\"";
+        for (const char c : report.path)
+            appendHexByte(out, static_cast<uint8_t>(c), HexCase::Lower);
+        out.push_back('"');
+    }
     out += report.rows ? ",\"ok\":true" : ",\"ok\":false";
     out += ",\"messages\":[";
     const Document& document = *report.document;
@@ -275,6 +282,17 @@ void appendJson(std::string& out, const FileReport& report) {
                 out += ifdName(entry.ifd);
                 out += "\",\"tagId\":";
                 appendDecimal(out, entry.tag);
+                if (entry.field != Entry::kNoField) {
+                    out += ",\"field\":";
+                    appendDecimal(out, entry.field);
+                }
+                // The tag's key, which names it in every language; null for an unknown tag.
+                if (const TagDef* tag = document.tagOf(entry)) {
+                    out += ",\"name\":";
+                    appendJsonString(out, tag->key);
+                } else {
+                    out += ",\"name\":null";
+                }
                 out += rows.isKnown(r) ? ",\"known\":true" : ",\"known\":false";
                 out +=
                     isEditableRow(document, rows, r) ? ",\"editable\":true" : ",\"editable\":false";

@@ -9,36 +9,61 @@
 #include "cli/cli_support.h"
 #include "journal/undo.h"
 #include "workspace/messages.h"
+#include "workspace/undo_report.h"
 
 namespace brevino::cli {
 namespace {
 
-constexpr std::string_view kUsage = "brevino-cli undo [--list] [N]";
+constexpr std::string_view kUsage = "brevino-cli undo [--list | N]";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli undo [--list] [N]\n"
+    "usage: brevino-cli undo [--list | N]\n"
     "\n"
-    "Takes back the latest operation, or operation N: every save, set, import and batch run\n"
-    "is recorded before it writes. Old bytes are written back in place, renames are reversed\n"
-    "without replacing any file, and the old times are restored. A file changed since the\n"
-    "operation, by anyone, is left as it is and reported; the rest is still taken back. An\n"
-    "undo is an operation too: undoing it does the operation again. The journals of the\n"
-    "last 50 operations are kept in $XDG_STATE_HOME/brevino (~/.local/state/brevino).\n"
-    "  --list  list the kept operations, oldest first: number, time, kind, files, what\n"
+    "Takes back the latest operation still in effect, or operation N: every save, set,\n"
+    "import and batch run is recorded before it writes. Repeating undo walks further back;\n"
+    "'brevino-cli redo' applies again the latest operation taken back. Old bytes are written\n"
+    "back in place, renames are reversed without replacing any file, the old times are\n"
+    "restored, and a file an import made is removed (kept with the journal, so that redo can\n"
+    "put it back). A file is taken back when it holds what the operation wrote there; a file\n"
+    "changed since is left as it is and reported, the rest is still taken back. The journals\n"
+    "of the last 50 operations, up to JournalLimit MiB (brevino.ini, 1024 by default), are\n"
+    "kept in $XDG_STATE_HOME/brevino (~/.local/state/brevino).\n"
+    "  --list  list the kept operations, oldest first: number, time, kind, files, what was\n"
+    "          asked, and whether it is in effect or taken back\n"
     "Exit status: 0 when every file was taken back, 1 when any was not, 2 for a usage error.\n";
 
-std::string listLine(const Operation& operation) {
+constexpr std::string_view kRedoUsage = "brevino-cli redo";
+constexpr std::string_view kRedoHelp =
+    "usage: brevino-cli redo\n"
+    "\n"
+    "Applies again the latest operation that undo took back, when its files are as the undo\n"
+    "left them; a file changed since is left as it is and reported.\n"
+    "Exit status: 0 when every file was done again, 1 when any was not, 2 for a usage error.\n";
+
+std::string listLine(const HistoryEntry& entry) {
+    const Operation& operation = entry.head;
     char when[32] = "?";
-    const time_t created = static_cast<time_t>(operation.created);
+    const time_t started = static_cast<time_t>(operation.started);
     tm local{};
-    if (localtime_r(&created, &local))
+    if (localtime_r(&started, &local))
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
     // Appended piece by piece (chains of + trip a false warning of GCC 12 at -O3).
     std::string line = std::to_string(operation.id);
-    line.append("\t").append(when).append("\t").append(operation.kind);
-    if (operation.undoes) line.append(" ").append(std::to_string(operation.undoes));
+    line.append("\t").append(when).append("\t").append(operationKindName(operation.kind));
+    if (operation.target) line.append(" ").append(std::to_string(operation.target));
     line.append("\t").append(std::to_string(operation.files.size())).append(" files\t");
-    line.append(operation.title).append("\n");
+    line.append(operation.title);
+    if (!operation.isUndoOrRedo())
+        line.append("\t").append(entry.inEffect ? "in effect" : "taken back");
+    line.push_back('\n');
     return line;
+}
+
+int report(const UndoOutcome& outcome, bool redo) {
+    std::string lines;
+    for (const ReportLine& line : undoReport(outcome, redo))
+        lines += messageLine(line.path, line.caption, line.text);
+    writeErr(lines);
+    return outcome.complete() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -64,37 +89,29 @@ int runUndo(int argc, char** argv) {
             return usageError("unknown argument " + std::string(argument), kUsage);
         id = number;
     }
+    if (list && id) return usageError("--list takes no operation number", kUsage);
 
-    JournalStore journal;
+    JournalStore journal = journalForRun(settingsForRun());
     if (list) {
         std::string text;
-        for (const uint64_t each : journal.operations()) {
-            if (const std::optional<Operation> operation = journal.load(each)) {
-                text += listLine(*operation);
-            } else {
-                text += std::to_string(each) + "\t(unreadable)\n";
-            }
-        }
+        for (const HistoryEntry& entry : readHistory(journal))
+            text += listLine(entry);
         writeOut(text);
         return kExitOk;
     }
+    return report(undoOperation(journal, id), false);
+}
 
-    const UndoOutcome outcome = undoOperation(journal, id);
-    if (outcome.problem != Problem::None) {
-        const MessageText message = messageFor(outcome.problem);
-        writeErr(messageLine({}, message.caption, message.text));
-        return kExitFailed;
+int runRedo(int argc, char** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (isHelpFlag(argv[i])) {
+            writeOut(kRedoHelp);
+            return kExitOk;
+        }
+        return usageError("unknown argument " + std::string(argv[i]), kRedoUsage);
     }
-    std::string lines;
-    for (const FileReport& report : outcome.reports) {
-        const MessageText message = messageFor(report.problem);
-        lines += messageLine(report.path, message.caption, message.text);
-    }
-    const MessageText done = messageFor(Problem::Undone);
-    lines +=
-        messageLine({}, done.caption, messageText(Problem::Undone, std::to_string(outcome.undone)));
-    writeErr(lines);
-    return outcome.reports.empty() ? kExitOk : kExitFailed;
+    JournalStore journal = journalForRun(settingsForRun());
+    return report(redoOperation(journal), true);
 }
 
 }  // namespace brevino::cli

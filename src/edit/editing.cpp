@@ -19,16 +19,22 @@ void record(const RowList& rows, Edits& edits, size_t row, EncodedValue value) {
 
 }  // namespace
 
-std::string_view whyNotEditable(const Document& document, const RowList& rows, size_t row) {
-    if (row >= rows.size() || rows.isHeading(row)) return "a heading, not an entry";
+Problem whyNotEditable(const Document& document, const RowList& rows, size_t row) {
+    if (row >= rows.size() || rows.isHeading(row)) return Problem::NotEditableHeading;
     const Entry& entry = document.entries[rows.entryIndex(row)];
-    if (!rows.isKnown(row)) return "no dictionary names its tag";
-    if (!tiffType(entry.type).editable) return "its type is not edited";
-    if (tags::isWindowsText(entry.ifd, entry.tag)) return "its text is stored as UTF-16";
-    if (!entry.valueInside) return "its value lies outside the Exif segment";
-    if (tags::isStructural(entry.ifd, entry.tag))
-        return "it holds where other parts of the file lie";
-    return {};
+    const TagDef* tag = document.tagOf(entry);
+    if (tag == nullptr) return Problem::NotEditableUnknownTag;
+    if (!tiffType(entry.type).editable) return Problem::NotEditableType;
+    if (tags::isWindowsText(entry.ifd, entry.tag)) return Problem::NotEditableUtf16;
+    if (!entry.valueInside) return Problem::NotEditableOutside;
+    if (entry.overlaps) return Problem::NotEditableOverlap;
+    if (tags::isStructural(entry.ifd, entry.tag) || tag->subIfd != nullptr ||
+        (entry.ifd == IfdKind::MakerNote && document.makerNote != nullptr &&
+         entry.field == Entry::kNoField &&
+         isStructuralMakerNoteTag(*document.makerNote, entry.tag)))
+        return Problem::NotEditableStructure;
+    if (tag->fields != nullptr && entry.field == Entry::kNoField) return Problem::NotEditableFields;
+    return Problem::None;
 }
 
 std::string_view contentOf(const RowList& rows, const Edits& edits, size_t row) {
@@ -67,7 +73,7 @@ void setAllDateRows(const Document& document, const RowList& rows, Edits& edits,
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows.isHeading(r) || !isEditableRow(document, rows, r)) continue;
         const Entry& entry = document.entries[rows.entryIndex(r)];
-        if (!tags::isDate(entry.ifd, entry.tag) || entry.type != 2) continue;
+        if (!tags::isDate(entry.ifd, entry.tag) || !entry.is(TiffType::Ascii)) continue;
         // A row that shows the text already keeps its bytes, even when its field is too
         // short to hold the text with a zero byte.
         if (text == rows.cell(r, Column::Content)) {

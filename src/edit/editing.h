@@ -14,12 +14,12 @@ namespace brevino {
 // The input dialog holds at most this many bytes.
 inline constexpr size_t kInputLimit = 255;
 
-// Why a row cannot be edited, in a few English words; empty for an editable row: a heading,
-// a tag no dictionary names, a type that is not edited, the Windows tags' UTF-16 text, a
-// value outside the Exif segment, or an entry that holds the file's structure.
-std::string_view whyNotEditable(const Document& document, const RowList& rows, size_t row);
+// Why a row cannot be edited; None for an editable row: a heading, a tag no dictionary names,
+// a type that is not edited, the Windows tags' UTF-16 text, a value outside the Exif segment,
+// an entry that holds the file's structure, or an array whose values are edited one by one.
+Problem whyNotEditable(const Document& document, const RowList& rows, size_t row);
 inline bool isEditableRow(const Document& document, const RowList& rows, size_t row) {
-    return whyNotEditable(document, rows, row).empty();
+    return whyNotEditable(document, rows, row) == Problem::None;
 }
 
 // The row's content as it stands: its edit's text, or the analysed cell.

@@ -1,10 +1,19 @@
 #include "edit/overwrite_save.h"
 
+#include "edit/date_rows.h"
 #include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 
 namespace brevino {
+
+SaveOptions saveOptionsFor(const Document& document, const RowList& rows, Edits& edits,
+                           bool keepTimes, bool alignDates) {
+    SaveOptions options;
+    options.keepTimes = keepTimes;
+    if (alignDates) options.setTimes = alignDatesWithChangeDate(document, rows, edits);
+    return options;
+}
 
 FileChange planSave(const Document& document, const Edits& edits, const AnalysedFile& file,
                     const SaveOptions& options) {

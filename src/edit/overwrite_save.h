@@ -7,6 +7,7 @@
 
 #include "edit/edits.h"
 #include "exif/analysis.h"
+#include "exif/row_list.h"
 #include "journal/change.h"
 
 namespace brevino {
@@ -22,6 +23,11 @@ struct SaveResult {
     std::vector<Problem> problems;     // each failure, reported once
     std::optional<AnalysedFile> file;  // the file as it is after the save
 };
+
+// The options of a save under the switches: the times kept as they were before the analysis,
+// or, with the dates aligned, every date row set to the file-change date and the times to it.
+SaveOptions saveOptionsFor(const Document& document, const RowList& rows, Edits& edits,
+                           bool keepTimes, bool alignDates);
 
 // The change a save makes: every edit at its entry's position, with the bytes it replaces;
 // the times put back (when something is written) or set, as the options say.

@@ -8,11 +8,17 @@
 namespace brevino {
 namespace {
 
-bool dictionaryNames(Dictionary dictionary, const RowName& name) {
-    for (const TagDef& entry : dictionaryTags(dictionary)) {
-        if (name.number ? entry.tag == *name.number : name.name == entry.name) return true;
-    }
-    return false;
+bool tableNames(const TagTable& table, const RowName& name) {
+    return name.number ? table.find(*name.number) != nullptr
+                       : table.findNamed(name.name) != nullptr;
+}
+
+// Whether the tag names `name`: by its number, its key (letter case counts) or its display
+// name.
+bool tagMatches(const Document& document, const Entry& entry, const RowName& name) {
+    if (name.number) return entry.tag == *name.number;
+    const TagDef* tag = document.tagOf(entry);
+    return tag != nullptr && (name.name == tag->key || name.name == tag->name);
 }
 
 }  // namespace
@@ -51,10 +57,13 @@ bool isKnownRowName(const RowName& name) {
     for (IfdKind kind : standard) {
         const bool wanted = name.ifd == IfdKind::None || name.ifd == kind ||
                             (name.ifd == IfdKind::First && kind == IfdKind::Zeroth);
-        if (wanted && dictionaryNames(standardDictionary(kind), name)) return true;
+        if (wanted && tableNames(*standardTable(kind), name)) return true;
     }
     if (name.ifd != IfdKind::None && name.ifd != IfdKind::MakerNote) return false;
-    return dictionaryNames(Dictionary::Pentax, name) || dictionaryNames(Dictionary::Sony, name);
+    for (const MakerNoteFormat* format : makerNoteFormats()) {
+        if (tableNames(*format->tags, name)) return true;
+    }
+    return false;
 }
 
 RowLookup findRow(const Document& document, const RowList& rows, const RowName& name) {
@@ -63,9 +72,7 @@ RowLookup findRow(const Document& document, const RowList& rows, const RowName& 
         if (rows.isHeading(r)) continue;
         const Entry& entry = document.entries[rows.entryIndex(r)];
         if (name.ifd != IfdKind::None && entry.ifd != name.ifd) continue;
-        const bool matches =
-            name.number ? entry.tag == *name.number : rows.cell(r, Column::Tag) == name.name;
-        if (!matches) continue;
+        if (!tagMatches(document, entry, name)) continue;
         if (lookup.first < 0) lookup.first = static_cast<long>(r);
         if (isEditableRow(document, rows, r)) {
             lookup.editable = static_cast<long>(r);

@@ -1,5 +1,5 @@
-// Finding the row a name stands for: a tag's display name or its number, optionally after the
-// IFD that holds it ("1st:0x011A", "gps:0x0001", "interop:互換性識別子").
+// Finding the row a name stands for: a tag's key ("Make"), display name or number, optionally
+// after the IFD that holds it ("1st:0x011A", "gps:GPSLatitudeRef", "interop:互換性識別子").
 #pragma once
 
 #include <cstdint>
@@ -17,7 +17,7 @@ std::optional<uint16_t> parseTagNumber(std::string_view text);
 struct RowName {
     IfdKind ifd = IfdKind::None;     // None: any IFD
     std::optional<uint16_t> number;  // the tag by number,
-    std::string name;                // or by display name
+    std::string name;                // or by key or display name
 };
 
 // Splits off an IFD prefix ("0th", "exif", "gps", "interop", "1st", "makernote" and ":").
@@ -32,7 +32,7 @@ struct RowLookup {
     bool exists() const { return first >= 0; }
 };
 
-// The rows whose tag cell is the name, or whose tag number is the number, in the named IFD.
+// The rows whose tag has the name as its key or display name, or the number, in the named IFD.
 RowLookup findRow(const Document& document, const RowList& rows, const RowName& name);
 
 }  // namespace brevino

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "exif/exif_locator.h"
+#include "exif/containers/container.h"
 #include "exif/ifd_walker.h"
 #include "exif/maker_note.h"
+#include "exif/overlaps.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
 
 namespace brevino {
 namespace {
-
-// Storage grown for an unusual file is not kept beyond this size from one analysis to the
-// next.
-constexpr size_t kKeptStorage = 1 << 20;
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
     if (text.size() < tail.size()) return false;
@@ -28,9 +25,12 @@ bool endsWithAny(std::string_view path, std::initializer_list<std::string_view> 
     });
 }
 
-bool beginsWithJpegMarker(const FileHandle& file) {
-    uint8_t start[2] = {};
-    return file.isOpen() && file.readAt(0, start, 2) == 2 && start[0] == 0xFF && start[1] == 0xD8;
+// Whether a container knows the file by its first bytes.
+bool isKnownContent(const FileHandle& file) {
+    uint8_t head[kHeadLength] = {};
+    if (!file.isOpen()) return false;
+    const size_t got = file.readAt(0, head, sizeof head);
+    return recogniseContainer(std::span<const uint8_t>(head, got)) != nullptr;
 }
 
 IfdKind subIfdKind(uint16_t pointerTag) {
@@ -41,116 +41,89 @@ IfdKind subIfdKind(uint16_t pointerTag) {
 
 }  // namespace
 
-const TagDef* Document::tagOf(const Entry& entry) const {
-    if (entry.ifd != IfdKind::MakerNote) return findTag(standardDictionary(entry.ifd), entry.tag);
-    switch (makerNote) {
-        case MakerNoteKind::Pentax:
-            return findTag(Dictionary::Pentax, entry.tag);
-        case MakerNoteKind::Sony:
-            return findTag(Dictionary::Sony, entry.tag);
-        case MakerNoteKind::None:
-            break;
-    }
-    return nullptr;
-}
+namespace {
 
-std::span<const uint8_t> Document::valueBytes(const Entry& entry, uint64_t length) const {
-    if (entry.position > bytes.size() || length > bytes.size() - entry.position) return {};
-    return bytes.subspan(static_cast<size_t>(entry.position), static_cast<size_t>(length));
-}
+// Walks the IFDs of one TIFF block: its first IFD, the sub-IFDs in the order their pointers
+// were met, the 1st IFD, and the maker note; answers BadTiffHeader for a header that is not
+// a TIFF one.
+Problem walkBlock(Document& document, const TiffBlock& block, const ByteSource* source,
+                  std::span<const MakerNoteFormat* const> formats) {
+    IfdWalk walk(document, source, block);
+    const std::span<const uint8_t> header = walk.read(block.tiffStart, 8, 0);
+    // A block too short for a TIFF header fails like a header with the wrong magic number.
+    if (header.empty()) return Problem::BadTiffHeader;
+    const ByteOrder order = header[0] == 'I' && header[1] == 'I' ? Intel : Motorola;
+    if (&block == &document.blocks.front()) document.byteOrder = order;
+    if (readU16(header.data() + 2, order) != block.magic) return Problem::BadTiffHeader;
+    const uint64_t tiff = block.tiffStart;
+    const uint64_t first = tiff + readU32(header.data() + 4, order);
+    document.structure.emplace_back(tiff, tiff + 8);
 
-std::optional<uint32_t> Document::singleNumber(const Entry& entry) const {
-    const TiffTypeInfo& type = tiffType(entry.type);
-    if (type.kind != ValueKind::Unsigned || entry.count != 1 || !entry.valueInside)
-        return std::nullopt;
-    const std::span<const uint8_t> value = valueBytes(entry, type.size);
-    if (value.size() != type.size) return std::nullopt;
-    if (type.size == 1) return value[0];
-    if (type.size == 2) return readU16(value.data(), entry.order);
-    return readU32(value.data(), entry.order);
-}
-
-const Entry* Document::find(IfdKind ifd, uint16_t tag) const {
-    for (const Entry& entry : entries) {
-        if (entry.ifd == ifd && entry.tag == tag) return &entry;
-    }
-    return nullptr;
-}
-
-Document analyze(LeadingBytes& bytes) {
-    Document document;
-    analyzeInto(bytes, document);
-    return document;
-}
-
-void analyzeInto(LeadingBytes& bytes, Document& document) {
-    document.clear();
-    ExifLocation& location = document.location;
-    document.problem = locateExif(bytes, location);
-    if (!document.walked()) return;
-    switch (bytes.ensure(location.exifEnd)) {
-        case LeadingBytes::Status::Ok:
-            break;
-        case LeadingBytes::Status::NoMemory:
-            document.problem = Problem::MemoryError;
-            return;
-        case LeadingBytes::Status::Short:
-            document.problem = Problem::App1ReadError;
-            return;
-    }
-    document.bytes = std::span<const uint8_t>(bytes.data(), static_cast<size_t>(location.exifEnd));
-    const std::span<const uint8_t> buffer = document.bytes;
-    const uint64_t tiff = location.tiffStart();
-    // A segment too short for a TIFF header fails like a header with the wrong magic number.
-    if (tiff + 8 > buffer.size()) {
-        document.problem = Problem::BadTiffHeader;
-        return;
-    }
-    const ByteOrder order = buffer[tiff] == 'I' && buffer[tiff + 1] == 'I' ? Intel : Motorola;
-    document.byteOrder = order;
-    if (readU16(buffer.data() + tiff + 2, order) != 42) {
-        document.problem = Problem::BadTiffHeader;
-        return;
-    }
-    const uint64_t ifd0 = tiff + readU32(buffer.data() + tiff + 4, order);
-
-    IfdWalk walk(document);
-    walk.walk(ifd0, order, IfdKind::Zeroth);
+    walk.walk(first, order, block.first, tiff);
     // Pointers met while walking a sub-IFD (interoperability in the Exif IFD) are walked in
     // the same loop.
     for (size_t i = 0; i < walk.subIfdCount(); ++i) {
         const IfdWalk::SubIfd sub = walk.subIfd(i);
-        walk.walk(sub.offset, order, subIfdKind(sub.tag));
+        walk.walk(sub.offset, order, subIfdKind(sub.tag), tiff);
     }
-    // IFD0's link to the thumbnail IFD, when both its entry count and the link are inside.
-    if (ifd0 + 2 <= buffer.size()) {
-        const uint64_t link = ifd0 + 2 + 12 * uint64_t{readU16(buffer.data() + ifd0, order)};
-        if (link + 4 <= buffer.size()) {
-            const uint32_t next = readU32(buffer.data() + link, order);
-            if (next != 0) walk.walk(tiff + next, order, IfdKind::First);
+    // The first IFD's link to the thumbnail IFD, when both its entry count and the link are
+    // inside.
+    if (block.first == IfdKind::Zeroth) {
+        if (const std::span<const uint8_t> count = walk.read(first, 2, 0); !count.empty()) {
+            const uint64_t link = first + 2 + 12 * uint64_t{readU16(count.data(), order)};
+            if (const std::span<const uint8_t> next = walk.read(link, 4, 0); !next.empty()) {
+                if (const uint32_t offset = readU32(next.data(), order); offset != 0)
+                    walk.walk(tiff + offset, order, IfdKind::First, tiff);
+            }
         }
     }
-    walkMakerNote(document, walk);
-    return;
+    walkMakerNote(document, walk, formats);
+    return Problem::None;
 }
 
-Document analyzeBytes(std::span<const uint8_t> fileBytes) {
-    LeadingBytes bytes(fileBytes.data(), fileBytes.size());
-    return analyze(bytes);
+}  // namespace
+
+void analyzeInto(const ByteSource& source, Document& document,
+                 std::span<const MakerNoteFormat* const> formats) {
+    document.clear();
+    uint8_t head[kHeadLength] = {};
+    const size_t got = source.read(0, head, sizeof head);
+    const ContainerFormat* container = recogniseContainer(std::span<const uint8_t>(head, got));
+    // What no container knows is refused as a JPEG refuses it (too short, or not one).
+    if (container == nullptr) container = containerFormats().front();
+    document.problem = container->locate(source, document);
+    if (!document.walked()) return;
+    for (const TiffBlock& block : document.blocks) {
+        const Problem problem = walkBlock(document, block, &source, formats);
+        // The first block must be TIFF data; a later one that is not is left out.
+        if (problem != Problem::None && &block == &document.blocks.front()) {
+            document.problem = problem;
+            return;
+        }
+    }
+    markOverlaps(document);
 }
 
-FileAnalysis analyzeFile(const std::string& path, ByteStore& storage) {
+Document analyzeBytes(std::span<const uint8_t> fileBytes,
+                      std::span<const MakerNoteFormat* const> formats) {
+    const MemorySource source(fileBytes);
+    Document document;
+    analyzeInto(source, document, formats);
+    return document;
+}
+
+FileAnalysis analyzeFile(const std::string& path) {
     FileAnalysis result;
-    analyzeFile(path, storage, result);
+    analyzeFile(path, result);
     return result;
 }
 
-void analyzeFile(const std::string& path, ByteStore& storage, FileAnalysis& into) {
+void analyzeFile(const std::string& path, FileAnalysis& into) {
     into.document.clear();
     into.file.reset();
-    // A JPEG is known by its content; the name only lets files through that may be one.
+    // A file is known by its content; the name only lets files through that may be one.
     FileHandle file = openForRead(path);
-    if (!isAnalyzableName(path) && !beginsWithJpegMarker(file)) {
+    if (!isAnalyzableName(path) && !isKnownContent(file)) {
         into.document.problem = Problem::NotAnalyzable;
         return;
     }
@@ -160,9 +133,8 @@ void analyzeFile(const std::string& path, ByteStore& storage, FileAnalysis& into
         return;
     }
     into.file = AnalysedFile{path, *identity, timesOf(*identity)};
-    if (storage.capacity() > kKeptStorage) storage.release();
-    LeadingBytes bytes(file, static_cast<uint64_t>(identity->size), storage);
-    analyzeInto(bytes, into.document);
+    const FileSource source(file, static_cast<uint64_t>(identity->size));
+    analyzeInto(source, into.document);
 }
 
 bool isJpegName(std::string_view path) {
@@ -174,7 +146,7 @@ bool isAnalyzableName(std::string_view path) {
 }
 
 bool isAnalyzableFile(const std::string& path) {
-    return isAnalyzableName(path) || beginsWithJpegMarker(openForRead(path));
+    return isAnalyzableName(path) || isKnownContent(openForRead(path));
 }
 
 }  // namespace brevino

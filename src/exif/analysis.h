@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "exif/byte_source.h"
 #include "exif/document.h"
-#include "exif/leading_bytes.h"
 #include "platform/file_io.h"
 #include "platform/file_times.h"
 
@@ -17,10 +17,13 @@ namespace brevino {
 // The analysis of bytes that stand for a whole file: locates the Exif segment, checks the
 // TIFF header and walks the 0th IFD, the sub-IFDs in the order their pointers were met, the
 // 1st IFD and a recognised maker note. Reports nothing; a failure is the document's problem.
-Document analyze(LeadingBytes& bytes);
-Document analyzeBytes(std::span<const uint8_t> fileBytes);
-// The same into a document whose storage is reused (many files in a row).
-void analyzeInto(LeadingBytes& bytes, Document& document);
+// The maker-note formats tried are `formats` (every known one unless a test says otherwise).
+Document analyzeBytes(std::span<const uint8_t> fileBytes,
+                      std::span<const MakerNoteFormat* const> formats = makerNoteFormats());
+// The same into a document whose room is reused (many files in a row): the document holds
+// the bytes of the file it read.
+void analyzeInto(const ByteSource& source, Document& document,
+                 std::span<const MakerNoteFormat* const> formats = makerNoteFormats());
 
 // The file a document was read from, as it was then.
 struct AnalysedFile {
@@ -36,11 +39,11 @@ struct FileAnalysis {
     std::optional<AnalysedFile> file;  // when the file could be opened
 };
 
-// Analyses the file at `path`, reading its leading bytes into `storage` in one read where it
-// can; the document's bytes live there. A file whose name is no JPEG's or TIFF's and whose
-// content does not begin with FF D8 is refused (NotAnalyzable) before anything is read.
-FileAnalysis analyzeFile(const std::string& path, ByteStore& storage);
-void analyzeFile(const std::string& path, ByteStore& storage, FileAnalysis& into);
+// Analyses the file at `path`, reading only the parts its Exif data needs. A file whose name
+// is no JPEG's or TIFF's and whose first bytes no container knows is refused (NotAnalyzable)
+// before anything else is read.
+FileAnalysis analyzeFile(const std::string& path);
+void analyzeFile(const std::string& path, FileAnalysis& into);
 
 // Whether the name ends in ".jpg", ".jpeg", ".jpe" or ".jfif", in any letter case: the files
 // a folder listing or a drop takes.

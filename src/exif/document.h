@@ -1,26 +1,49 @@
-// What the analysis of a file finds: where its Exif segment lies and every entry of its IFDs,
-// typed, in walk order.
+// What the analysis of a file finds: which container it is, where its Exif data lies, every
+// entry of its IFDs, typed, in walk order, and the bytes of the file it read to find them.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "exif/byte_order.h"
+#include "exif/held_bytes.h"
 #include "exif/problem.h"
 #include "tags/ifd.h"
+#include "tags/maker_note_format.h"
 #include "tags/tag_dictionary.h"
+#include "tags/tiff_type.h"
 
 namespace brevino {
 
-// Where the Exif segment lies in the file. The TIFF header is at skippedBytes + 12.
-struct ExifLocation {
-    uint64_t exifStart = 0;     // 0 when the segment follows the start-of-image marker
-    uint64_t exifEnd = 0;       // offset just past the segment; 0 when none was located
-    uint64_t skippedBytes = 0;  // size of the segments before the Exif segment
+// The kinds of file the analysis reads Exif from.
+enum class ContainerKind : uint8_t { Jpeg, Tiff, Heif, Cr3, Raf, WebP, Png, Jxl };
 
-    uint64_t tiffStart() const { return skippedBytes + 12; }
+// Where the Exif data lies in the file, with the file position of its TIFF header explicit.
+// For a JPEG, exifStart, exifEnd and skippedBytes say where its Exif segment lies (exifStart
+// 0 when the segment follows the start-of-image marker, skippedBytes the size of the segments
+// before it); for other containers exifStart and exifEnd are the bounds of the Exif block.
+struct ExifLocation {
+    ContainerKind container = ContainerKind::Jpeg;
+    uint64_t tiffStart = 0;  // the file offset of the (first) TIFF header
+    uint64_t exifStart = 0;
+    uint64_t exifEnd = 0;       // offset just past the Exif data; 0 when none was located
+    uint64_t skippedBytes = 0;  // JPEG only
+};
+
+// A TIFF structure inside the file: the bytes its values may lie in, where its header is,
+// and what its first IFD is (a CR3 holds four, one IFD each).
+struct TiffBlock {
+    uint64_t start = 0;  // values lie at or after this file offset,
+    uint64_t end = 0;    // and before this one
+    uint64_t tiffStart = 0;
+    IfdKind first = IfdKind::Zeroth;
+    uint16_t magic = 42;  // the number its header holds after the byte-order mark
+    // Its IFDs and values are read where they lie, as the walk reaches them (a TIFF-based raw
+    // file is not read whole); otherwise its bytes are held whole.
+    bool readOnDemand = false;
 };
 
 // One 12-byte IFD entry.
@@ -32,43 +55,64 @@ struct Entry {
     uint32_t valueField = 0;  // the value itself, or its offset from the TIFF header
     uint64_t position = 0;    // file offset of the value's bytes
     ByteOrder order = Intel;
-    bool valueInside = true;  // the value's bytes lie wholly inside the TIFF area
+    bool valueInside = true;          // the value's bytes lie wholly inside the TIFF area
+    const TagTable* table = nullptr;  // the dictionary of its IFD; none for an unknown note
+    // For one field of an array whose values the table names one by one (the entry then
+    // stands for that one value): its index; kNoField for a whole entry.
+    uint16_t field = kNoField;
+    static constexpr uint16_t kNoField = 0xFFFF;
+    // The value's bytes overlap the file's structure (the TIFF header, an IFD's entries or its
+    // link) or the value of an entry of another tag: writing it would change those too.
+    bool overlaps = false;
+
+    bool is(TiffType kind) const { return type == static_cast<uint16_t>(kind); }
 };
 
-// An IFD as walked: its kind and where its entries start in the entry list.
+// An IFD as walked: its kind, where its entries start in the entry list, and the table that
+// names them.
 struct Section {
     IfdKind ifd = IfdKind::None;
     size_t firstEntry = 0;
+    const TagTable* table = nullptr;
 };
-
-enum class MakerNoteKind : uint8_t { None, Pentax, Sony };
 
 struct Document {
     Problem problem = Problem::None;  // None: the IFDs were walked
     ExifLocation location;
+    std::vector<TiffBlock> blocks;
     ByteOrder byteOrder = Intel;
-    MakerNoteKind makerNote = MakerNoteKind::None;
+    const MakerNoteFormat* makerNote = nullptr;  // the maker note's format, when recognised
     std::vector<Section> sections;
     std::vector<Entry> entries;
-    // The file's first exifEnd bytes; they belong to whoever analysed the file and stay valid
-    // as long as that storage does.
-    std::span<const uint8_t> bytes;
+    // The byte ranges [first, second) that hold the structure: the TIFF header, and each IFD's
+    // entry count, entries and link to the next IFD.
+    std::vector<std::pair<uint64_t, uint64_t>> structure;
+    // The parts of the file the analysis read, by file offset.
+    HeldBytes held;
 
     bool walked() const { return problem == Problem::None; }
     // Back to an empty document, keeping the room its lists took.
     void clear() {
         problem = Problem::None;
         location = {};
+        blocks.clear();
         byteOrder = Intel;
-        makerNote = MakerNoteKind::None;
+        makerNote = nullptr;
         sections.clear();
         entries.clear();
-        bytes = {};
+        structure.clear();
+        held.clear();
     }
     // The dictionary that names the entry, or nothing.
     const TagDef* tagOf(const Entry& entry) const;
+    // The bytes at a file offset, when the analysis read them.
+    std::span<const uint8_t> bytesAt(uint64_t offset, uint64_t length) const {
+        return held.at(offset, length);
+    }
     // The value's bytes, when they lie inside what was read.
-    std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const;
+    std::span<const uint8_t> valueBytes(const Entry& entry, uint64_t length) const {
+        return held.at(entry.position, length);
+    }
     // The value of an entry that holds one unsigned number (BYTE, SHORT or LONG), or nothing.
     std::optional<uint32_t> singleNumber(const Entry& entry) const;
     // The first entry of the IFD with the tag, or nullptr.

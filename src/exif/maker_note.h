@@ -1,13 +1,14 @@
-// Recognising the Pentax and Sony maker notes and walking their IFDs.
+// Recognising a maker note by the formats the tags know, and walking its IFD.
 #pragma once
 
 #include "exif/ifd_walker.h"
 
 namespace brevino {
 
-// Walks the maker note the walk noticed when its block has a known layout: Pentax ("AOC",
-// a zero byte and a byte-order mark, the IFD 6 bytes in) or Sony ("SONY", the IFD 12 bytes
-// in, in the file's byte order). Any other block stays the one maker-note entry.
-void walkMakerNote(Document& document, IfdWalk& walk);
+// Walks the maker note the walk noticed when one of the known formats recognises its block
+// (by its first bytes, or by the file's Make), in that format's byte order and with its
+// offsets counted from that format's base. Any other block stays the one maker-note entry.
+void walkMakerNote(Document& document, IfdWalk& walk,
+                   std::span<const MakerNoteFormat* const> formats = makerNoteFormats());
 
 }  // namespace brevino

@@ -12,12 +12,22 @@ enum class Problem : uint8_t {
     NotAnalyzable,      // neither a JPEG name nor JPEG content
     AnalysisOpenError,  // the file cannot be opened
     HeaderReadError,    // a segment head cannot be read
-    NotSupported,       // no JPEG, or no Exif segment before the image data
+    NotSupported,       // not a JPEG (nor any other container the analysis knows)
+    NoExifSegment,      // a JPEG (or another known container) without Exif
     MemoryError,
     App1ReadError,  // the Exif segment cannot be read whole
     BadTiffHeader,  // told nobody: the TIFF header is not valid
     // Editing.
     NotEditable,
+    // Why a row is not editable (told after NotEditable).
+    NotEditableHeading,
+    NotEditableUnknownTag,
+    NotEditableType,
+    NotEditableUtf16,
+    NotEditableOutside,
+    NotEditableStructure,
+    NotEditableFields,
+    NotEditableOverlap,
     SlashRequired,
     ValueCount,
     NotNumber,
@@ -47,6 +57,13 @@ enum class Problem : uint8_t {
     Imported,              // the detail is the output's path
     // Batch runs.
     BatchCompleted,
+    BatchSummary,  // the detail is "N M": files changed, files left alone
+    // Why a batch run skipped a file.
+    SkippedNoChangeDate,
+    SkippedChangeDateInvalid,
+    SkippedNoSuchDate,
+    SkippedNoDateRows,
+    SkippedNoSuchRow,
     NoDateInName,
     RenameFailed,
     DateNotShifted,  // the detail names the row and its text
@@ -58,7 +75,12 @@ enum class Problem : uint8_t {
     ChangedSinceOperation,
     NameTakenForUndo,
     CannotRecreate,
-    Undone,  // the detail is the operation's number
+    Undone,  // the detail is the operation's number and title
+    Redone,  // the same
+    FileRestored,
+    FileRedone,
+    NothingToRedo,
+    AlreadyUndone,  // the detail is the operation's number
 };
 
 }  // namespace brevino

@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "exif/gps_position.h"
+#include "exif/value_notes.h"
 #include "exif/value_text.h"
+#include "platform/hex_text.h"
 #include "tags/tag_roles.h"
 
 namespace brevino {
@@ -11,24 +13,22 @@ namespace {
 
 // "0x" and at least eight upper-case hexadecimal digits; answers the length.
 size_t formatOffset(uint64_t position, char* out) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     int digits = 8;
     while (digits < 16 && (position >> (4 * digits)) != 0)
         ++digits;
     out[0] = '0';
     out[1] = 'x';
     for (int i = 0; i < digits; ++i)
-        out[2 + i] = kDigits[(position >> (4 * (digits - 1 - i))) & 0xF];
+        out[2 + i] = hexDigit(static_cast<unsigned>(position >> (4 * (digits - 1 - i))));
     return static_cast<size_t>(2 + digits);
 }
 
 // "0xA4FF": the tag cell of a tag no dictionary names.
 void formatTagNumber(uint16_t tag, char* out) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     out[0] = '0';
     out[1] = 'x';
     for (int i = 0; i < 4; ++i)
-        out[2 + i] = kDigits[(tag >> (4 * (3 - i))) & 0xF];
+        out[2 + i] = hexDigit(static_cast<unsigned>(tag >> (4 * (3 - i))));
 }
 
 template <typename Number>
@@ -60,25 +60,25 @@ std::string_view headingText(IfdKind kind) {
 
 void RowList::clear() {
     rows_.clear();
-    rowOfEntry_.clear();
     contentArena_.clear();
 }
 
 void RowList::build(const Document& document) {
     clear();
-    rowOfEntry_.assign(document.entries.size(), -1);
     size_t section = 0;
     for (size_t e = 0; e <= document.entries.size(); ++e) {
         // Headings stand before the first entry of their IFD (an empty IFD's heading alone).
         while (section < document.sections.size() && document.sections[section].firstEntry == e) {
+            const Section& walked = document.sections[section++];
             Row& heading = rows_.emplace_back();
             heading.heading = true;
-            heading.ifd = document.sections[section++].ifd;
+            heading.ifd = walked.ifd;
+            heading.tag = walked.table && !walked.table->heading.empty() ? walked.table->heading
+                                                                         : headingText(walked.ifd);
         }
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
         const TagDef* tag = document.tagOf(entry);
-        rowOfEntry_[e] = static_cast<long>(rows_.size());
         Row& row = rows_.emplace_back();
         row.ifd = entry.ifd;
         row.entry = e;
@@ -96,9 +96,17 @@ void RowList::build(const Document& document) {
             continue;
         }
         row.tag = tag->name;
-        if (!showsRawBytes(entry)) {
-            row.note = lookupValueName(
-                *tag, std::string_view(contentArena_).substr(row.contentStart, row.contentLength));
+        if (!entry.valueInside) continue;
+        const std::span<const uint8_t> value = document.valueBytes(entry, valueLength(entry));
+        row.note = codedNote(*tag, entry, value);
+        if (row.note.empty() && tag->derived != DerivedNote::None) {
+            const size_t start = contentArena_.size();
+            appendDerivedNote(*tag, entry, value, contentArena_);
+            if (contentArena_.size() > start) {
+                row.noteInArena = true;
+                row.noteStart = static_cast<uint32_t>(start);
+                row.noteLength = static_cast<uint32_t>(contentArena_.size() - start);
+            }
         }
     }
     addPositionNotes(document);
@@ -126,13 +134,9 @@ void RowList::addPositionNotes(const Document& document) {
     }
 }
 
-long RowList::rowOfEntry(size_t entry) const {
-    return entry < rowOfEntry_.size() ? rowOfEntry_[entry] : -1;
-}
-
 std::string_view RowList::cell(size_t index, Column column) const {
     const Row& row = rows_[index];
-    if (row.heading) return column == Column::Offset ? headingText(row.ifd) : std::string_view();
+    if (row.heading) return column == Column::Offset ? row.tag : std::string_view();
     switch (column) {
         case Column::Offset:
             return {row.offsetText, row.offsetLength};

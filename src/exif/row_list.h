@@ -34,8 +34,6 @@ class RowList {
     bool isHeading(size_t row) const { return rows_[row].heading; }
     // The document's entry a row shows; only for entry rows.
     size_t entryIndex(size_t row) const { return rows_[row].entry; }
-    // The row that shows an entry, or -1 for no such entry.
-    long rowOfEntry(size_t entry) const;
     // Whether a dictionary names the row's tag; only for entry rows.
     bool isKnown(size_t row) const { return rows_[row].known; }
 
@@ -67,7 +65,6 @@ class RowList {
     void setArenaNote(Row& row, std::string_view note);
 
     std::vector<Row> rows_;
-    std::vector<long> rowOfEntry_;
     // Contents and worked-out notes back to back, so rows do not each allocate.
     std::string contentArena_;
 };

@@ -12,11 +12,9 @@ std::span<const uint8_t> thumbnailBytes(const Document& document) {
     const std::optional<uint32_t> offset = document.singleNumber(*offsetEntry);
     const std::optional<uint32_t> length = document.singleNumber(*lengthEntry);
     if (!offset || !length || *length < 4) return {};
-    const uint64_t start = document.location.tiffStart() + *offset;
-    if (start > document.bytes.size() || *length > document.bytes.size() - start) return {};
     const std::span<const uint8_t> bytes =
-        document.bytes.subspan(static_cast<size_t>(start), *length);
-    if (bytes[0] != 0xFF || bytes[1] != 0xD8) return {};
+        document.bytesAt(document.location.tiffStart + *offset, *length);
+    if (bytes.empty() || bytes[0] != 0xFF || bytes[1] != 0xD8) return {};
     return bytes;
 }
 

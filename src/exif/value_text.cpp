@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/decimal_text.h"
+#include "platform/hex_text.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
@@ -93,12 +94,10 @@ void appendUserComment(const uint8_t* bytes, size_t count, std::string& text) {
 // Bytes as two upper-case hexadecimal digits each, separated by spaces; more than
 // kHexByteLimit bytes end in "…".
 void appendHexBytes(std::span<const uint8_t> bytes, std::string& text) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     const size_t shown = std::min(bytes.size(), kHexByteLimit);
     for (size_t i = 0; i < shown; ++i) {
         if (i > 0) text.push_back(' ');
-        text.push_back(kDigits[bytes[i] >> 4]);
-        text.push_back(kDigits[bytes[i] & 0xF]);
+        appendHexByte(text, bytes[i]);
     }
     if (bytes.size() > shown) text += "…";
 }

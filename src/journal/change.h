@@ -1,11 +1,12 @@
 // What an operation changes in files, planned whole before anything is written: each value's
-// position with its bytes before and after, a new name, new times. The plan is what the
-// journal keeps and what undo turns around.
+// position with its bytes before and after, a new name, new times, a file made or removed.
+// The plan is what the journal keeps and what undo turns around.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_io.h"
@@ -19,8 +20,10 @@ struct ValueChange {
     std::vector<uint8_t> after;   // the bytes it writes
 };
 
-// A file as an operation left it: where it is and the facts that move with any later change
-// (the change time moves with every write, rename or time setting, by anyone).
+// A file as an operation left it: where it is, which file it is, how long it is, and (for a
+// file the operation made) a checksum of its bytes. The times are kept for the record only:
+// whether a file is still as the operation left it is decided by what the operation wrote,
+// never by its times or permissions, which others may touch without changing a byte.
 struct FileFacts {
     std::string path;
     uint64_t device = 0;
@@ -28,12 +31,16 @@ struct FileFacts {
     int64_t size = 0;
     timespec modified{};
     timespec changed{};
+    uint64_t checksum = 0;  // of the whole file, for a file the operation made; 0 otherwise
 
-    bool operator==(const FileFacts& other) const;
+    // The same file, of the same size, at the same place.
+    bool sameFileAs(const FileFacts& other) const;
 };
 
-// The facts of the file at `path` now.
+// The facts of the file at `path` now (without a checksum).
 std::optional<FileFacts> factsOf(const std::string& path);
+// A checksum of the file's bytes (FNV-1a, 64 bits); nothing when it cannot be read.
+std::optional<uint64_t> checksumOf(const std::string& path);
 
 struct FileChange {
     std::string path;       // where the file was
@@ -42,18 +49,30 @@ struct FileChange {
     std::vector<ValueChange> values;
     std::optional<FileTimes> newTimes;    // times set after the values are written
     std::optional<std::string> renameTo;  // the name it is given
-    bool created = false;                 // the operation made the file (an import's output)
-    bool remove = false;                  // the operation removes the file it made
-    std::optional<FileFacts> after;       // as the operation left it; none before it ran
+    bool made = false;                    // the operation made the file (an import's output)
+    // The operation removes the file, keeping its bytes at `keptAs` (so that the removal can
+    // be taken back), or puts back the file kept there (`restore`).
+    bool remove = false;
+    bool restore = false;
+    std::string keptAs;
+    std::optional<FileFacts> after;  // as the operation left it; none before it ran
 };
 
+enum class OperationKind : uint8_t { Save, Set, Import, Batch, Undo, Redo };
+
+// "save", "set", "import", "batch", "undo", "redo": as the journal and the list write them.
+std::string_view operationKindName(OperationKind kind);
+std::optional<OperationKind> operationKindNamed(std::string_view name);
+
 struct Operation {
-    uint64_t id = 0;     // numbered by the journal
-    std::string kind;    // "save", "set", "import", "batch", "undo"
-    std::string title;   // what the user asked for
-    int64_t created = 0; // seconds since 1970
-    uint64_t undoes = 0; // for an undo, the operation it takes back
+    uint64_t id = 0;  // numbered by the journal
+    OperationKind kind = OperationKind::Save;
+    std::string title;    // what the user asked for
+    int64_t started = 0;  // seconds since 1970
+    uint64_t target = 0;  // for an undo or a redo, the operation it takes back or applies again
     std::vector<FileChange> files;
+
+    bool isUndoOrRedo() const { return kind == OperationKind::Undo || kind == OperationKind::Redo; }
 };
 
 }  // namespace brevino

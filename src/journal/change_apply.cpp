@@ -1,12 +1,12 @@
 #include "journal/change_apply.h"
 
+#include <array>
+
 namespace brevino {
 
-bool FileFacts::operator==(const FileFacts& other) const {
+bool FileFacts::sameFileAs(const FileFacts& other) const {
     return path == other.path && device == other.device && inode == other.inode &&
-           size == other.size && modified.tv_sec == other.modified.tv_sec &&
-           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
-           changed.tv_nsec == other.changed.tv_nsec;
+           size == other.size;
 }
 
 std::optional<FileFacts> factsOf(const std::string& path) {
@@ -17,8 +17,35 @@ std::optional<FileFacts> factsOf(const std::string& path) {
                      static_cast<uint64_t>(identity->inode),
                      identity->size,
                      identity->modified,
-                     identity->changed};
+                     identity->changed,
+                     0};
 }
+
+std::optional<uint64_t> checksumOf(const std::string& path) {
+    FileHandle file = openForRead(path);
+    if (!file.isOpen()) return std::nullopt;
+    uint64_t hash = 0xCBF29CE484222325ULL;
+    std::array<uint8_t, 1 << 16> buffer;
+    for (uint64_t at = 0;;) {
+        const size_t got = file.readAt(at, buffer.data(), buffer.size());
+        if (got == 0) break;
+        for (size_t i = 0; i < got; ++i)
+            hash = (hash ^ buffer[i]) * 0x100000001B3ULL;
+        at += got;
+    }
+    return hash;
+}
+
+namespace {
+
+// The facts of a file together with the checksum of its bytes.
+std::optional<FileFacts> factsWithChecksum(const std::string& path) {
+    std::optional<FileFacts> facts = factsOf(path);
+    if (facts) facts->checksum = checksumOf(path).value_or(0);
+    return facts;
+}
+
+}  // namespace
 
 ChangeResult applyChange(FileChange& change) {
     ChangeResult result;
@@ -26,12 +53,22 @@ ChangeResult applyChange(FileChange& change) {
         result.problems.push_back(problem);
         return result;
     };
-    if (change.created) {
-        change.after = factsOf(change.path);
+    if (change.made) {
+        change.after = factsWithChecksum(change.path);
         return result;
     }
     if (change.remove) {
-        if (!removeFile(change.path)) return fail(Problem::WriteFailed);
+        // Kept, not deleted, so that the removal can be taken back in turn.
+        if (change.keptAs.empty() || !moveFileNoReplace(change.path, change.keptAs))
+            return fail(Problem::WriteFailed);
+        result.wrote = true;
+        change.after = factsWithChecksum(change.keptAs);
+        return result;
+    }
+    if (change.restore) {
+        if (!moveFileNoReplace(change.keptAs, change.path)) return fail(Problem::NameTakenForUndo);
+        result.wrote = true;
+        change.after = factsWithChecksum(change.path);
         return result;
     }
     const std::optional<FileIdentity> now = identifyRegularFile(change.path);
@@ -55,12 +92,18 @@ ChangeResult applyChange(FileChange& change) {
         }
         if (!handle.close() && !failed) result.problems.push_back(Problem::WriteFailed);
     }
-    if (change.newTimes && !setFileTimes(change.path, *change.newTimes))
-        result.problems.push_back(Problem::TimesWriteError);
+    if (change.newTimes) {
+        if (setFileTimes(change.path, *change.newTimes)) {
+            result.wrote = true;
+        } else {
+            result.problems.push_back(Problem::TimesWriteError);
+        }
+    }
     std::string where = change.path;
     if (change.renameTo && *change.renameTo != change.path) {
         if (renameNoReplace(change.path, *change.renameTo)) {
             where = *change.renameTo;
+            result.wrote = true;
         } else {
             result.problems.push_back(Problem::RenameFailed);
         }

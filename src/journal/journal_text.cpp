@@ -1,34 +1,28 @@
 #include "journal/journal_text.h"
 
 #include "platform/decimal_text.h"
+#include "platform/hex_text.h"
 
 #include <charconv>
 
 namespace brevino {
 namespace {
 
-constexpr std::string_view kFirstLine = "brevino journal 1";
+// Version 2 gives every record a word of its own; version 1 journals are still read.
+constexpr std::string_view kFirstLine = "brevino journal 2";
+constexpr std::string_view kFirstLineVersion1 = "brevino journal 1";
 
 // Paths and titles keep every byte: "%", control characters and DEL are written as %XX.
 void appendEscaped(std::string& out, std::string_view text) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == '%' || byte < 0x20 || byte == 0x7F) {
             out.push_back('%');
-            out.push_back(kDigits[byte >> 4]);
-            out.push_back(kDigits[byte & 0xF]);
+            appendHexByte(out, byte);
         } else {
             out.push_back(c);
         }
     }
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 std::optional<std::string> unescaped(std::string_view text) {
@@ -49,12 +43,9 @@ std::optional<std::string> unescaped(std::string_view text) {
 }
 
 void appendHex(std::string& out, const std::vector<uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
     if (bytes.empty()) out.push_back('-');
-    for (const uint8_t byte : bytes) {
-        out.push_back(kDigits[byte >> 4]);
-        out.push_back(kDigits[byte & 0xF]);
-    }
+    for (const uint8_t byte : bytes)
+        appendHexByte(out, byte, HexCase::Lower);
 }
 
 std::optional<std::vector<uint8_t>> fromHex(std::string_view text) {
@@ -119,13 +110,15 @@ std::string formatJournal(const Operation& operation) {
     out += "\nid ";
     appendDecimal(out, operation.id);
     out += "\nkind ";
-    appendEscaped(out, operation.kind);
+    out += operationKindName(operation.kind);
     out += "\ntitle ";
     appendEscaped(out, operation.title);
-    out += "\ncreated ";
-    appendDecimal(out, operation.created);
-    out += "\nundoes ";
-    appendDecimal(out, operation.undoes);
+    out += "\nstarted ";
+    appendDecimal(out, operation.started);
+    out += "\ntarget ";
+    appendDecimal(out, operation.target);
+    out += "\nfiles ";
+    appendDecimal(out, operation.files.size());
     out.push_back('\n');
     for (const FileChange& change : operation.files) {
         out += "file ";
@@ -161,8 +154,12 @@ std::string formatJournal(const Operation& operation) {
             appendEscaped(out, *change.renameTo);
             out.push_back('\n');
         }
-        if (change.created) out += "created\n";
-        if (change.remove) out += "remove\n";
+        if (change.made) out += "made\n";
+        if (change.remove || change.restore) {
+            out += change.remove ? "remove-to " : "restore-from ";
+            appendEscaped(out, change.keptAs);
+            out.push_back('\n');
+        }
         if (change.after) {
             const FileFacts& after = *change.after;
             out += "after ";
@@ -174,6 +171,8 @@ std::string formatJournal(const Operation& operation) {
             appendTime(out, after.modified);
             appendTime(out, after.changed);
             out.push_back(' ');
+            appendDecimal(out, after.checksum);
+            out.push_back(' ');
             appendEscaped(out, after.path);
             out.push_back('\n');
         }
@@ -182,11 +181,124 @@ std::string formatJournal(const Operation& operation) {
     return out;
 }
 
-std::optional<Operation> parseJournal(std::string_view text) {
+namespace {
+
+// The path after `skip` space-separated words of the line, unescaped; nothing when missing.
+std::optional<std::string> pathAfterWords(std::string_view rest, int skip) {
+    size_t at = 0;
+    for (int i = 0; i < skip; ++i) {
+        const size_t space = rest.find(' ', at);
+        if (space == std::string_view::npos) return std::nullopt;
+        at = space + 1;
+    }
+    std::optional<std::string> path = unescaped(rest.substr(at));
+    if (!path || path->empty()) return std::nullopt;
+    return path;
+}
+
+// Reads one line of an operation's head; false for a malformed one.
+bool parseHeadLine(std::string_view keyword, std::string_view rest, bool version1,
+                   Operation& operation, size_t& fileCount) {
+    Words words(rest);
+    if (keyword == "id") return words.number(operation.id) && words.done();
+    if (keyword == "kind") {
+        const auto kind = operationKindNamed(rest);
+        if (kind) operation.kind = *kind;
+        return kind.has_value();
+    }
+    if (keyword == "title") {
+        const auto title = unescaped(rest);
+        if (title) operation.title = *title;
+        return title.has_value();
+    }
+    if (keyword == (version1 ? "created" : "started"))
+        return words.number(operation.started) && words.done();
+    if (keyword == (version1 ? "undoes" : "target"))
+        return words.number(operation.target) && words.done();
+    if (keyword == "files" && !version1) return words.number(fileCount) && words.done();
+    return false;
+}
+
+// Reads one line of a file's record; false for a malformed one.
+bool parseFileLine(std::string_view keyword, std::string_view rest, bool version1,
+                   FileChange& file) {
+    Words words(rest);
+    if (keyword == "identity") {
+        uint64_t device = 0, inode = 0;
+        int64_t size = 0;
+        const bool ok = words.number(device) && words.number(inode) && words.number(size) &&
+                        words.time(file.identity.modified) && words.done();
+        file.identity.device = static_cast<dev_t>(device);
+        file.identity.inode = static_cast<ino_t>(inode);
+        file.identity.size = static_cast<off_t>(size);
+        return ok;
+    }
+    if (keyword == "times")
+        return words.time(file.times.access) && words.time(file.times.modification) && words.done();
+    if (keyword == "value") {
+        ValueChange& value = file.values.emplace_back();
+        const bool position = words.number(value.position);
+        const auto before = words.next();
+        const auto after = words.next();
+        const auto beforeBytes = before ? fromHex(*before) : std::nullopt;
+        const auto afterBytes = after ? fromHex(*after) : std::nullopt;
+        if (!position || !beforeBytes || !afterBytes || beforeBytes->size() != afterBytes->size() ||
+            beforeBytes->empty() || !words.done())
+            return false;
+        value.before = *beforeBytes;
+        value.after = *afterBytes;
+        return true;
+    }
+    if (keyword == "new-times") {
+        FileTimes times;
+        const bool ok = words.time(times.access) && words.time(times.modification) && words.done();
+        file.newTimes = times;
+        return ok;
+    }
+    if (keyword == "rename") {
+        file.renameTo = unescaped(rest);
+        return file.renameTo && !file.renameTo->empty();
+    }
+    if (keyword == (version1 ? "created" : "made")) {
+        file.made = true;
+        return rest.empty();
+    }
+    if (version1 && keyword == "remove") {
+        file.remove = true;
+        return rest.empty();
+    }
+    if (keyword == "remove-to" || keyword == "restore-from") {
+        const auto kept = unescaped(rest);
+        if (!kept || kept->empty()) return false;
+        file.keptAs = *kept;
+        (keyword == "remove-to" ? file.remove : file.restore) = true;
+        return true;
+    }
+    if (keyword == "after") {
+        FileFacts facts;
+        bool ok = words.number(facts.device) && words.number(facts.inode) &&
+                  words.number(facts.size) && words.time(facts.modified) &&
+                  words.time(facts.changed) && (version1 || words.number(facts.checksum));
+        // The path is the rest of the line after the numbers.
+        const auto path = ok ? pathAfterWords(rest, version1 ? 7 : 8) : std::nullopt;
+        ok = ok && path.has_value();
+        if (ok) {
+            facts.path = *path;
+            file.after = facts;
+        }
+        return ok;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<Operation> parseJournal(std::string_view text, bool headOnly) {
     Operation operation;
     FileChange* file = nullptr;
     bool first = true;
-    bool ended = true;  // no file record open
+    bool version1 = false;
+    size_t fileCount = 0;
     size_t at = 0;
     while (at < text.size()) {
         const size_t newline = text.find('\n', at);
@@ -194,7 +306,8 @@ std::optional<Operation> parseJournal(std::string_view text) {
         const std::string_view line = text.substr(at, newline - at);
         at = newline + 1;
         if (first) {
-            if (line != kFirstLine) return std::nullopt;
+            version1 = line == kFirstLineVersion1;
+            if (line != kFirstLine && !version1) return std::nullopt;
             first = false;
             continue;
         }
@@ -202,89 +315,29 @@ std::optional<Operation> parseJournal(std::string_view text) {
         const std::string_view keyword = line.substr(0, space);
         const std::string_view rest =
             space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-        Words words(rest);
         bool ok = true;
-        if (keyword == "id") {
-            ok = words.number(operation.id) && words.done();
-        } else if (keyword == "kind" || keyword == "title") {
-            const auto value = unescaped(rest);
-            ok = value.has_value();
-            if (ok) (keyword == "kind" ? operation.kind : operation.title) = *value;
-        } else if (keyword == "created") {
-            ok = words.number(operation.created) && words.done();
-        } else if (keyword == "undoes") {
-            ok = words.number(operation.undoes) && words.done();
-        } else if (keyword == "file") {
+        if (keyword == "file") {
+            if (headOnly) break;
             const auto path = unescaped(rest);
-            ok = ended && path && !path->empty();
+            ok = file == nullptr && path && !path->empty();
             if (ok) {
                 file = &operation.files.emplace_back();
                 file->path = *path;
-                ended = false;
-            }
-        } else if (ended || file == nullptr) {
-            ok = false;  // a file's line outside a file record
-        } else if (keyword == "identity") {
-            uint64_t device = 0, inode = 0;
-            int64_t size = 0;
-            ok = words.number(device) && words.number(inode) && words.number(size) &&
-                 words.time(file->identity.modified) && words.done();
-            file->identity.device = static_cast<dev_t>(device);
-            file->identity.inode = static_cast<ino_t>(inode);
-            file->identity.size = static_cast<off_t>(size);
-        } else if (keyword == "times") {
-            ok = words.time(file->times.access) && words.time(file->times.modification) &&
-                 words.done();
-        } else if (keyword == "value") {
-            ValueChange& value = file->values.emplace_back();
-            ok = words.number(value.position);
-            const auto before = words.next();
-            const auto after = words.next();
-            const auto beforeBytes = before ? fromHex(*before) : std::nullopt;
-            const auto afterBytes = after ? fromHex(*after) : std::nullopt;
-            ok = ok && beforeBytes && afterBytes && beforeBytes->size() == afterBytes->size() &&
-                 !beforeBytes->empty() && words.done();
-            if (ok) {
-                value.before = *beforeBytes;
-                value.after = *afterBytes;
-            }
-        } else if (keyword == "new-times") {
-            FileTimes times;
-            ok = words.time(times.access) && words.time(times.modification) && words.done();
-            file->newTimes = times;
-        } else if (keyword == "rename") {
-            file->renameTo = unescaped(rest);
-            ok = file->renameTo && !file->renameTo->empty();
-        } else if (keyword == "created" || keyword == "remove") {
-            ok = rest.empty();
-            (keyword == "created" ? file->created : file->remove) = true;
-        } else if (keyword == "after") {
-            FileFacts facts;
-            ok = words.number(facts.device) && words.number(facts.inode) &&
-                 words.number(facts.size) && words.time(facts.modified) &&
-                 words.time(facts.changed);
-            // The path is the rest of the line after the seven numbers.
-            size_t skip = rest.find(' ');
-            for (int i = 1; ok && i < 7; ++i) {
-                ok = skip != std::string_view::npos;
-                if (ok) skip = rest.find(' ', skip + 1);
-            }
-            ok = ok && skip != std::string_view::npos;
-            const auto path = ok ? unescaped(rest.substr(skip + 1)) : std::nullopt;
-            ok = ok && path && !path->empty();
-            if (ok) {
-                facts.path = *path;
-                file->after = facts;
             }
         } else if (keyword == "end") {
-            ok = rest.empty();
-            ended = true;
+            ok = file != nullptr && rest.empty();
+            file = nullptr;
+        } else if (file != nullptr) {
+            ok = parseFileLine(keyword, rest, version1, *file);
+        } else if (operation.files.empty()) {
+            ok = parseHeadLine(keyword, rest, version1, operation, fileCount);
         } else {
-            ok = false;
+            ok = false;  // a file's line outside a file record, or the head after the files
         }
         if (!ok) return std::nullopt;
     }
-    if (first || !ended || operation.id == 0) return std::nullopt;
+    if (first || file != nullptr || operation.id == 0) return std::nullopt;
+    if (headOnly) operation.files.resize(fileCount);
     return operation;
 }
 

@@ -11,6 +11,8 @@
 namespace brevino {
 
 std::string formatJournal(const Operation& operation);
-std::optional<Operation> parseJournal(std::string_view text);
+// The operation a journal holds; with `headOnly` its head alone (number, kind, title, time,
+// target) and as many empty file records as it names, read up to its first file.
+std::optional<Operation> parseJournal(std::string_view text, bool headOnly = false);
 
 }  // namespace brevino

@@ -1,5 +1,7 @@
 #include "journal/undo.h"
 
+#include <algorithm>
+
 #include "journal/change_apply.h"
 
 namespace brevino {
@@ -27,47 +29,78 @@ std::optional<FileFacts> locate(const FileChange& change) {
     return std::nullopt;
 }
 
+// Whether the file at `path` holds exactly the bytes the operation left there.
+bool holdsWhatWasLeft(const std::string& path, const FileFacts& left) {
+    const std::optional<FileFacts> now = factsOf(path);
+    return now && now->size == left.size && checksumOf(path) == left.checksum;
+}
+
 // The change that takes back one file's change, or the problem that forbids it; nothing when
 // the operation never got to the file.
 struct FilePlan {
     std::optional<FileChange> change;
+    std::string path;  // where the file is now
     Problem refused = Problem::None;
-    Problem note = Problem::None;  // told, but the rest is undone
+    Problem note = Problem::None;  // told, but the rest is taken back
 };
 
-FilePlan planFile(const FileChange& done) {
+FilePlan planRemoval(const FileChange& done) {
     FilePlan plan;
-    if (done.remove) {
+    plan.path = done.after ? done.after->path : done.path;
+    // Made (or put back) by the operation: removed again, when it still holds what it held.
+    if (!done.after) {
+        if (done.made && pathExists(done.path)) plan.refused = Problem::ChangedSinceOperation;
+        return plan;
+    }
+    if (!pathExists(done.after->path)) {
+        // Gone already: nothing left to take back.
+        if (done.restore) plan.refused = Problem::ChangedSinceOperation;
+        return plan;
+    }
+    if (!holdsWhatWasLeft(done.after->path, *done.after)) {
+        plan.refused = Problem::ChangedSinceOperation;
+        return plan;
+    }
+    FileChange removal;
+    removal.path = done.after->path;
+    removal.remove = true;
+    plan.change = std::move(removal);
+    return plan;
+}
+
+FilePlan planRestore(const FileChange& done) {
+    // Removed by the operation and kept: put back under its name, never replacing a file.
+    FilePlan plan;
+    plan.path = done.path;
+    if (!done.after) return plan;  // never got there
+    if (!holdsWhatWasLeft(done.keptAs, *done.after)) {
         plan.refused = Problem::CannotRecreate;
         return plan;
     }
-    const std::optional<FileFacts> now = locate(done);
-    if (!now) {
-        // A file the operation made and that is gone already needs nothing.
-        if (!done.created) plan.refused = Problem::ChangedSinceOperation;
+    if (pathExists(done.path)) {
+        plan.refused = Problem::NameTakenForUndo;
         return plan;
     }
-    // Anything done to the file since the operation moved its change time.
-    if (done.after && !(*now == *done.after)) {
-        plan.refused = Problem::ChangedSinceOperation;
-        return plan;
-    }
-    if (done.created) {
-        if (!done.after) {
-            plan.refused = Problem::ChangedSinceOperation;
-            return plan;
-        }
-        FileChange removal;
-        removal.path = now->path;
-        removal.remove = true;
-        plan.change = std::move(removal);
-        return plan;
-    }
-    if (!done.after && now->size != static_cast<int64_t>(done.identity.size)) {
-        plan.refused = Problem::ChangedSinceOperation;
-        return plan;
-    }
+    FileChange restore;
+    restore.path = done.path;
+    restore.restore = true;
+    restore.keptAs = done.keptAs;
+    plan.change = std::move(restore);
+    return plan;
+}
 
+FilePlan planFile(const FileChange& done) {
+    if (done.made || done.restore) return planRemoval(done);
+    if (done.remove) return planRestore(done);
+    FilePlan plan;
+    const std::optional<FileFacts> now = locate(done);
+    plan.path = now ? now->path : done.after ? done.after->path : done.path;
+    // Only what the operation wrote decides: its size, and the bytes at its positions.
+    const int64_t size = done.after ? done.after->size : static_cast<int64_t>(done.identity.size);
+    if (!now || now->size != size) {
+        plan.refused = Problem::ChangedSinceOperation;
+        return plan;
+    }
     const std::optional<FileIdentity> identity = identifyFile(now->path);
     FileTimes times;
     if (!identity || getFileTimes(now->path, times) == 0) {
@@ -101,8 +134,10 @@ FilePlan planFile(const FileChange& done) {
         }
     }
     const bool renamed = now->path != done.path;
-    const bool timesSet =
-        done.newTimes && sameTime(now->modified, done.newTimes->modification);
+    // New times that differ from the old ones, and that the file has.
+    const bool timesSet = done.newTimes &&
+                          !sameTime(done.newTimes->modification, done.times.modification) &&
+                          sameTime(now->modified, done.newTimes->modification);
     // Stopped (or crashed) before this file: nothing to take back.
     if (back.values.empty() && !renamed && !timesSet && !done.after) return plan;
     back.newTimes = done.times;
@@ -117,52 +152,175 @@ FilePlan planFile(const FileChange& done) {
     return plan;
 }
 
+struct PlannedFiles {
+    UndoPlan plan;
+    // For each file of the plan's operation, where it stands among the reports.
+    std::vector<size_t> reportOf;
+};
+
+PlannedFiles planFiles(const Operation& done) {
+    PlannedFiles planned;
+    UndoPlan& plan = planned.plan;
+    plan.operation.kind = OperationKind::Undo;
+    plan.operation.title = done.title;
+    plan.operation.target = done.id;
+    for (const FileChange& change : done.files) {
+        FilePlan file = planFile(change);
+        if (file.refused != Problem::None) plan.reports.push_back({file.path, file.refused});
+        if (file.change) {
+            planned.reportOf.push_back(plan.reports.size());
+            plan.reports.push_back({file.path, Problem::None});
+            plan.operation.files.push_back(std::move(*file.change));
+        }
+        if (file.note != Problem::None) plan.reports.push_back({file.path, file.note});
+    }
+    return planned;
+}
+
+// Carries out a planned undo or redo and tells, file by file, what became of it.
+void carryOut(JournalStore& store, PlannedFiles planned, UndoOutcome& outcome) {
+    Operation& operation = planned.plan.operation;
+    outcome.reports = std::move(planned.plan.reports);
+    if (operation.files.empty()) return;
+    if (!store.begin(operation)) {
+        outcome.problem = Problem::JournalWriteError;
+        outcome.reports.clear();
+        return;
+    }
+    // Removed files are kept beside the journal: where, is on record before they move.
+    bool removes = false;
+    for (size_t i = 0; i < operation.files.size(); ++i) {
+        if (!operation.files[i].remove) continue;
+        operation.files[i].keptAs = store.keptPath(operation.id, i);
+        removes = true;
+    }
+    if (removes && !store.finish(operation, true)) {
+        store.discard(operation);
+        outcome.problem = Problem::JournalWriteError;
+        outcome.reports.clear();
+        return;
+    }
+    bool wrote = false;
+    for (size_t i = 0; i < operation.files.size(); ++i) {
+        FileChange& change = operation.files[i];
+        const ChangeResult result = applyChange(change);
+        wrote |= result.wrote;
+        FileReport& report = outcome.reports[planned.reportOf[i]];
+        if (change.after) report.path = change.restore ? change.path : change.after->path;
+        if (change.remove) report.path = change.path;
+        // One report a file: its first problem; the others are of the same write.
+        if (!result.problems.empty()) report.problem = result.problems.front();
+    }
+    if (wrote) {
+        store.finish(operation);
+        outcome.operation = operation.id;
+    } else {
+        store.discard(operation);
+    }
+}
+
 }  // namespace
 
 UndoPlan planUndo(const Operation& done) {
-    UndoPlan plan;
-    plan.operation.kind = "undo";
-    plan.operation.title = done.title;
-    plan.operation.undoes = done.id;
-    for (const FileChange& change : done.files) {
-        FilePlan file = planFile(change);
-        const std::string& path = change.after ? change.after->path : change.path;
-        if (file.refused != Problem::None) plan.reports.push_back({path, file.refused});
-        if (file.note != Problem::None) plan.reports.push_back({path, file.note});
-        if (file.change) plan.operation.files.push_back(std::move(*file.change));
+    return planFiles(done).plan;
+}
+
+bool UndoOutcome::complete() const {
+    return problem == Problem::None &&
+           std::all_of(reports.begin(), reports.end(),
+                       [](const FileReport& report) { return report.problem == Problem::None; });
+}
+
+std::vector<HistoryEntry> readHistory(const JournalStore& store) {
+    std::vector<HistoryEntry> history;
+    for (const uint64_t id : store.operations()) {
+        std::optional<Operation> head = store.loadHead(id);
+        if (!head) continue;
+        history.push_back({std::move(*head), !head->isUndoOrRedo()});
     }
-    return plan;
+    // The latest undo or redo aimed at an operation says whether it is taken back.
+    for (const HistoryEntry& entry : history) {
+        if (!entry.head.isUndoOrRedo()) continue;
+        for (HistoryEntry& target : history) {
+            if (target.head.id == entry.head.target && !target.head.isUndoOrRedo())
+                target.inEffect = entry.head.kind == OperationKind::Redo;
+        }
+    }
+    return history;
+}
+
+std::optional<Operation> latestInEffect(const std::vector<HistoryEntry>& history) {
+    for (auto entry = history.rbegin(); entry != history.rend(); ++entry) {
+        if (!entry->head.isUndoOrRedo() && entry->inEffect) return entry->head;
+    }
+    return std::nullopt;
+}
+
+std::optional<Operation> latestTakenBack(const std::vector<HistoryEntry>& history) {
+    for (auto entry = history.rbegin(); entry != history.rend(); ++entry) {
+        if (entry->head.kind != OperationKind::Undo) continue;
+        for (const HistoryEntry& target : history) {
+            if (target.head.id == entry->head.target && !target.head.isUndoOrRedo() &&
+                !target.inEffect)
+                return entry->head;
+        }
+    }
+    return std::nullopt;
 }
 
 UndoOutcome undoOperation(JournalStore& store, std::optional<uint64_t> id) {
     UndoOutcome outcome;
-    const std::vector<uint64_t> kept = store.operations();
-    if (kept.empty() && !id) {
-        outcome.problem = Problem::NothingToUndo;
-        return outcome;
+    const std::vector<HistoryEntry> history = readHistory(store);
+    if (!id) {
+        const std::optional<Operation> latest = latestInEffect(history);
+        if (!latest) {
+            outcome.problem = Problem::NothingToUndo;
+            return outcome;
+        }
+        id = latest->id;
     }
-    outcome.undone = id.value_or(kept.empty() ? 0 : kept.back());
-    const std::optional<Operation> done = store.load(outcome.undone);
+    outcome.target = *id;
+    const auto entry = std::find_if(history.begin(), history.end(),
+                                    [&](const HistoryEntry& each) { return each.head.id == *id; });
+    if (entry != history.end()) {
+        outcome.title = entry->head.title;
+        if (entry->head.isUndoOrRedo()) {
+            outcome.problem = Problem::NothingToUndo;
+            return outcome;
+        }
+        if (!entry->inEffect) {
+            outcome.problem = Problem::AlreadyUndone;
+            return outcome;
+        }
+    }
+    const std::optional<Operation> done = store.load(*id);
     if (!done) {
         outcome.problem = Problem::JournalUnreadable;
         return outcome;
     }
-    UndoPlan plan = planUndo(*done);
-    outcome.reports = std::move(plan.reports);
-    if (!plan.operation.files.empty()) {
-        if (!store.begin(plan.operation)) {
-            outcome.problem = Problem::JournalWriteError;
-            return outcome;
-        }
-        outcome.operation = plan.operation.id;
-        for (FileChange& change : plan.operation.files) {
-            const ChangeResult result = applyChange(change);
-            for (const Problem problem : result.problems)
-                outcome.reports.push_back({change.path, problem});
-            if (result.problems.empty()) ++outcome.restored;
-        }
-        store.finish(plan.operation);
+    carryOut(store, planFiles(*done), outcome);
+    return outcome;
+}
+
+UndoOutcome redoOperation(JournalStore& store) {
+    UndoOutcome outcome;
+    const std::optional<Operation> undo = latestTakenBack(readHistory(store));
+    if (!undo) {
+        outcome.problem = Problem::NothingToRedo;
+        return outcome;
     }
+    outcome.target = undo->target;
+    outcome.title = undo->title;
+    const std::optional<Operation> undone = store.load(undo->id);
+    if (!undone) {
+        outcome.problem = Problem::JournalUnreadable;
+        return outcome;
+    }
+    // Taking back the undo applies the operation again.
+    PlannedFiles planned = planFiles(*undone);
+    planned.plan.operation.kind = OperationKind::Redo;
+    planned.plan.operation.target = undo->target;
+    carryOut(store, std::move(planned), outcome);
     return outcome;
 }
 

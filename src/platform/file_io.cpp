@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <random>
+#include <vector>
 
 namespace brevino {
 namespace {
@@ -214,6 +215,33 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
         return false;
     }
     return true;
+}
+
+bool moveFileNoReplace(const std::string& from, const std::string& to) {
+    if (renameNoReplace(from, to)) return true;
+    if (errno != EXDEV) return false;
+    FileHandle source = openForRead(from);
+    struct stat info {};
+    if (!source.isOpen() || ::fstat(source.fd(), &info) != 0) return false;
+    const int fd =
+        ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
+    if (fd < 0) return false;
+    FileHandle target(fd);
+    std::vector<uint8_t> buffer(1 << 20);
+    bool copied = true;
+    for (uint64_t at = 0; copied;) {
+        const size_t got = source.readAt(at, buffer.data(), buffer.size());
+        if (got == 0) break;
+        copied = target.write(buffer.data(), got) == got;
+        at += got;
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    copied = copied && target.sync() && ::futimens(target.fd(), times) == 0 && target.close();
+    if (!copied) {
+        ::unlink(to.c_str());
+        return false;
+    }
+    return removeFile(from);
 }
 
 std::string_view fileNameOf(std::string_view path) {

@@ -96,6 +96,11 @@ void discardTemporary(TemporaryFile& temporary);
 // Renames within a folder, never replacing an existing file.
 bool renameNoReplace(const std::string& from, const std::string& to);
 
+// Moves a file to `to`, never replacing an existing file: a rename, or where `to` lies on
+// another file system a copy (flushed, with the same permissions and times) and the removal
+// of the original.
+bool moveFileNoReplace(const std::string& from, const std::string& to);
+
 // The part of the path after its last "/": the file's name.
 std::string_view fileNameOf(std::string_view path);
 

@@ -4,464 +4,474 @@
 namespace brevino {
 namespace {
 
+constexpr TypeSet kByte = typeBit(TiffType::Byte);
+constexpr TypeSet kAscii = typeBit(TiffType::Ascii);
+constexpr TypeSet kText = TiffType::Ascii | TiffType::Utf8;  // ASCII, or UTF-8 as Exif 3.0 allows
+constexpr TypeSet kShort = typeBit(TiffType::Short);
+constexpr TypeSet kLong = typeBit(TiffType::Long);
+constexpr TypeSet kShortOrLong = TiffType::Short | TiffType::Long;
+constexpr TypeSet kRational = typeBit(TiffType::Rational);
+constexpr TypeSet kSRational = typeBit(TiffType::SRational);
+constexpr TypeSet kUndefined = typeBit(TiffType::Undefined);
+
 // clang-format off
 const ValueName kCompressionNames[] = {
-    {MatchNumber, 1, 0, "非圧縮"},
-    {MatchNumber, 6, 0, "JPEG 圧縮（サムネイルのみ）"},
+    {MatchValue, 1, 0, "非圧縮"},
+    {MatchValue, 6, 0, "JPEG 圧縮（サムネイルのみ）"},
 };
 
 const ValueName kPhotometricInterpretationNames[] = {
-    {MatchNumber, 2, 0, "RGB"},
-    {MatchNumber, 6, 0, "YCbCr"},
+    {MatchValue, 2, 0, "RGB"},
+    {MatchValue, 6, 0, "YCbCr"},
 };
 
 const ValueName kOrientationNames[] = {
-    {MatchNumber, 1, 0, "0 番目の行が目で見たときの画像の上（visual top）、0 番目の列が左側（visual left-hand side）"},
-    {MatchNumber, 2, 0, "0 番目の行が目で見たときの画像の上、0 番目の列が右側（visual right-hand side）"},
-    {MatchNumber, 3, 0, "0 番目の行が目で見たときの画像の下（visual bottom）、0 番目の列が右側"},
-    {MatchNumber, 4, 0, "0 番目の行が目で見たときの画像の下、0 番目の列が左側"},
-    {MatchNumber, 5, 0, "0 番目の行が目で見たときの画像の左側、0 番目の列が上"},
-    {MatchNumber, 6, 0, "0 番目の行が目で見たときの画像の右側、0 番目の列が上"},
-    {MatchNumber, 7, 0, "0 番目の行が目で見たときの画像の右側、0 番目の列が下"},
-    {MatchNumber, 8, 0, "0 番目の行が目で見たときの画像の左側、0 番目の列が下"},
+    {MatchValue, 1, 0, "0 番目の行が目で見たときの画像の上（visual top）、0 番目の列が左側（visual left-hand side）"},
+    {MatchValue, 2, 0, "0 番目の行が目で見たときの画像の上、0 番目の列が右側（visual right-hand side）"},
+    {MatchValue, 3, 0, "0 番目の行が目で見たときの画像の下（visual bottom）、0 番目の列が右側"},
+    {MatchValue, 4, 0, "0 番目の行が目で見たときの画像の下、0 番目の列が左側"},
+    {MatchValue, 5, 0, "0 番目の行が目で見たときの画像の左側、0 番目の列が上"},
+    {MatchValue, 6, 0, "0 番目の行が目で見たときの画像の右側、0 番目の列が上"},
+    {MatchValue, 7, 0, "0 番目の行が目で見たときの画像の右側、0 番目の列が下"},
+    {MatchValue, 8, 0, "0 番目の行が目で見たときの画像の左側、0 番目の列が下"},
 };
 
 const ValueName kPlanarConfigurationNames[] = {
-    {MatchNumber, 1, 0, "点順次（chunky）フォーマット"},
-    {MatchNumber, 2, 0, "面順次（planar）フォーマット"},
+    {MatchValue, 1, 0, "点順次（chunky）フォーマット"},
+    {MatchValue, 2, 0, "面順次（planar）フォーマット"},
 };
 
 const ValueName kYCbCrSubSamplingNames[] = {
-    {MatchShortPair, 2, 1, "YCbCr4:2:2"},
-    {MatchShortPair, 2, 2, "YCbCr4:2:0"},
+    {MatchLastPair, 2, 1, "YCbCr4:2:2"},
+    {MatchLastPair, 2, 2, "YCbCr4:2:0"},
 };
 
 const ValueName kYCbCrPositioningNames[] = {
-    {MatchNumber, 1, 0, "中心"},
-    {MatchNumber, 2, 0, "一致（cosited）"},
+    {MatchValue, 1, 0, "中心"},
+    {MatchValue, 2, 0, "一致（cosited）"},
 };
 
 const ValueName kResolutionUnitNames[] = {
-    {MatchNumber, 2, 0, "インチ"},
-    {MatchNumber, 3, 0, "センチメートル"},
+    {MatchValue, 2, 0, "インチ"},
+    {MatchValue, 3, 0, "センチメートル"},
 };
 
 const ValueName kExposureProgramNames[] = {
-    {MatchNumber, 0, 0, "未定義"},
-    {MatchNumber, 1, 0, "マニュアル"},
-    {MatchNumber, 2, 0, "ノーマルプログラム"},
-    {MatchNumber, 3, 0, "露出優先"},
-    {MatchNumber, 4, 0, "シャッター優先"},
-    {MatchNumber, 5, 0, "creative プログラム（被写界深度方向にバイアス）"},
-    {MatchNumber, 6, 0, "action プログラム（シャッタースピード高速側にバイアス）"},
-    {MatchNumber, 7, 0, "ポートレイトモード（クローズアップ撮影、背景はフォーカス外す）"},
-    {MatchNumber, 8, 0, "ランズケープモード（landscape 撮影、背景はフォーカス合う）"},
+    {MatchValue, 0, 0, "未定義"},
+    {MatchValue, 1, 0, "マニュアル"},
+    {MatchValue, 2, 0, "ノーマルプログラム"},
+    {MatchValue, 3, 0, "露出優先"},
+    {MatchValue, 4, 0, "シャッター優先"},
+    {MatchValue, 5, 0, "creative プログラム（被写界深度方向にバイアス）"},
+    {MatchValue, 6, 0, "action プログラム（シャッタースピード高速側にバイアス）"},
+    {MatchValue, 7, 0, "ポートレイトモード（クローズアップ撮影、背景はフォーカス外す）"},
+    {MatchValue, 8, 0, "ランズケープモード（landscape 撮影、背景はフォーカス合う）"},
 };
 
 const ValueName kMeteringModeNames[] = {
-    {MatchNumber, 0, 0, "不明"},
-    {MatchNumber, 1, 0, "平均 （Average）"},
-    {MatchNumber, 2, 0, "中央重点 （CenterWeightedAverage）"},
-    {MatchNumber, 3, 0, "スポット （Spot）"},
-    {MatchNumber, 4, 0, "マルチスポット （MutiSpot）"},
-    {MatchNumber, 5, 0, "分割測光 （Pattern）"},
-    {MatchNumber, 6, 0, "部分測光 （Partial）"},
-    {MatchNumber, 255, 0, "その他"},
+    {MatchValue, 0, 0, "不明"},
+    {MatchValue, 1, 0, "平均 （Average）"},
+    {MatchValue, 2, 0, "中央重点 （CenterWeightedAverage）"},
+    {MatchValue, 3, 0, "スポット （Spot）"},
+    {MatchValue, 4, 0, "マルチスポット （MutiSpot）"},
+    {MatchValue, 5, 0, "分割測光 （Pattern）"},
+    {MatchValue, 6, 0, "部分測光 （Partial）"},
+    {MatchValue, 255, 0, "その他"},
 };
 
 const ValueName kLightSourceNames[] = {
-    {MatchNumber, 0, 0, "不明"},
-    {MatchNumber, 1, 0, "昼光"},
-    {MatchNumber, 2, 0, "蛍光灯"},
-    {MatchNumber, 3, 0, "タングステン"},
-    {MatchNumber, 17, 0, "標準光 A"},
-    {MatchNumber, 18, 0, "標準光 B"},
-    {MatchNumber, 19, 0, "標準光 C"},
-    {MatchNumber, 20, 0, "D55"},
-    {MatchNumber, 21, 0, "D65"},
-    {MatchNumber, 22, 0, "D75"},
-    {MatchNumber, 255, 0, "その他"},
-    {MatchNumber, 4, 0, "フラッシュ"},
-    {MatchNumber, 9, 0, "晴天"},
-    {MatchNumber, 10, 0, "曇天"},
-    {MatchNumber, 11, 0, "日陰"},
-    {MatchNumber, 12, 0, "昼光色蛍光灯（D 5700 - 7100K）"},
-    {MatchNumber, 13, 0, "昼白色蛍光灯（N 4600 - 5500K）"},
-    {MatchNumber, 14, 0, "白色蛍光灯（W 3800 - 4500K）"},
-    {MatchNumber, 15, 0, "温白色蛍光灯（WW 3250 - 3800K）"},
-    {MatchNumber, 16, 0, "電球色蛍光灯（L 2600 - 3250K）"},
-    {MatchNumber, 23, 0, "D50"},
-    {MatchNumber, 24, 0, "ISO スタジオタングステン"},
+    {MatchValue, 0, 0, "不明"},
+    {MatchValue, 1, 0, "昼光"},
+    {MatchValue, 2, 0, "蛍光灯"},
+    {MatchValue, 3, 0, "タングステン"},
+    {MatchValue, 17, 0, "標準光 A"},
+    {MatchValue, 18, 0, "標準光 B"},
+    {MatchValue, 19, 0, "標準光 C"},
+    {MatchValue, 20, 0, "D55"},
+    {MatchValue, 21, 0, "D65"},
+    {MatchValue, 22, 0, "D75"},
+    {MatchValue, 255, 0, "その他"},
+    {MatchValue, 4, 0, "フラッシュ"},
+    {MatchValue, 9, 0, "晴天"},
+    {MatchValue, 10, 0, "曇天"},
+    {MatchValue, 11, 0, "日陰"},
+    {MatchValue, 12, 0, "昼光色蛍光灯（D 5700 - 7100K）"},
+    {MatchValue, 13, 0, "昼白色蛍光灯（N 4600 - 5500K）"},
+    {MatchValue, 14, 0, "白色蛍光灯（W 3800 - 4500K）"},
+    {MatchValue, 15, 0, "温白色蛍光灯（WW 3250 - 3800K）"},
+    {MatchValue, 16, 0, "電球色蛍光灯（L 2600 - 3250K）"},
+    {MatchValue, 23, 0, "D50"},
+    {MatchValue, 24, 0, "ISO スタジオタングステン"},
 };
 
 // Bit 0 of the flash value tells whether the flash fired; the other bits its mode.
 const ValueName kFlashNames[] = {
-    {MatchNumberBit, 0, 0, "ストロボ発光せず"},
-    {MatchNumberBit, 1, 0, "ストロボ発光"},
+    {MatchLowBit, 0, 0, "ストロボ発光せず"},
+    {MatchLowBit, 1, 0, "ストロボ発光"},
 };
 
 const ValueName kColorSpaceNames[] = {
-    {MatchNumber, 1, 0, "sRGB"},
-    {MatchNumber, 65535, 0, "Uncalibrated"},
+    {MatchValue, 1, 0, "sRGB"},
+    {MatchValue, 65535, 0, "Uncalibrated"},
 };
 
 const ValueName kSensingMethodNames[] = {
-    {MatchNumber, 1, 0, "未定義"},
-    {MatchNumber, 2, 0, "単板カラーセンサ"},
-    {MatchNumber, 3, 0, "2 板カラーセンサ"},
-    {MatchNumber, 4, 0, "3 板カラーセンサ"},
-    {MatchNumber, 5, 0, "色順次カラーセンサ"},
-    {MatchNumber, 7, 0, "3 線リニアセンサ"},
-    {MatchNumber, 8, 0, "色順次リニアセンサ"},
+    {MatchValue, 1, 0, "未定義"},
+    {MatchValue, 2, 0, "単板カラーセンサ"},
+    {MatchValue, 3, 0, "2 板カラーセンサ"},
+    {MatchValue, 4, 0, "3 板カラーセンサ"},
+    {MatchValue, 5, 0, "色順次カラーセンサ"},
+    {MatchValue, 7, 0, "3 線リニアセンサ"},
+    {MatchValue, 8, 0, "色順次リニアセンサ"},
 };
 
 // Shared by the position and the destination.
 const ValueName kGpsLatitudeRefNames[] = {
-    {MatchCharCode, 78, 0, "北緯"},  // 'N'
-    {MatchCharCode, 83, 0, "南緯"},  // 'S'
+    {MatchCharacter, 78, 0, "北緯"},  // 'N'
+    {MatchCharacter, 83, 0, "南緯"},  // 'S'
 };
 
 const ValueName kGpsLongitudeRefNames[] = {
-    {MatchCharCode, 69, 0, "東経"},  // 'E'
-    {MatchCharCode, 87, 0, "西経"},  // 'W'
+    {MatchCharacter, 69, 0, "東経"},  // 'E'
+    {MatchCharacter, 87, 0, "西経"},  // 'W'
 };
 
 const ValueName kGpsAltitudeRefNames[] = {
-    {MatchNumber, 0, 0, "海抜基準"},
-    {MatchNumber, 1, 0, "海抜基準（海面下）"},
-    {MatchNumber, 2, 0, "海抜（正の値）"},
-    {MatchNumber, 3, 0, "海抜（負の値）"},
+    {MatchValue, 0, 0, "海抜基準"},
+    {MatchValue, 1, 0, "海抜基準（海面下）"},
+    {MatchValue, 2, 0, "海抜（正の値）"},
+    {MatchValue, 3, 0, "海抜（負の値）"},
 };
 
 const ValueName kGpsStatusNames[] = {
-    {MatchCharCode, 65, 0, "測位中"},  // 'A'
-    {MatchCharCode, 86, 0, "未測位（中断中）"},  // 'V'
+    {MatchCharacter, 65, 0, "測位中"},  // 'A'
+    {MatchCharacter, 86, 0, "未測位（中断中）"},  // 'V'
 };
 
 const ValueName kGpsMeasureModeNames[] = {
-    {MatchCharCode, 50, 0, "2 次元測位中"},  // '2'
-    {MatchCharCode, 51, 0, "3 次元測位中"},  // '3'
+    {MatchCharacter, 50, 0, "2 次元測位中"},  // '2'
+    {MatchCharacter, 51, 0, "3 次元測位中"},  // '3'
 };
 
 const ValueName kGpsSpeedRefNames[] = {
-    {MatchCharCode, 75, 0, "キロメータ"},  // 'K'
-    {MatchCharCode, 77, 0, "マイル"},  // 'M'
-    {MatchCharCode, 78, 0, "ノット"},  // 'N'
+    {MatchCharacter, 75, 0, "キロメータ"},  // 'K'
+    {MatchCharacter, 77, 0, "マイル"},  // 'M'
+    {MatchCharacter, 78, 0, "ノット"},  // 'N'
 };
 
 // Shared by the track, the image direction and the destination's bearing.
 const ValueName kGpsBearingRefNames[] = {
-    {MatchCharCode, 84, 0, "真方位"},  // 'T'
-    {MatchCharCode, 77, 0, "磁気方位"},  // 'M'
+    {MatchCharacter, 84, 0, "真方位"},  // 'T'
+    {MatchCharacter, 77, 0, "磁気方位"},  // 'M'
 };
 
 const ValueName kGpsDestDistanceRefNames[] = {
-    {MatchCharCode, 75, 0, "キロメートル"},  // 'K'
-    {MatchCharCode, 77, 0, "マイル"},  // 'M'
-    {MatchCharCode, 78, 0, "海里"},  // 'N'
+    {MatchCharacter, 75, 0, "キロメートル"},  // 'K'
+    {MatchCharacter, 77, 0, "マイル"},  // 'M'
+    {MatchCharacter, 78, 0, "海里"},  // 'N'
 };
 
 const ValueName kComponentsConfigurationNames[] = {
-    {MatchLeadingBytePair, 1, 2, "YCbCr"},
-    {MatchLeadingBytePair, 4, 5, "RGB"},
+    {MatchFirstPair, 1, 2, "YCbCr"},
+    {MatchFirstPair, 4, 5, "RGB"},
 };
 
 const ValueName kFileSourceNames[] = {
-    {MatchNumber, 0, 0, "その他"},
-    {MatchNumber, 1, 0, "透過型スキャナ"},
-    {MatchNumber, 2, 0, "反射型スキャナ"},
-    {MatchNumber, 3, 0, "DSC"},
+    {MatchValue, 0, 0, "その他"},
+    {MatchValue, 1, 0, "透過型スキャナ"},
+    {MatchValue, 2, 0, "反射型スキャナ"},
+    {MatchValue, 3, 0, "DSC"},
 };
 
 const ValueName kSceneTypeNames[] = {
-    {MatchNumber, 1, 0, "直接撮影された画像"},
+    {MatchValue, 1, 0, "直接撮影された画像"},
 };
 
 const ValueName kSensitivityTypeNames[] = {
-    {MatchNumber, 0, 0, "不明"},
-    {MatchNumber, 1, 0, "標準出力感度（SOS）"},
-    {MatchNumber, 2, 0, "推奨露光指数（REI）"},
-    {MatchNumber, 3, 0, "ISO スピード"},
-    {MatchNumber, 4, 0, "標準出力感度（SOS）と推奨露光指数（REI）"},
-    {MatchNumber, 5, 0, "標準出力感度（SOS）と ISO スピード"},
-    {MatchNumber, 6, 0, "推奨露光指数（REI）と ISO スピード"},
-    {MatchNumber, 7, 0, "標準出力感度（SOS）と推奨露光指数（REI）と ISO スピード"},
+    {MatchValue, 0, 0, "不明"},
+    {MatchValue, 1, 0, "標準出力感度（SOS）"},
+    {MatchValue, 2, 0, "推奨露光指数（REI）"},
+    {MatchValue, 3, 0, "ISO スピード"},
+    {MatchValue, 4, 0, "標準出力感度（SOS）と推奨露光指数（REI）"},
+    {MatchValue, 5, 0, "標準出力感度（SOS）と ISO スピード"},
+    {MatchValue, 6, 0, "推奨露光指数（REI）と ISO スピード"},
+    {MatchValue, 7, 0, "標準出力感度（SOS）と推奨露光指数（REI）と ISO スピード"},
 };
 
 const ValueName kCustomRenderedNames[] = {
-    {MatchNumber, 0, 0, "通常処理"},
-    {MatchNumber, 1, 0, "特殊処理"},
+    {MatchValue, 0, 0, "通常処理"},
+    {MatchValue, 1, 0, "特殊処理"},
 };
 
 const ValueName kExposureModeNames[] = {
-    {MatchNumber, 0, 0, "露出自動"},
-    {MatchNumber, 1, 0, "露出マニュアル"},
-    {MatchNumber, 2, 0, "オートブラケット"},
+    {MatchValue, 0, 0, "露出自動"},
+    {MatchValue, 1, 0, "露出マニュアル"},
+    {MatchValue, 2, 0, "オートブラケット"},
 };
 
 const ValueName kWhiteBalanceNames[] = {
-    {MatchNumber, 0, 0, "ホワイトバランス自動"},
-    {MatchNumber, 1, 0, "ホワイトバランスマニュアル"},
+    {MatchValue, 0, 0, "ホワイトバランス自動"},
+    {MatchValue, 1, 0, "ホワイトバランスマニュアル"},
 };
 
 const ValueName kDigitalZoomRatioNames[] = {
-    {MatchNumber, 0, 0, "デジタルズーム未使用"},
+    {MatchValue, 0, 0, "デジタルズーム未使用"},
 };
 
 const ValueName kFocalLengthIn35mmFilmNames[] = {
-    {MatchNumber, 0, 0, "不明"},
+    {MatchValue, 0, 0, "不明"},
 };
 
 const ValueName kSceneCaptureTypeNames[] = {
-    {MatchNumber, 0, 0, "標準"},
-    {MatchNumber, 1, 0, "風景"},
-    {MatchNumber, 2, 0, "人物"},
-    {MatchNumber, 3, 0, "夜景"},
+    {MatchValue, 0, 0, "標準"},
+    {MatchValue, 1, 0, "風景"},
+    {MatchValue, 2, 0, "人物"},
+    {MatchValue, 3, 0, "夜景"},
 };
 
 const ValueName kGainControlNames[] = {
-    {MatchNumber, 0, 0, "なし"},
-    {MatchNumber, 1, 0, "弱い増感"},
-    {MatchNumber, 2, 0, "強い増感"},
-    {MatchNumber, 3, 0, "弱い減感"},
-    {MatchNumber, 4, 0, "強い減感"},
+    {MatchValue, 0, 0, "なし"},
+    {MatchValue, 1, 0, "弱い増感"},
+    {MatchValue, 2, 0, "強い増感"},
+    {MatchValue, 3, 0, "弱い減感"},
+    {MatchValue, 4, 0, "強い減感"},
 };
 
 const ValueName kContrastNames[] = {
-    {MatchNumber, 0, 0, "標準"},
-    {MatchNumber, 1, 0, "軟調"},
-    {MatchNumber, 2, 0, "硬調"},
+    {MatchValue, 0, 0, "標準"},
+    {MatchValue, 1, 0, "軟調"},
+    {MatchValue, 2, 0, "硬調"},
 };
 
 const ValueName kSaturationNames[] = {
-    {MatchNumber, 0, 0, "標準"},
-    {MatchNumber, 1, 0, "低彩度"},
-    {MatchNumber, 2, 0, "高彩度"},
+    {MatchValue, 0, 0, "標準"},
+    {MatchValue, 1, 0, "低彩度"},
+    {MatchValue, 2, 0, "高彩度"},
 };
 
 const ValueName kSharpnessNames[] = {
-    {MatchNumber, 0, 0, "標準"},
-    {MatchNumber, 1, 0, "弱い"},
-    {MatchNumber, 2, 0, "強い"},
+    {MatchValue, 0, 0, "標準"},
+    {MatchValue, 1, 0, "弱い"},
+    {MatchValue, 2, 0, "強い"},
 };
 
 const ValueName kSubjectDistanceRangeNames[] = {
-    {MatchNumber, 0, 0, "不明"},
-    {MatchNumber, 1, 0, "マクロ"},
-    {MatchNumber, 2, 0, "近景"},
-    {MatchNumber, 3, 0, "遠景"},
+    {MatchValue, 0, 0, "不明"},
+    {MatchValue, 1, 0, "マクロ"},
+    {MatchValue, 2, 0, "近景"},
+    {MatchValue, 3, 0, "遠景"},
 };
 
 const ValueName kCompositeImageNames[] = {
-    {MatchNumber, 0, 0, "不明"},
-    {MatchNumber, 1, 0, "非合成画像"},
-    {MatchNumber, 2, 0, "一般合成画像"},
-    {MatchNumber, 3, 0, "撮影時合成画像"},
+    {MatchValue, 0, 0, "不明"},
+    {MatchValue, 1, 0, "非合成画像"},
+    {MatchValue, 2, 0, "一般合成画像"},
+    {MatchValue, 3, 0, "撮影時合成画像"},
 };
 
 const ValueName kGpsDifferentialNames[] = {
-    {MatchNumber, 0, 0, "単独測位"},
-    {MatchNumber, 1, 0, "ディファレンシャル補正測位"},
+    {MatchValue, 0, 0, "単独測位"},
+    {MatchValue, 1, 0, "ディファレンシャル補正測位"},
 };
 
 const ValueName kRatingNames[] = {
-    {MatchNumber, 0, 0, "評価なし"},
-    {MatchNumber, 1, 0, "★"},
-    {MatchNumber, 2, 0, "★★"},
-    {MatchNumber, 3, 0, "★★★"},
-    {MatchNumber, 4, 0, "★★★★"},
-    {MatchNumber, 5, 0, "★★★★★"},
+    {MatchValue, 0, 0, "評価なし"},
+    {MatchValue, 1, 0, "★"},
+    {MatchValue, 2, 0, "★★"},
+    {MatchValue, 3, 0, "★★★"},
+    {MatchValue, 4, 0, "★★★★"},
+    {MatchValue, 5, 0, "★★★★★"},
 };
 
 // The primary dictionary: the 0th IFD and the 1st IFD
 const TagDef kPrimaryTagTable[] = {
-    {0x0100, "画像の幅", {}},
-    {0x0101, "画像の高さ", {}},
-    {0x0102, "画像のビットの深さ", {}},
-    {0x0103, "圧縮の種類", kCompressionNames},
-    {0x0106, "画素構成", kPhotometricInterpretationNames},
-    {0x0112, "画像方向", kOrientationNames},
-    {0x0115, "コンポーネント数", {}},
-    {0x011C, "画像データの並び", kPlanarConfigurationNames},
-    {0x0212, "YCC の画素構成（C の間引き率)", kYCbCrSubSamplingNames},
-    {0x0213, "YCC の画素構成（Y とC の位置)", kYCbCrPositioningNames},
-    {0x011A, "画像の幅の解像度", {}},
-    {0x011B, "画像の高さの解像度", {}},
-    {0x0128, "画像の幅と高さの解像度の単位", kResolutionUnitNames},
-    {0x0111, "画像データのロケーション", {}},
-    {0x0116, "ストリップ中のライン数", {}},
-    {0x0117, "ストリップのデータ量", {}},
-    {0x0201, "JPEG のSOI へのオフセット", {}},
-    {0x0202, "JPEG データのバイト数", {}},
-    {0x012D, "再生階調カーブ特性", {}},
-    {0x013E, "参照白色点の色度座標値", {}},
-    {0x013F, "原色の色度座標値", {}},
-    {0x0211, "色変換マトリクス係数", {}},
-    {0x0214, "参照黒色点値と参照白色点値", {}},
-    {0x0132, "ファイル変更日時", {}},
-    {0x010E, "画像タイトル", {}},
-    {0x010F, "画像入力機器のメーカー名", {}},
-    {0x0110, "画像入力機器のモデル名", {}},
-    {0x0131, "使用ソフトウェア名", {}},
-    {0x013B, "作者名", {}},
-    {0x8298, "撮影著作権者/編集著作権者", {}},
-    {0x8769, "Exif IFDへのポインタ", {}},
-    {0x8825, "GPS情報IFDへのポインタ", {}},
+    {0x0100, "ImageWidth", "画像の幅", kShortOrLong, 1, {}},
+    {0x0101, "ImageLength", "画像の高さ", kShortOrLong, 1, {}},
+    {0x0102, "BitsPerSample", "画像のビットの深さ", kShort, 3, {}},
+    {0x0103, "Compression", "圧縮の種類", kShort, 1, kCompressionNames},
+    {0x0106, "PhotometricInterpretation", "画素構成", kShort, 1, kPhotometricInterpretationNames},
+    {0x0112, "Orientation", "画像方向", kShort, 1, kOrientationNames},
+    {0x0115, "SamplesPerPixel", "コンポーネント数", kShort, 1, {}},
+    {0x011C, "PlanarConfiguration", "画像データの並び", kShort, 1, kPlanarConfigurationNames},
+    {0x0212, "YCbCrSubSampling", "YCC の画素構成（C の間引き率)", kShort, 2, kYCbCrSubSamplingNames},
+    {0x0213, "YCbCrPositioning", "YCC の画素構成（Y とC の位置)", kShort, 1, kYCbCrPositioningNames},
+    {0x011A, "XResolution", "画像の幅の解像度", kRational, 1, {}},
+    {0x011B, "YResolution", "画像の高さの解像度", kRational, 1, {}},
+    {0x0128, "ResolutionUnit", "画像の幅と高さの解像度の単位", kShort, 1, kResolutionUnitNames},
+    {0x0111, "StripOffsets", "画像データのロケーション", kShortOrLong, 0, {}},
+    {0x0116, "RowsPerStrip", "ストリップ中のライン数", kShortOrLong, 1, {}},
+    {0x0117, "StripByteCounts", "ストリップのデータ量", kShortOrLong, 0, {}},
+    {0x0201, "JPEGInterchangeFormat", "JPEG のSOI へのオフセット", kLong, 1, {}},
+    {0x0202, "JPEGInterchangeFormatLength", "JPEG データのバイト数", kLong, 1, {}},
+    {0x012D, "TransferFunction", "再生階調カーブ特性", kShort, 768, {}},
+    {0x013E, "WhitePoint", "参照白色点の色度座標値", kRational, 2, {}},
+    {0x013F, "PrimaryChromaticities", "原色の色度座標値", kRational, 6, {}},
+    {0x0211, "YCbCrCoefficients", "色変換マトリクス係数", kRational, 3, {}},
+    {0x0214, "ReferenceBlackWhite", "参照黒色点値と参照白色点値", kRational, 6, {}},
+    {0x0132, "DateTime", "ファイル変更日時", kAscii, 20, {}},
+    {0x010E, "ImageDescription", "画像タイトル", kText, 0, {}},
+    {0x010F, "Make", "画像入力機器のメーカー名", kText, 0, {}},
+    {0x0110, "Model", "画像入力機器のモデル名", kText, 0, {}},
+    {0x0131, "Software", "使用ソフトウェア名", kText, 0, {}},
+    {0x013B, "Artist", "作者名", kText, 0, {}},
+    {0x8298, "Copyright", "撮影著作権者/編集著作権者", kText, 0, {}},
+    {0x8769, "ExifIFDPointer", "Exif IFDへのポインタ", kLong, 1, {}},
+    {0x8825, "GPSInfoIFDPointer", "GPS情報IFDへのポインタ", kLong, 1, {}},
     // Tags Windows and many cameras write
-    {0x9C9B, "Windows タイトル", {}},
-    {0x9C9C, "Windows コメント", {}},
-    {0x9C9D, "Windows 作成者", {}},
-    {0x9C9E, "Windows キーワード", {}},
-    {0x9C9F, "Windows 件名", {}},
-    {0x4746, "Windows 評価", kRatingNames},
-    {0x4749, "Windows 評価（パーセント）", {}},
+    {0x9C9B, "XPTitle", "Windows タイトル", kByte, 0, {}},
+    {0x9C9C, "XPComment", "Windows コメント", kByte, 0, {}},
+    {0x9C9D, "XPAuthor", "Windows 作成者", kByte, 0, {}},
+    {0x9C9E, "XPKeywords", "Windows キーワード", kByte, 0, {}},
+    {0x9C9F, "XPSubject", "Windows 件名", kByte, 0, {}},
+    {0x4746, "Rating", "Windows 評価", kShort, 1, kRatingNames},
+    {0x4749, "RatingPercent", "Windows 評価（パーセント）", kShort, 1, {}},
 };
 
 // The Exif dictionary
 const TagDef kExifTagTable[] = {
-    {0x829A, "露出時間", {}},
-    {0x829D, "F ナンバー", {}},
-    {0x8822, "露出プログラム", kExposureProgramNames},
-    {0x8824, "スペクトル感度", {}},
-    {0x8827, "ISO スピードレート", {}},
-    {0x8828, "光電変換関数", {}},
-    {0x9000, "Exif バージョン", {}},
-    {0x9003, "原画像データの生成日時", {}},
-    {0x9004, "ディジタルデータの作成日時", {}},
-    {0x9101, "各コンポーネントの意味", kComponentsConfigurationNames},
-    {0x9102, "画像圧縮モード", {}},
-    {0x9201, "シャッタースピード", {}},
-    {0x9202, "絞り値", {}},
-    {0x9203, "輝度値", {}},
-    {0x9204, "露光補正値", {}},
-    {0x9205, "レンズ最小Ｆ値", {}},
-    {0x9206, "被写体距離", {}},
-    {0x9207, "測光方式", kMeteringModeNames},
-    {0x9208, "光源", kLightSourceNames},
-    {0x9209, "フラッシュ", kFlashNames},
-    {0x920A, "レンズ焦点距離", {}},
-    {0x927C, "メーカーノート", {}},
-    {0x9286, "ユーザーコメント", {}},
-    {0x9290, "DateTime のサブセック", {}},
-    {0x9291, "DateTimeOriginal のサブセック", {}},
-    {0x9292, "DateTimeDigitized のサブセック", {}},
-    {0xA000, "対応フラッシュピックスバージョン", {}},
-    {0xA001, "色空間情報", kColorSpaceNames},
-    {0xA002, "実効画像幅", {}},
-    {0xA003, "実効画像高さ", {}},
-    {0xA004, "関連音声ファイル", {}},
-    {0xA005, "互換性IFD へのポインタ", {}},
-    {0xA20B, "フラッシュ強度", {}},
-    {0xA20C, "空間周波数応答", {}},
-    {0xA20E, "焦点面の幅の解像度", {}},
-    {0xA20F, "焦点面の高さの解像度", {}},
-    {0xA210, "焦点面解像度単位", kResolutionUnitNames},
-    {0xA214, "被写体位置", {}},
-    {0xA215, "露出インデックス", {}},
-    {0xA217, "センサー方式", kSensingMethodNames},
-    {0xA300, "ファイルソース", kFileSourceNames},
-    {0xA301, "シーンタイプ", kSceneTypeNames},
-    {0xA302, "CFA パターン", {}},
-    {0x8830, "感度種別", kSensitivityTypeNames},
-    {0x8831, "標準出力感度", {}},
-    {0x8832, "推奨露光指数", {}},
-    {0x8833, "ISO スピード", {}},
-    {0x8834, "ISO スピードラチチュード yyy", {}},
-    {0x8835, "ISO スピードラチチュード zzz", {}},
-    {0x9010, "DateTime の時差データ", {}},
-    {0x9011, "DateTimeOriginal の時差データ", {}},
-    {0x9012, "DateTimeDigitized の時差データ", {}},
-    {0x9214, "被写体領域", {}},
-    {0x9400, "温度", {}},
-    {0x9401, "湿度", {}},
-    {0x9402, "気圧", {}},
-    {0x9403, "水深", {}},
-    {0x9404, "加速度", {}},
-    {0x9405, "カメラの仰俯角", {}},
-    {0xA401, "個別画像処理", kCustomRenderedNames},
-    {0xA402, "露出モード", kExposureModeNames},
-    {0xA403, "ホワイトバランス", kWhiteBalanceNames},
-    {0xA404, "デジタルズーム倍率", kDigitalZoomRatioNames},
-    {0xA405, "35mm 換算レンズ焦点距離", kFocalLengthIn35mmFilmNames},
-    {0xA406, "撮影シーンタイプ", kSceneCaptureTypeNames},
-    {0xA407, "ゲイン制御", kGainControlNames},
-    {0xA408, "撮影コントラスト", kContrastNames},
-    {0xA409, "撮影彩度", kSaturationNames},
-    {0xA40A, "撮影シャープネス", kSharpnessNames},
-    {0xA40B, "撮影条件記述情報", {}},
-    {0xA40C, "被写体距離レンジ", kSubjectDistanceRangeNames},
-    {0xA420, "画像ユニークID", {}},
-    {0xA430, "カメラ所有者名", {}},
-    {0xA431, "カメラシリアル番号", {}},
-    {0xA432, "レンズの仕様情報", {}},
-    {0xA433, "レンズのメーカ名", {}},
-    {0xA434, "レンズのモデル名", {}},
-    {0xA435, "レンズシリアル番号", {}},
-    {0xA436, "タイトル名", {}},
-    {0xA437, "撮影者名", {}},
-    {0xA438, "画像編集者名", {}},
-    {0xA439, "カメラのファームウェア", {}},
-    {0xA43A, "RAW 現像ソフトウェア名", {}},
-    {0xA43B, "画像編集ソフトウェア名", {}},
-    {0xA43C, "メタデータ編集ソフトウェア名", {}},
-    {0xA460, "合成画像", kCompositeImageNames},
-    {0xA461, "合成画像の元画像数", {}},
-    {0xA462, "合成画像の元画像露出時間", {}},
-    {0xA500, "再生ガンマ", {}},
+    {0x829A, "ExposureTime", "露出時間", kRational, 1, {}, DerivedNote::ExposureTime},
+    {0x829D, "FNumber", "F ナンバー", kRational, 1, {}, DerivedNote::FNumber},
+    {0x8822, "ExposureProgram", "露出プログラム", kShort, 1, kExposureProgramNames},
+    {0x8824, "SpectralSensitivity", "スペクトル感度", kText, 0, {}},
+    {0x8827, "PhotographicSensitivity", "ISO スピードレート", kShort, 0, {}},
+    {0x8828, "OECF", "光電変換関数", kUndefined, 0, {}},
+    {0x9000, "ExifVersion", "Exif バージョン", kUndefined, 4, {}},
+    {0x9003, "DateTimeOriginal", "原画像データの生成日時", kAscii, 20, {}},
+    {0x9004, "DateTimeDigitized", "ディジタルデータの作成日時", kAscii, 20, {}},
+    {0x9101, "ComponentsConfiguration", "各コンポーネントの意味", kUndefined, 4, kComponentsConfigurationNames},
+    {0x9102, "CompressedBitsPerPixel", "画像圧縮モード", kRational, 1, {}},
+    {0x9201, "ShutterSpeedValue", "シャッタースピード", kSRational, 1, {}, DerivedNote::ShutterApex},
+    {0x9202, "ApertureValue", "絞り値", kRational, 1, {}, DerivedNote::ApertureApex},
+    {0x9203, "BrightnessValue", "輝度値", kSRational, 1, {}},
+    {0x9204, "ExposureBiasValue", "露光補正値", kSRational, 1, {}, DerivedNote::ExposureBias},
+    {0x9205, "MaxApertureValue", "レンズ最小Ｆ値", kRational, 1, {}},
+    {0x9206, "SubjectDistance", "被写体距離", kRational, 1, {}},
+    {0x9207, "MeteringMode", "測光方式", kShort, 1, kMeteringModeNames},
+    {0x9208, "LightSource", "光源", kShort, 1, kLightSourceNames},
+    {0x9209, "Flash", "フラッシュ", kShort, 1, kFlashNames},
+    {0x920A, "FocalLength", "レンズ焦点距離", kRational, 1, {}, DerivedNote::FocalLength},
+    {0x927C, "MakerNote", "メーカーノート", kUndefined, 0, {}},
+    {0x9286, "UserComment", "ユーザーコメント", kUndefined, 0, {}},
+    {0x9290, "SubSecTime", "DateTime のサブセック", kAscii, 0, {}},
+    {0x9291, "SubSecTimeOriginal", "DateTimeOriginal のサブセック", kAscii, 0, {}},
+    {0x9292, "SubSecTimeDigitized", "DateTimeDigitized のサブセック", kAscii, 0, {}},
+    {0xA000, "FlashpixVersion", "対応フラッシュピックスバージョン", kUndefined, 4, {}},
+    {0xA001, "ColorSpace", "色空間情報", kShort, 1, kColorSpaceNames},
+    {0xA002, "PixelXDimension", "実効画像幅", kShortOrLong, 1, {}},
+    {0xA003, "PixelYDimension", "実効画像高さ", kShortOrLong, 1, {}},
+    {0xA004, "RelatedSoundFile", "関連音声ファイル", kAscii, 13, {}},
+    {0xA005, "InteroperabilityIFDPointer", "互換性IFD へのポインタ", kLong, 1, {}},
+    {0xA20B, "FlashEnergy", "フラッシュ強度", kRational, 1, {}},
+    {0xA20C, "SpatialFrequencyResponse", "空間周波数応答", kUndefined, 0, {}},
+    {0xA20E, "FocalPlaneXResolution", "焦点面の幅の解像度", kRational, 1, {}},
+    {0xA20F, "FocalPlaneYResolution", "焦点面の高さの解像度", kRational, 1, {}},
+    {0xA210, "FocalPlaneResolutionUnit", "焦点面解像度単位", kShort, 1, kResolutionUnitNames},
+    {0xA214, "SubjectLocation", "被写体位置", kShort, 2, {}},
+    {0xA215, "ExposureIndex", "露出インデックス", kRational, 1, {}},
+    {0xA217, "SensingMethod", "センサー方式", kShort, 1, kSensingMethodNames},
+    {0xA300, "FileSource", "ファイルソース", kUndefined, 1, kFileSourceNames},
+    {0xA301, "SceneType", "シーンタイプ", kUndefined, 1, kSceneTypeNames},
+    {0xA302, "CFAPattern", "CFA パターン", kUndefined, 0, {}},
+    {0x8830, "SensitivityType", "感度種別", kShort, 1, kSensitivityTypeNames},
+    {0x8831, "StandardOutputSensitivity", "標準出力感度", kLong, 1, {}},
+    {0x8832, "RecommendedExposureIndex", "推奨露光指数", kLong, 1, {}},
+    {0x8833, "ISOSpeed", "ISO スピード", kLong, 1, {}},
+    {0x8834, "ISOSpeedLatitudeyyy", "ISO スピードラチチュード yyy", kLong, 1, {}},
+    {0x8835, "ISOSpeedLatitudezzz", "ISO スピードラチチュード zzz", kLong, 1, {}},
+    {0x9010, "OffsetTime", "DateTime の時差データ", kAscii, 7, {}},
+    {0x9011, "OffsetTimeOriginal", "DateTimeOriginal の時差データ", kAscii, 7, {}},
+    {0x9012, "OffsetTimeDigitized", "DateTimeDigitized の時差データ", kAscii, 7, {}},
+    {0x9214, "SubjectArea", "被写体領域", kShort, 0, {}},
+    {0x9400, "Temperature", "温度", kSRational, 1, {}},
+    {0x9401, "Humidity", "湿度", kRational, 1, {}},
+    {0x9402, "Pressure", "気圧", kRational, 1, {}},
+    {0x9403, "WaterDepth", "水深", kSRational, 1, {}},
+    {0x9404, "Acceleration", "加速度", kRational, 1, {}},
+    {0x9405, "CameraElevationAngle", "カメラの仰俯角", kSRational, 1, {}},
+    {0xA401, "CustomRendered", "個別画像処理", kShort, 1, kCustomRenderedNames},
+    {0xA402, "ExposureMode", "露出モード", kShort, 1, kExposureModeNames},
+    {0xA403, "WhiteBalance", "ホワイトバランス", kShort, 1, kWhiteBalanceNames},
+    {0xA404, "DigitalZoomRatio", "デジタルズーム倍率", kRational, 1, kDigitalZoomRatioNames},
+    {0xA405, "FocalLengthIn35mmFilm", "35mm 換算レンズ焦点距離", kShort, 1, kFocalLengthIn35mmFilmNames},
+    {0xA406, "SceneCaptureType", "撮影シーンタイプ", kShort, 1, kSceneCaptureTypeNames},
+    {0xA407, "GainControl", "ゲイン制御", kShort, 1, kGainControlNames},
+    {0xA408, "Contrast", "撮影コントラスト", kShort, 1, kContrastNames},
+    {0xA409, "Saturation", "撮影彩度", kShort, 1, kSaturationNames},
+    {0xA40A, "Sharpness", "撮影シャープネス", kShort, 1, kSharpnessNames},
+    {0xA40B, "DeviceSettingDescription", "撮影条件記述情報", kUndefined, 0, {}},
+    {0xA40C, "SubjectDistanceRange", "被写体距離レンジ", kShort, 1, kSubjectDistanceRangeNames},
+    {0xA420, "ImageUniqueID", "画像ユニークID", kAscii, 33, {}},
+    {0xA430, "CameraOwnerName", "カメラ所有者名", kText, 0, {}},
+    {0xA431, "BodySerialNumber", "カメラシリアル番号", kAscii, 0, {}},
+    {0xA432, "LensSpecification", "レンズの仕様情報", kRational, 4, {}},
+    {0xA433, "LensMake", "レンズのメーカ名", kText, 0, {}},
+    {0xA434, "LensModel", "レンズのモデル名", kText, 0, {}},
+    {0xA435, "LensSerialNumber", "レンズシリアル番号", kAscii, 0, {}},
+    {0xA436, "ImageTitle", "タイトル名", kText, 0, {}},
+    {0xA437, "Photographer", "撮影者名", kText, 0, {}},
+    {0xA438, "ImageEditor", "画像編集者名", kText, 0, {}},
+    {0xA439, "CameraFirmware", "カメラのファームウェア", kText, 0, {}},
+    {0xA43A, "RAWDevelopingSoftware", "RAW 現像ソフトウェア名", kText, 0, {}},
+    {0xA43B, "ImageEditingSoftware", "画像編集ソフトウェア名", kText, 0, {}},
+    {0xA43C, "MetadataEditingSoftware", "メタデータ編集ソフトウェア名", kText, 0, {}},
+    {0xA460, "CompositeImage", "合成画像", kShort, 1, kCompositeImageNames},
+    {0xA461, "SourceImageNumberOfCompositeImage", "合成画像の元画像数", kShort, 2, {}},
+    {0xA462, "SourceExposureTimesOfCompositeImage", "合成画像の元画像露出時間", kUndefined, 0, {}},
+    {0xA500, "Gamma", "再生ガンマ", kRational, 1, {}},
 };
 
 // The interoperability dictionary
 const TagDef kInteropTagTable[] = {
-    {0x0001, "互換性識別子", {}},
-    {0x0002, "互換性バージョン", {}},
-    {0x1000, "関連画像フォーマット", {}},
-    {0x1001, "関連画像幅", {}},
-    {0x1002, "関連画像高さ", {}},
+    {0x0001, "InteroperabilityIndex", "互換性識別子", kAscii, 0, {}},
+    {0x0002, "InteroperabilityVersion", "互換性バージョン", kUndefined, 4, {}},
+    {0x1000, "RelatedImageFileFormat", "関連画像フォーマット", kAscii, 0, {}},
+    {0x1001, "RelatedImageWidth", "関連画像幅", kShortOrLong, 1, {}},
+    {0x1002, "RelatedImageLength", "関連画像高さ", kShortOrLong, 1, {}},
 };
 
 // The GPS dictionary
 const TagDef kGpsTagTable[] = {
-    {0x0000, "GPS タグのバージョン", {}},
-    {0x0001, "北緯(N)or南緯(S)", kGpsLatitudeRefNames},
-    {0x0002, "緯度（数値）", {}},
-    {0x0003, "東経(E)or西経(W)", kGpsLongitudeRefNames},
-    {0x0004, "経度（数値）", {}},
-    {0x0005, "高度の単位", kGpsAltitudeRefNames},
-    {0x0006, "高度（数値）", {}},
-    {0x0007, "GPS 時間（原子時計の時間）", {}},
-    {0x0008, "測位に使った衛星信号", {}},
-    {0x0009, "GPS 受信機の状態", kGpsStatusNames},
-    {0x000A, "GPS の測位方法", kGpsMeasureModeNames},
-    {0x000B, "測位の信頼性", {}},
-    {0x000C, "速度の単位", kGpsSpeedRefNames},
-    {0x000D, "速度（数値）", {}},
-    {0x000E, "進行方向の単位", kGpsBearingRefNames},
-    {0x000F, "進行方向（数値）", {}},
-    {0x0010, "撮影した画像の方向の単位", kGpsBearingRefNames},
-    {0x0011, "撮影した画像の方向（数値）", {}},
-    {0x0012, "測位に用いた地図データ", {}},
-    {0x0013, "目的地の北緯(N)or南緯(S)", kGpsLatitudeRefNames},
-    {0x0014, "目的地の緯度（数値）", {}},
-    {0x0015, "目的地の東経(E)or西経(W)", kGpsLongitudeRefNames},
-    {0x0016, "目的地の経度（数値）", {}},
-    {0x0017, "目的地の方角の単位", kGpsBearingRefNames},
-    {0x0018, "目的の方角（数値）", {}},
-    {0x0019, "目的地までの距離の単位", kGpsDestDistanceRefNames},
-    {0x001A, "目的地までの距離（数値）", {}},
-    {0x001B, "測位方式の名称", {}},
-    {0x001C, "測位地点の名称", {}},
-    {0x001D, "GPS 日付", {}},
-    {0x001E, "GPS 補正測位", kGpsDifferentialNames},
-    {0x001F, "水平方向測位誤差", {}},
+    {0x0000, "GPSVersionID", "GPS タグのバージョン", kByte, 4, {}},
+    {0x0001, "GPSLatitudeRef", "北緯(N)or南緯(S)", kAscii, 2, kGpsLatitudeRefNames},
+    {0x0002, "GPSLatitude", "緯度（数値）", kRational, 3, {}},
+    {0x0003, "GPSLongitudeRef", "東経(E)or西経(W)", kAscii, 2, kGpsLongitudeRefNames},
+    {0x0004, "GPSLongitude", "経度（数値）", kRational, 3, {}},
+    {0x0005, "GPSAltitudeRef", "高度の単位", kByte, 1, kGpsAltitudeRefNames},
+    {0x0006, "GPSAltitude", "高度（数値）", kRational, 1, {}},
+    {0x0007, "GPSTimeStamp", "GPS 時間（原子時計の時間）", kRational, 3, {}},
+    {0x0008, "GPSSatellites", "測位に使った衛星信号", kAscii, 0, {}},
+    {0x0009, "GPSStatus", "GPS 受信機の状態", kAscii, 2, kGpsStatusNames},
+    {0x000A, "GPSMeasureMode", "GPS の測位方法", kAscii, 2, kGpsMeasureModeNames},
+    {0x000B, "GPSDOP", "測位の信頼性", kRational, 1, {}},
+    {0x000C, "GPSSpeedRef", "速度の単位", kAscii, 2, kGpsSpeedRefNames},
+    {0x000D, "GPSSpeed", "速度（数値）", kRational, 1, {}},
+    {0x000E, "GPSTrackRef", "進行方向の単位", kAscii, 2, kGpsBearingRefNames},
+    {0x000F, "GPSTrack", "進行方向（数値）", kRational, 1, {}},
+    {0x0010, "GPSImgDirectionRef", "撮影した画像の方向の単位", kAscii, 2, kGpsBearingRefNames},
+    {0x0011, "GPSImgDirection", "撮影した画像の方向（数値）", kRational, 1, {}},
+    {0x0012, "GPSMapDatum", "測位に用いた地図データ", kAscii, 0, {}},
+    {0x0013, "GPSDestLatitudeRef", "目的地の北緯(N)or南緯(S)", kAscii, 2, kGpsLatitudeRefNames},
+    {0x0014, "GPSDestLatitude", "目的地の緯度（数値）", kRational, 3, {}},
+    {0x0015, "GPSDestLongitudeRef", "目的地の東経(E)or西経(W)", kAscii, 2, kGpsLongitudeRefNames},
+    {0x0016, "GPSDestLongitude", "目的地の経度（数値）", kRational, 3, {}},
+    {0x0017, "GPSDestBearingRef", "目的地の方角の単位", kAscii, 2, kGpsBearingRefNames},
+    {0x0018, "GPSDestBearing", "目的の方角（数値）", kRational, 1, {}},
+    {0x0019, "GPSDestDistanceRef", "目的地までの距離の単位", kAscii, 2, kGpsDestDistanceRefNames},
+    {0x001A, "GPSDestDistance", "目的地までの距離（数値）", kRational, 1, {}},
+    {0x001B, "GPSProcessingMethod", "測位方式の名称", kUndefined, 0, {}},
+    {0x001C, "GPSAreaInformation", "測位地点の名称", kUndefined, 0, {}},
+    {0x001D, "GPSDateStamp", "GPS 日付", kAscii, 11, {}},
+    {0x001E, "GPSDifferential", "GPS 補正測位", kShort, 1, kGpsDifferentialNames},
+    {0x001F, "GPSHPositioningError", "水平方向測位誤差", kRational, 1, {}},
 };
 
 // clang-format on
 
 }  // namespace
 
-extern const std::span<const TagDef> kPrimaryTags = kPrimaryTagTable;
-extern const std::span<const TagDef> kExifTags = kExifTagTable;
-extern const std::span<const TagDef> kInteropTags = kInteropTagTable;
-extern const std::span<const TagDef> kGpsTags = kGpsTagTable;
+constinit const TagTable kPrimaryTags{"0th", kPrimaryTagTable};
+constinit const TagTable kExifTags{"Exif", kExifTagTable};
+constinit const TagTable kInteropTags{"Interop", kInteropTagTable};
+constinit const TagTable kGpsTags{"GPS", kGpsTagTable};
 
 }  // namespace brevino

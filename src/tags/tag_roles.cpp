@@ -14,12 +14,17 @@ bool isStructural(IfdKind ifd, uint16_t tag) {
         case 0x0117:  // strip byte counts
         case 0x0144:  // tile offsets
         case 0x0145:  // tile byte counts
-        case 0x014A:  // sub-IFD pointers
+        case kSubIfds:
         case kMakerNote:
             return true;
         default:
             return false;
     }
+}
+
+bool isIfdPointer(IfdKind ifd, uint16_t tag) {
+    return isStandardIfd(ifd) &&
+           (tag == kExifPointer || tag == kGpsPointer || tag == kInteropPointer || tag == kSubIfds);
 }
 
 UndefinedForm undefinedForm(IfdKind ifd, uint16_t tag) {

@@ -10,6 +10,7 @@
 namespace brevino::tags {
 
 inline constexpr uint16_t kImageDescription = 0x010E;
+inline constexpr uint16_t kMake = 0x010F;
 inline constexpr uint16_t kOrientation = 0x0112;
 inline constexpr uint16_t kDateTime = 0x0132;           // file change
 inline constexpr uint16_t kDateTimeOriginal = 0x9003;   // original image data
@@ -19,6 +20,7 @@ inline constexpr uint16_t kExifPointer = 0x8769;
 inline constexpr uint16_t kGpsPointer = 0x8825;
 inline constexpr uint16_t kInteropPointer = 0xA005;
 inline constexpr uint16_t kMakerNote = 0x927C;
+inline constexpr uint16_t kSubIfds = 0x014A;
 inline constexpr uint16_t kThumbnailOffset = 0x0201;
 inline constexpr uint16_t kThumbnailLength = 0x0202;
 inline constexpr uint16_t kOffsetTime = 0x9010;           // time-zone offset of DateTime
@@ -39,6 +41,10 @@ inline constexpr uint16_t kGpsAltitude = 0x0006;
 // Entries that hold the file's structure (where other IFDs, strips, tiles, the thumbnail and
 // the maker note lie, and how long they are): changing them would cut parts of the file off.
 bool isStructural(IfdKind ifd, uint16_t tag);
+
+// Entries whose value is the offset of another IFD (the Exif, GPS, interoperability and
+// TIFF sub-IFD pointers).
+bool isIfdPointer(IfdKind ifd, uint16_t tag);
 
 // How an UNDEFINED value's bytes read.
 enum class UndefinedForm : uint8_t {

@@ -34,4 +34,17 @@ const TiffTypeInfo& tiffType(uint16_t type) {
     return type == static_cast<uint16_t>(TiffType::Utf8) ? kUtf8 : kUnknown;
 }
 
+bool isTypeIn(TypeSet types, uint16_t type) {
+    if (type == static_cast<uint16_t>(TiffType::Utf8))
+        return (types & typeBit(TiffType::Utf8)) != 0;
+    return type > 0 && type <= static_cast<uint16_t>(TiffType::Ifd) && ((types >> type) & 1) != 0;
+}
+
+TiffType preferredType(TypeSet types) {
+    for (unsigned type = 1; type <= static_cast<unsigned>(TiffType::Ifd); ++type) {
+        if ((types >> type) & 1) return static_cast<TiffType>(type);
+    }
+    return (types & typeBit(TiffType::Utf8)) ? TiffType::Utf8 : TiffType::Undefined;
+}
+
 }  // namespace brevino

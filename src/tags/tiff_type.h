@@ -43,4 +43,23 @@ struct TiffTypeInfo {
 // The description of a type number; an unknown number has size 0 and is not shown or edited.
 const TiffTypeInfo& tiffType(uint16_t type);
 
+// A set of TIFF types, one bit a type (UTF-8 text on the bit after IFD): the types a tag may
+// be written with.
+using TypeSet = uint16_t;
+
+constexpr TypeSet typeBit(TiffType type) {
+    return type == TiffType::Utf8 ? TypeSet{1} << 14
+                                  : static_cast<TypeSet>(TypeSet{1} << static_cast<unsigned>(type));
+}
+
+constexpr TypeSet operator|(TiffType a, TiffType b) {
+    return static_cast<TypeSet>(typeBit(a) | typeBit(b));
+}
+
+// Whether the type number is one of the set.
+bool isTypeIn(TypeSet types, uint16_t type);
+
+// The first type of the set, the one a new entry is written with; Undefined for an empty set.
+TiffType preferredType(TypeSet types);
+
 }  // namespace brevino

@@ -1,14 +1,18 @@
-// The maker-note dictionaries of the vendors whose maker notes are read.
+// The maker-note formats of the vendors whose maker notes are read, each defined in its own
+// folder, and their long code lists.
 #pragma once
 
 #include <span>
 
-#include "tags/tag_dictionary.h"
+#include "tags/maker_note_format.h"
 
 namespace brevino {
 
-extern const std::span<const TagDef> kPentaxMakerNoteTags;
-extern const std::span<const TagDef> kSonyMakerNoteTags;
+extern const MakerNoteFormat kPentaxMakerNote;
+extern const MakerNoteFormat kSonyMakerNote;
+
+extern const TagTable kPentaxTags;
+extern const TagTable kSonyTags;
 
 // The long code lists, for tests that check them against the published lists.
 extern const std::span<const ValueName> kPentaxModelIdNames;

@@ -12,6 +12,7 @@
 #include "ui/dialog_units.h"
 #include "ui/qt_text.h"
 #include "workspace/command_ids.h"
+#include "workspace/settings.h"
 #include "workspace/workspace.h"
 
 namespace brevino::ui {
@@ -39,9 +40,8 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
                             operation_->sizeHint().height());
     for (const BatchOperationInfo& info : kBatchOperations)
         operation_->addItem(fromUtf8(info.label));
-    for (Dictionary dictionary :
-         {Dictionary::Primary, Dictionary::Exif, Dictionary::Interop, Dictionary::Gps}) {
-        for (const TagDef& tag : dictionaryTags(dictionary))
+    for (const TagTable* table : standardTables()) {
+        for (const TagDef& tag : table->tags)
             operation_->addItem(QString::fromUtf8(tag.name));
     }
     // The hints are placeholders: shown while a field is empty, never taken as its text.
@@ -99,13 +99,10 @@ void BatchDialog::start() {
         workspace_.report(kBatchPromptText);
         return;
     }
-    BatchSettings settings;
-    settings.keepTimes = workspace_.settings.keepsTimes();
-    settings.alignDates = workspace_.settings.alignsDates();
-    settings.allDate = workspace_.settings.editsAllDates();
+    const BatchSettings settings = batchSettingsOf(workspace_.settings);
     phase_ = Phase::Planning;
-    told_.clear();
-    failed_ = 0;
+    summary_ = BatchSummary{};
+    notes_.clear();
     operation_->setEnabled(false);
     value_->setEnabled(false);
     go_->setEnabled(false);
@@ -165,37 +162,33 @@ void BatchDialog::stepped(const BatchRun::Step& step) {
         if (workspace_.currentFile == step.path) workspace_.currentFile = *step.renamedTo;
     }
     // Quiet during the run: what a file tells is kept for the message at its end.
-    const std::string name(fileNameOf(step.path));
-    for (const auto* reports : {&step.notes, &step.reports}) {
-        for (const BatchRun::Report& report : *reports)
-            told_.push_back(name + ": " + messageText(report.problem, report.detail));
-    }
-    if (step.outcome == BatchRun::Outcome::Failed) ++failed_;
+    summary_.add(step);
+    for (const BatchRun::Report& note : step.notes)
+        notes_.push_back(
+            {step.path, messageFor(note.problem).caption, messageText(note.problem, note.detail)});
 }
 
 void BatchDialog::ended() {
-    const Problem problem = worker_.batch().startProblem();
-    const bool cancelled = worker_.batch().index() < worker_.batch().total();
+    const BatchRun& batch = worker_.batch();
+    const Problem problem = batch.startProblem();
+    // Files a cancelled run never reached are counted as left alone.
+    if (batch.index() < batch.total()) summary_.addNotReached(batch.total() - batch.index());
     finish();
     if (problem != Problem::None) {
         workspace_.report(problem);
         return;
     }
-    if (cancelled && told_.empty()) return;  // the user stopped it: nothing to tell
+    // The closing line, then each file left alone or with something to tell, by name.
+    std::vector<ReportLine> lines = summary_.lines();
+    lines.insert(lines.end(), notes_.begin(), notes_.end());
     std::string text;
-    for (size_t i = 0; i < told_.size() && i < kToldFiles; ++i)
-        text += told_[i] + "\n";
-    if (told_.size() > kToldFiles) text += "…\n";
-    if (failed_ > 0) {
-        text += withDetail(kBatchFailed, std::to_string(failed_));
-        workspace_.report(text);
-    } else if (cancelled) {
-        workspace_.report(text);
-    } else {
-        // Completed: the completion message, after what the files told.
-        const MessageText completed = messageFor(Problem::BatchCompleted);
-        workspace_.report(text + std::string(completed.text), completed.caption);
+    for (size_t i = 0; i < lines.size() && i <= kToldFiles; ++i) {
+        if (i > 0) text += "\n";
+        if (!lines[i].path.empty()) text += std::string(fileNameOf(lines[i].path)) + ": ";
+        text += lines[i].text;
     }
+    if (lines.size() > kToldFiles + 1) text += "\n…";
+    workspace_.report(text, lines.front().caption);
 }
 
 void BatchDialog::finish() {

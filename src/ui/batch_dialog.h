@@ -10,6 +10,7 @@
 
 #include "batch/batch_run.h"
 #include "ui/batch_worker.h"
+#include "workspace/batch_summary.h"
 
 class QComboBox;
 class QLineEdit;
@@ -71,8 +72,8 @@ class BatchDialog : public QDialog {
     BatchWorker worker_;
     Phase phase_ = Phase::Idle;
     // What the run told, for the message at its end.
-    std::vector<std::string> told_;
-    size_t failed_ = 0;
+    BatchSummary summary_;
+    std::vector<ReportLine> notes_;
     QComboBox* operation_;
     QPushButton* go_;
     QLineEdit* value_;

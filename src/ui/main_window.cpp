@@ -40,6 +40,7 @@
 #include "workspace/clipboard_text.h"
 #include "workspace/command_ids.h"
 #include "workspace/file_list.h"
+#include "workspace/undo_report.h"
 
 // The toolbar's own icons live in the user-interface library's resources.
 static void initToolbarResources() {
@@ -575,15 +576,14 @@ void MainWindow::undoLastOperation() {
     // The undo may touch the file shown: its unsaved edits are settled first.
     if (!settleUnsavedEdits()) return;
     const UndoOutcome outcome = undoOperation(journal_);
-    if (outcome.problem != Problem::None) {
-        workspace_.report(outcome.problem);
-        return;
-    }
     std::string text;
-    for (const FileReport& report : outcome.reports)
-        text += report.path + ": " + messageText(report.problem) + "\n";
-    text += messageText(Problem::Undone, std::to_string(outcome.undone));
+    for (const ReportLine& line : undoReport(outcome, false)) {
+        if (!text.empty()) text += "\n";
+        if (!line.path.empty()) text += line.path + ": ";
+        text += line.text;
+    }
     workspace_.report(text);
+    if (outcome.problem != Problem::None) return;
     reloadFolder();
     if (!workspace_.currentFile.empty()) {
         if (pathExists(workspace_.currentFile)) {

@@ -10,9 +10,19 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::AnalysisOpenError, {kCaptionMessage, "解析ﾌｧｲﾙｵｰﾌﾟﾝｴﾗｰ。"}},
     {Problem::HeaderReadError, {kCaptionMessage, "ﾍｯﾀﾞﾘｰﾄﾞｴﾗｰ。"}},
     {Problem::NotSupported, {kCaptionMessage, "対象外の形式です"}},
+    {Problem::NoExifSegment, {kCaptionMessage, "Exif情報がありません。"}},
     {Problem::MemoryError, {kCaptionMessage, "ﾒﾓﾘ確保ｴﾗｰ。"}},
     {Problem::App1ReadError, {kCaptionMessage, "APP1ﾘｰﾄﾞｴﾗｰ。"}},
     {Problem::NotEditable, {kCaptionMessage, "編集出来ない[type]です。"}},
+    {Problem::NotEditableHeading, {kCaptionReason, "a heading, not an entry"}},
+    {Problem::NotEditableUnknownTag, {kCaptionReason, "no dictionary names its tag"}},
+    {Problem::NotEditableType, {kCaptionReason, "its type is not edited"}},
+    {Problem::NotEditableUtf16, {kCaptionReason, "its text is stored as UTF-16"}},
+    {Problem::NotEditableOutside, {kCaptionReason, "its value lies outside the Exif segment"}},
+    {Problem::NotEditableStructure, {kCaptionReason, "it holds where other parts of the file lie"}},
+    {Problem::NotEditableFields, {kCaptionReason, "its values are edited one by one"}},
+    {Problem::NotEditableOverlap,
+     {kCaptionReason, "its value overlaps the file's structure or another entry's value"}},
     {Problem::SlashRequired, {kCaptionMessage, "[/]を必ず入れて下さい。"}},
     {Problem::ValueCount, {kCaptionMessage, "空白の数が合いません。"}},
     {Problem::NotNumber, {kCaptionMessage, "数値を入力して下さい。"}},
@@ -39,6 +49,13 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::Exported, {kCaptionMessage, "%sﾌｧｲﾙにExportしました。"}},
     {Problem::Imported, {kCaptionMessage, "%sﾌｧｲﾙにImportし、保存しました。"}},
     {Problem::BatchCompleted, {kCaptionMessage, "一括変換完了しました。"}},
+    {Problem::BatchSummary,
+     {kCaptionMessage, "%d 個のﾌｧｲﾙを変更しました。%d 個は変更しませんでした。"}},
+    {Problem::SkippedNoChangeDate, {kCaptionSkipped, "no file-change date"}},
+    {Problem::SkippedChangeDateInvalid, {kCaptionSkipped, "its file-change date is not a date"}},
+    {Problem::SkippedNoSuchDate, {kCaptionSkipped, "no such date"}},
+    {Problem::SkippedNoDateRows, {kCaptionSkipped, "no date rows"}},
+    {Problem::SkippedNoSuchRow, {kCaptionSkipped, "no such row"}},
     {Problem::NoDateInName, {kCaptionMessage, "ﾌｧｲﾙ名から日付を読み取れません。"}},
     {Problem::RenameFailed, {kCaptionMessage, "ﾌｧｲﾙ名を変更できません。"}},
     {Problem::DateNotShifted, {kCaptionMessage, "日付をずらせません。(%s)"}},
@@ -51,7 +68,12 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
      {kCaptionMessage, "ﾌｧｲﾙが変更されているため、元に戻せません。"}},
     {Problem::NameTakenForUndo, {kCaptionMessage, "元の名前のﾌｧｲﾙがあるため、名前を戻せません。"}},
     {Problem::CannotRecreate, {kCaptionMessage, "削除したﾌｧｲﾙは元に戻せません。"}},
-    {Problem::Undone, {kCaptionMessage, "操作 %s を元に戻しました。"}},
+    {Problem::Undone, {kCaptionMessage, "操作 %sを元に戻しました。"}},
+    {Problem::Redone, {kCaptionMessage, "操作 %sをやり直しました。"}},
+    {Problem::FileRestored, {kCaptionMessage, "元に戻しました。"}},
+    {Problem::FileRedone, {kCaptionMessage, "やり直しました。"}},
+    {Problem::NothingToRedo, {kCaptionMessage, "やり直す操作がありません。"}},
+    {Problem::AlreadyUndone, {kCaptionMessage, "操作 %s は元に戻されています。"}},
 };
 
 }  // namespace
@@ -81,6 +103,22 @@ std::string batchQuestion(std::string_view operation, size_t files) {
 
 std::string messageText(Problem problem, std::string_view detail) {
     return withDetail(messageFor(problem).text, detail);
+}
+
+std::string messageText(Problem problem, std::initializer_list<std::string_view> details) {
+    const std::string_view text = messageFor(problem).text;
+    std::string result;
+    auto detail = details.begin();
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 's' || text[i + 1] == 'd') &&
+            detail != details.end()) {
+            result.append(*detail++);
+            ++i;
+        } else {
+            result.push_back(text[i]);
+        }
+    }
+    return result;
 }
 
 }  // namespace brevino

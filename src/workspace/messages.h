@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,14 +14,15 @@ namespace brevino {
 inline constexpr std::string_view kCaptionMessage = "message";
 inline constexpr std::string_view kCaptionSaved = "ﾒｯｾｰｼﾞ";
 inline constexpr std::string_view kCaptionFileError = "ﾒｯｾｰｼ";
+// Why a row cannot be edited, or why a batch run left a file alone.
+inline constexpr std::string_view kCaptionReason = "brevino-cli";
+inline constexpr std::string_view kCaptionSkipped = "skipped";
 
 // Questions the windows ask.
 inline constexpr std::string_view kUnsavedEditsQuestion =
     "変更が保存されていません。保存しますか？";
 inline constexpr std::string_view kConfirmBatch =
     "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？";
-// The last line of a batch run's message when files could not be processed.
-inline constexpr std::string_view kBatchFailed = "%d 個のﾌｧｲﾙを変更できませんでした。";
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);
@@ -37,5 +39,7 @@ std::string batchQuestion(std::string_view operation, size_t files);
 
 // The message's text with its detail put in: a path for "%s", a number for "%d".
 std::string messageText(Problem problem, std::string_view detail = {});
+// The message's text with its slots ("%s", "%d") filled in order.
+std::string messageText(Problem problem, std::initializer_list<std::string_view> details);
 
 }  // namespace brevino

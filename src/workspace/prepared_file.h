@@ -11,8 +11,7 @@
 namespace brevino {
 
 struct PreparedFile {
-    ByteStore storage;  // the bytes the document reads
-    FileAnalysis analysis;
+    FileAnalysis analysis;  // its document holds the bytes it read
     RowList rows;
 };
 

@@ -13,6 +13,11 @@ class Reporter {
   public:
     virtual ~Reporter() = default;
     virtual void report(std::string_view text, std::string_view caption) = 0;
+    // A message about another file than the one at hand (an import's side file).
+    virtual void reportAbout(std::string_view /*path*/, std::string_view text,
+                             std::string_view caption) {
+        report(text, caption);
+    }
 };
 
 // What the input dialog knows of the value being typed: how long a text may be, or the range of

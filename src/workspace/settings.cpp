@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "batch/batch_run.h"
 #include "platform/settings_profile.h"
 
 namespace brevino {
@@ -21,6 +22,8 @@ Settings readSettings(const std::string& path) {
     for (const SwitchKey& key : kSwitchKeys)
         settings.*key.field = static_cast<uint8_t>(profile.getInt(kSection, key.key, key.fallback));
     settings.lastFolder = profile.getString(kSection, kFolderPathKey).value_or("");
+    const int limit = profile.getInt(kSection, kJournalLimitKey, 1024);
+    if (limit > 0) settings.journalLimitMiB = static_cast<uint64_t>(limit);
     for (const LayoutKey& key : kLayoutKeys)
         settings.window.*key.field = profile.getInt(kSection, key.key, 0);
     return settings;
@@ -54,6 +57,14 @@ bool saveWindowLayout(const std::string& path, const WindowLayout& layout) {
     for (const LayoutKey& key : kLayoutKeys)
         profile.set(kSection, key.key, std::to_string(layout.*key.field));
     return profile.save(path);
+}
+
+BatchSettings batchSettingsOf(const Settings& settings) {
+    BatchSettings batch;
+    batch.keepTimes = settings.keepsTimes();
+    batch.alignDates = settings.alignsDates();
+    batch.allDate = settings.editsAllDates();
+    return batch;
 }
 
 bool applyOption(std::string_view keyValue, Settings& settings) {

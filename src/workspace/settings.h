@@ -31,6 +31,8 @@ struct Settings {
     uint8_t allDate = 0;   // exactly 1: editing one date row changes every date row
     uint8_t exifDate = 0;  // exactly 1: a save aligns dates and times with the file-change date
     uint8_t rotate = 1;    // nonzero: the preview is turned as the Orientation row says
+    // How many MiB the journals of undo may take (the latest operation is always kept).
+    uint64_t journalLimitMiB = 1024;
     WindowLayout window;
 
     bool keepsTimes() const { return dateUp == 1; }
@@ -60,6 +62,8 @@ inline constexpr std::array<SwitchKey, 5> kSwitchKeys = {{
 
 // The key of the remembered folder; it comes second in the file, after `folder`.
 inline constexpr std::string_view kFolderPathKey = "folderpath";
+// The key of the journals' size limit in MiB; read when present, never written.
+inline constexpr std::string_view kJournalLimitKey = "JournalLimit";
 
 // One number of the window's layout and its key in the settings file. These keys are written
 // only when the window closes (saveWindowLayout), never at start.
@@ -90,6 +94,11 @@ bool saveSettings(const std::string& path, const Settings& settings);
 bool saveFolderPath(const std::string& path, const std::string& folder);
 // Writes the layout's keys (and only those).
 bool saveWindowLayout(const std::string& path, const WindowLayout& layout);
+
+// What a batch run follows of the settings: keeping times, aligning dates, setting every
+// date row.
+struct BatchSettings;
+BatchSettings batchSettingsOf(const Settings& settings);
 
 // Applies "KEY=0" or "KEY=1" for a switch that --option may set (key letter case ignored);
 // false for any other key or value.

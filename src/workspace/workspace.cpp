@@ -6,6 +6,7 @@
 #include "edit/date_rows.h"
 #include "edit/editing.h"
 #include "edit/overwrite_save.h"
+#include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
@@ -40,36 +41,31 @@ void Workspace::takeAnalysis(FileAnalysis analysis) {
 }
 
 bool Workspace::analyze(const std::string& path) {
-    FileAnalysis analysis = analyzeFile(path, storage_);
+    FileAnalysis analysis = analyzeFile(path);
     // Refused before anything is read: the previous rows stay.
     if (analysis.document.problem == Problem::NotAnalyzable) {
         report(Problem::NotAnalyzable);
         return false;
     }
     takeAnalysis(std::move(analysis));
-    bytes_ = storage_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
 
 bool Workspace::adoptAnalysis(PreparedFile& prepared) {
-    std::swap(storage_, prepared.storage);  // the document's bytes come along
     document_ = std::move(prepared.analysis.document);
     file_ = std::move(prepared.analysis.file);
     std::swap(rows_, prepared.rows);
     edits_.clear();
     editHistory_.clear();
-    bytes_ = storage_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
 
 bool Workspace::analyzeBytes(std::span<const uint8_t> bytes) {
-    ownBytes_.assign(bytes.begin(), bytes.end());
     FileAnalysis analysis;
-    analysis.document = brevino::analyzeBytes(ownBytes_);
+    analysis.document = brevino::analyzeBytes(bytes);
     takeAnalysis(std::move(analysis));
-    bytes_ = ownBytes_.data();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
@@ -210,10 +206,8 @@ bool Workspace::save() {
         report(Problem::OpenFirstToSave);
         return false;
     }
-    SaveOptions options;
-    options.keepTimes = settings.keepsTimes();
-    if (settings.alignsDates())
-        options.setTimes = alignDatesWithChangeDate(document_, rows_, edits_);
+    const SaveOptions options =
+        saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), settings.alignsDates());
     Operation operation;
     operation.kind = saveKind;
     operation.title = std::string(fileNameOf(file_->path));
@@ -226,7 +220,14 @@ bool Workspace::save() {
         return false;
     }
     const SaveResult result = carryOutSave(change);
-    if (journal && changes) journal->finish(operation);
+    // Only what wrote is kept: a save that could not open the file leaves no record.
+    if (journal && changes) {
+        if (result.wrote) {
+            journal->finish(operation);
+        } else {
+            journal->discard(operation);
+        }
+    }
     for (Problem problem : result.problems)
         report(problem);
     if (!result.ok) {
@@ -235,10 +236,8 @@ bool Workspace::save() {
         return false;
     }
     // The file now holds the edited values: so do the bytes the rows are made from.
-    for (const auto& [index, value] : edits_) {
-        const Entry& entry = document_.entries[index];
-        std::copy(value.bytes.begin(), value.bytes.end(), bytes_ + entry.position);
-    }
+    for (const auto& [index, value] : edits_)
+        document_.held.overwrite(document_.entries[index].position, value.bytes);
     edits_.clear();
     editHistory_.clear();
     rows_.build(document_);
@@ -282,27 +281,29 @@ bool Workspace::importFrom(const std::string& sidePath) {
     if (!readyToImport()) return false;
     // The import makes a new file: the journal records it, so that undo can remove it.
     Operation operation;
-    operation.kind = "import";
+    operation.kind = OperationKind::Import;
     operation.title = std::string(fileNameOf(sidePath));
-    FileChange& created = operation.files.emplace_back();
-    created.path = importOutputStem(file_->path) + ".jpg";
-    created.created = true;
+    FileChange& made = operation.files.emplace_back();
+    made.path = importOutputStem(file_->path) + ".jpg";
+    made.made = true;
     if (journal && !journal->begin(operation)) {
         report(Problem::JournalWriteError);
         return false;
     }
     const TransferResult result = importApp1(*file_, document_.location, sidePath);
     if (result.problem != Problem::None) {
-        if (journal) {
-            operation.files.clear();
-            journal->finish(operation);
+        // Nothing was made: nothing to record.
+        if (journal) journal->discard(operation);
+        if (result.aboutSideFile) {
+            reportAbout(sidePath, result.problem);
+        } else {
+            report(result.problem);
         }
-        report(result.problem);
         return false;
     }
     if (journal) {
-        created.path = result.path;
-        created.after = factsOf(result.path);
+        made.path = result.path;
+        applyChange(made);  // notes the facts of the file made, for undo
         journal->finish(operation);
     }
     report(Problem::Imported, result.path);
@@ -317,6 +318,12 @@ void Workspace::report(Problem problem, std::string_view detail) {
 
 void Workspace::report(std::string_view text, std::string_view caption) {
     if (reporter) reporter->report(text, caption);
+}
+
+void Workspace::reportAbout(const std::string& path, Problem problem) {
+    const MessageText message = messageFor(problem);
+    if (reporter && !message.text.empty())
+        reporter->reportAbout(path, messageText(problem), message.caption);
 }
 
 Answer Workspace::ask(std::string_view text, Choices choices, std::string_view caption) {

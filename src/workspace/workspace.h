@@ -35,7 +35,8 @@ class Workspace {
     // Where saves and imports record what they change before they write, for undo; none:
     // nothing is recorded.
     JournalStore* journal = nullptr;
-    std::string saveKind = "save";  // how the journal names a save ("set" on the command line)
+    // How the journal names a save (Set on the command line).
+    OperationKind saveKind = OperationKind::Save;
 
     // Analyses the file and shows its rows; reports why when it cannot. A file refused by
     // name and content leaves the previous rows as they were.
@@ -95,6 +96,8 @@ class Workspace {
 
     void report(Problem problem, std::string_view detail = {});
     void report(std::string_view text, std::string_view caption = kCaptionMessage);
+    // A message about another file than the current one.
+    void reportAbout(const std::string& path, Problem problem);
     Answer ask(std::string_view text, Choices choices = Choices::YesNo,
                std::string_view caption = kCaptionMessage);
 
@@ -102,10 +105,7 @@ class Workspace {
     bool isAnalysedCurrentFile() const;
     void takeAnalysis(FileAnalysis analysis);
 
-    ByteStore storage_;  // the analysed file's leading bytes, which the document reads
-    std::vector<uint8_t> ownBytes_;
-    uint8_t* bytes_ = nullptr;  // the document's bytes, which this workspace owns
-    Document document_;
+    Document document_;  // holds the bytes of the file it was read from
     RowList rows_;
     Edits edits_;
     // One unsaved edit: the entries it touched and what their edits were before it (none:

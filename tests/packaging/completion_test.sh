@@ -57,7 +57,7 @@ while IFS='|' read -r line expected; do
     echo "FAIL: '$line' completed to '$got', expected '$expected'"
   fi
 done <<'CASES'
-brevino-cli |--help --version batch export help import set show undo
+brevino-cli |--help --version batch export help import redo set show undo
 brevino-cli b|batch
 brevino-cli --version |
 brevino-cli batch re|rename-by-change-date rename-by-original-date
@@ -79,7 +79,7 @@ brevino-cli import |a.jpg b.JPG dir
 brevino-cli import a.jpg |dir side.ap1
 brevino-cli import a.jpg side.ap1 |
 brevino-cli undo --|--help --list
-brevino-cli help |batch export help import set show undo
+brevino-cli help |batch export help import redo set show undo
 brevino-cli help show |
 CASES
 

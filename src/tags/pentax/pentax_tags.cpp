@@ -6,205 +6,205 @@ namespace {
 
 // clang-format off
 const ValueName kPentaxPentaxModeNames[] = {
-    {MatchNumber, 0, 0, "Auto"},
-    {MatchNumber, 1, 0, "Night Scene"},
-    {MatchNumber, 2, 0, "Manual"},
+    {MatchValue, 0, 0, "Auto"},
+    {MatchValue, 1, 0, "Night Scene"},
+    {MatchValue, 2, 0, "Manual"},
 };
 
 const ValueName kPentaxQualityNames[] = {
-    {MatchNumber, 0, 0, "Good"},
-    {MatchNumber, 1, 0, "Better"},
-    {MatchNumber, 2, 0, "Best"},
-    {MatchNumber, 3, 0, "TIFF"},
-    {MatchNumber, 4, 0, "RAW"},
+    {MatchValue, 0, 0, "Good"},
+    {MatchValue, 1, 0, "Better"},
+    {MatchValue, 2, 0, "Best"},
+    {MatchValue, 3, 0, "TIFF"},
+    {MatchValue, 4, 0, "RAW"},
 };
 
 const ValueName kPentaxPentaxImageSizeNames[] = {
-    {MatchNumber, 0, 0, "640x480"},
-    {MatchNumber, 1, 0, "Full"},
-    {MatchNumber, 2, 0, "1024x768"},
-    {MatchNumber, 3, 0, "1280x960"},
-    {MatchNumber, 4, 0, "1600x1200"},
-    {MatchNumber, 5, 0, "2048x1536"},
-    {MatchNumber, 8, 0, "2560x1920 or 2304x1728"},
-    {MatchNumber, 10, 0, "3264x2448"},
-    {MatchNumber, 19, 0, "320x240"},
-    {MatchNumber, 20, 0, "2288x1712"},
-    {MatchNumber, 21, 0, "2592x1944"},
-    {MatchNumber, 22, 0, "2304x1728 or 2592x1944"},
-    {MatchNumber, 23, 0, "3056x2296"},
-    {MatchNumber, 25, 0, "2816x2212 or 2816x2112 "},
+    {MatchValue, 0, 0, "640x480"},
+    {MatchValue, 1, 0, "Full"},
+    {MatchValue, 2, 0, "1024x768"},
+    {MatchValue, 3, 0, "1280x960"},
+    {MatchValue, 4, 0, "1600x1200"},
+    {MatchValue, 5, 0, "2048x1536"},
+    {MatchValue, 8, 0, "2560x1920 or 2304x1728"},
+    {MatchValue, 10, 0, "3264x2448"},
+    {MatchValue, 19, 0, "320x240"},
+    {MatchValue, 20, 0, "2288x1712"},
+    {MatchValue, 21, 0, "2592x1944"},
+    {MatchValue, 22, 0, "2304x1728 or 2592x1944"},
+    {MatchValue, 23, 0, "3056x2296"},
+    {MatchValue, 25, 0, "2816x2212 or 2816x2112 "},
 };
 
 const ValueName kPentaxPictureModeNames[] = {
-    {MatchNumber, 0, 0, "Program"},
-    {MatchNumber, 2, 0, "Program AE"},
-    {MatchNumber, 3, 0, "Manual"},
-    {MatchNumber, 5, 0, "Portrait"},
-    {MatchNumber, 6, 0, "Landscape"},
-    {MatchNumber, 8, 0, "Sport"},
-    {MatchNumber, 9, 0, "Night Scene"},
-    {MatchNumber, 11, 0, "Soft"},
-    {MatchNumber, 12, 0, "Surf & Snow"},
-    {MatchNumber, 13, 0, "Sunset or Candlelight"},
-    {MatchNumber, 14, 0, "Autumn"},
-    {MatchNumber, 15, 0, "Macro"},
-    {MatchNumber, 17, 0, "Fireworks"},
-    {MatchNumber, 18, 0, "Text"},
-    {MatchNumber, 19, 0, "Panorama"},
-    {MatchNumber, 30, 0, "Self Portrait"},
-    {MatchNumber, 31, 0, "Illustrations"},
-    {MatchNumber, 33, 0, "Digital Filter"},
-    {MatchNumber, 37, 0, "Museum"},
-    {MatchNumber, 38, 0, "Food"},
-    {MatchNumber, 40, 0, "Green Mode"},
-    {MatchNumber, 49, 0, "Light Pet"},
-    {MatchNumber, 50, 0, "Dark Pet"},
-    {MatchNumber, 51, 0, "Medium Pet"},
-    {MatchNumber, 53, 0, "Underwater"},
-    {MatchNumber, 54, 0, "Candlelight"},
-    {MatchNumber, 55, 0, "Natural Skin Tone"},
-    {MatchNumber, 56, 0, "Synchro Sound Record"},
-    {MatchNumber, 58, 0, "Frame Composite "},
+    {MatchValue, 0, 0, "Program"},
+    {MatchValue, 2, 0, "Program AE"},
+    {MatchValue, 3, 0, "Manual"},
+    {MatchValue, 5, 0, "Portrait"},
+    {MatchValue, 6, 0, "Landscape"},
+    {MatchValue, 8, 0, "Sport"},
+    {MatchValue, 9, 0, "Night Scene"},
+    {MatchValue, 11, 0, "Soft"},
+    {MatchValue, 12, 0, "Surf & Snow"},
+    {MatchValue, 13, 0, "Sunset or Candlelight"},
+    {MatchValue, 14, 0, "Autumn"},
+    {MatchValue, 15, 0, "Macro"},
+    {MatchValue, 17, 0, "Fireworks"},
+    {MatchValue, 18, 0, "Text"},
+    {MatchValue, 19, 0, "Panorama"},
+    {MatchValue, 30, 0, "Self Portrait"},
+    {MatchValue, 31, 0, "Illustrations"},
+    {MatchValue, 33, 0, "Digital Filter"},
+    {MatchValue, 37, 0, "Museum"},
+    {MatchValue, 38, 0, "Food"},
+    {MatchValue, 40, 0, "Green Mode"},
+    {MatchValue, 49, 0, "Light Pet"},
+    {MatchValue, 50, 0, "Dark Pet"},
+    {MatchValue, 51, 0, "Medium Pet"},
+    {MatchValue, 53, 0, "Underwater"},
+    {MatchValue, 54, 0, "Candlelight"},
+    {MatchValue, 55, 0, "Natural Skin Tone"},
+    {MatchValue, 56, 0, "Synchro Sound Record"},
+    {MatchValue, 58, 0, "Frame Composite "},
 };
 
 const ValueName kPentaxFlashModeNames[] = {
-    {MatchNumber, 0, 0, "Auto, Did not fire"},
-    {MatchNumber, 1, 0, "Off"},
-    {MatchNumber, 3, 0, "Auto, Did not fire, Red-eye reduction"},
-    {MatchNumber, 256, 0, "Auto, Fired"},
-    {MatchNumber, 258, 0, "On"},
-    {MatchNumber, 259, 0, "Auto, Fired, Red-eye reduction"},
-    {MatchNumber, 260, 0, "On, Red-eye reduction"},
-    {MatchNumber, 264, 0, "On, Soft"},
+    {MatchValue, 0, 0, "Auto, Did not fire"},
+    {MatchValue, 1, 0, "Off"},
+    {MatchValue, 3, 0, "Auto, Did not fire, Red-eye reduction"},
+    {MatchValue, 256, 0, "Auto, Fired"},
+    {MatchValue, 258, 0, "On"},
+    {MatchValue, 259, 0, "Auto, Fired, Red-eye reduction"},
+    {MatchValue, 260, 0, "On, Red-eye reduction"},
+    {MatchValue, 264, 0, "On, Soft"},
 };
 
 const ValueName kPentaxFocusModeNames[] = {
-    {MatchNumber, 0, 0, "Normal"},
-    {MatchNumber, 1, 0, "Macro"},
-    {MatchNumber, 2, 0, "Infinity"},
-    {MatchNumber, 3, 0, "Manual"},
-    {MatchNumber, 5, 0, "Pan Focus"},
+    {MatchValue, 0, 0, "Normal"},
+    {MatchValue, 1, 0, "Macro"},
+    {MatchValue, 2, 0, "Infinity"},
+    {MatchValue, 3, 0, "Manual"},
+    {MatchValue, 5, 0, "Pan Focus"},
 };
 
 const ValueName kPentaxAutoAFPointNames[] = {
-    {MatchNumber, 0, 0, "Multiple"},
-    {MatchNumber, 1, 0, "Top-left"},
-    {MatchNumber, 2, 0, "Top-center"},
-    {MatchNumber, 3, 0, "Top-right"},
-    {MatchNumber, 4, 0, "Left"},
-    {MatchNumber, 5, 0, "Center"},
-    {MatchNumber, 6, 0, "Right"},
-    {MatchNumber, 7, 0, "Bottom-left"},
-    {MatchNumber, 8, 0, "Bottom-center"},
-    {MatchNumber, 9, 0, "Bottom-right"},
-    {MatchNumber, 65535, 0, "None"},
+    {MatchValue, 0, 0, "Multiple"},
+    {MatchValue, 1, 0, "Top-left"},
+    {MatchValue, 2, 0, "Top-center"},
+    {MatchValue, 3, 0, "Top-right"},
+    {MatchValue, 4, 0, "Left"},
+    {MatchValue, 5, 0, "Center"},
+    {MatchValue, 6, 0, "Right"},
+    {MatchValue, 7, 0, "Bottom-left"},
+    {MatchValue, 8, 0, "Bottom-center"},
+    {MatchValue, 9, 0, "Bottom-right"},
+    {MatchValue, 65535, 0, "None"},
 };
 
 const ValueName kPentaxISONames[] = {
-    {MatchNumber, 3, 0, "50"},
-    {MatchNumber, 4, 0, "64"},
-    {MatchNumber, 5, 0, "80"},
-    {MatchNumber, 6, 0, "100"},
-    {MatchNumber, 7, 0, "125"},
-    {MatchNumber, 8, 0, "160"},
-    {MatchNumber, 9, 0, "200"},
-    {MatchNumber, 10, 0, "250"},
-    {MatchNumber, 11, 0, "320"},
-    {MatchNumber, 12, 0, "400"},
-    {MatchNumber, 13, 0, "500"},
-    {MatchNumber, 14, 0, "640"},
-    {MatchNumber, 15, 0, "800"},
-    {MatchNumber, 16, 0, "1000"},
-    {MatchNumber, 17, 0, "1250"},
-    {MatchNumber, 18, 0, "1600"},
-    {MatchNumber, 21, 0, "3200"},
-    {MatchNumber, 50, 0, "50"},
-    {MatchNumber, 100, 0, "100"},
-    {MatchNumber, 200, 0, "200"},
-    {MatchNumber, 400, 0, "400"},
-    {MatchNumber, 800, 0, "800"},
-    {MatchNumber, 1600, 0, "1600"},
-    {MatchNumber, 3200, 0, "3200"},
+    {MatchValue, 3, 0, "50"},
+    {MatchValue, 4, 0, "64"},
+    {MatchValue, 5, 0, "80"},
+    {MatchValue, 6, 0, "100"},
+    {MatchValue, 7, 0, "125"},
+    {MatchValue, 8, 0, "160"},
+    {MatchValue, 9, 0, "200"},
+    {MatchValue, 10, 0, "250"},
+    {MatchValue, 11, 0, "320"},
+    {MatchValue, 12, 0, "400"},
+    {MatchValue, 13, 0, "500"},
+    {MatchValue, 14, 0, "640"},
+    {MatchValue, 15, 0, "800"},
+    {MatchValue, 16, 0, "1000"},
+    {MatchValue, 17, 0, "1250"},
+    {MatchValue, 18, 0, "1600"},
+    {MatchValue, 21, 0, "3200"},
+    {MatchValue, 50, 0, "50"},
+    {MatchValue, 100, 0, "100"},
+    {MatchValue, 200, 0, "200"},
+    {MatchValue, 400, 0, "400"},
+    {MatchValue, 800, 0, "800"},
+    {MatchValue, 1600, 0, "1600"},
+    {MatchValue, 3200, 0, "3200"},
 };
 
 const ValueName kPentaxWhiteBalanceNames[] = {
-    {MatchNumber, 0, 0, "Auto"},
-    {MatchNumber, 1, 0, "Daylight"},
-    {MatchNumber, 2, 0, "Shade"},
-    {MatchNumber, 3, 0, "Fluorescent"},
-    {MatchNumber, 4, 0, "Tungsten"},
-    {MatchNumber, 5, 0, "Manual"},
-    {MatchNumber, 6, 0, "DaylightFluorescent"},
-    {MatchNumber, 7, 0, "DaywhiteFluorescent"},
-    {MatchNumber, 8, 0, "WhiteFluorescent"},
-    {MatchNumber, 9, 0, "Flash"},
-    {MatchNumber, 10, 0, "Cloudy"},
-    {MatchNumber, 65534, 0, "Unknown"},
-    {MatchNumber, 65535, 0, "User Selected"},
+    {MatchValue, 0, 0, "Auto"},
+    {MatchValue, 1, 0, "Daylight"},
+    {MatchValue, 2, 0, "Shade"},
+    {MatchValue, 3, 0, "Fluorescent"},
+    {MatchValue, 4, 0, "Tungsten"},
+    {MatchValue, 5, 0, "Manual"},
+    {MatchValue, 6, 0, "DaylightFluorescent"},
+    {MatchValue, 7, 0, "DaywhiteFluorescent"},
+    {MatchValue, 8, 0, "WhiteFluorescent"},
+    {MatchValue, 9, 0, "Flash"},
+    {MatchValue, 10, 0, "Cloudy"},
+    {MatchValue, 65534, 0, "Unknown"},
+    {MatchValue, 65535, 0, "User Selected"},
 };
 
 const ValueName kPentaxWhiteBalanceModeNames[] = {
-    {MatchNumber, 1, 0, "Auto (Daylight) "},
-    {MatchNumber, 2, 0, "Auto (Shade)"},
-    {MatchNumber, 3, 0, "Auto (Flash)"},
-    {MatchNumber, 4, 0, "Auto (Tungsten)"},
-    {MatchNumber, 65534, 0, "Preset (Fireworks?)"},
-    {MatchNumber, 65535, 0, "User Selected"},
+    {MatchValue, 1, 0, "Auto (Daylight) "},
+    {MatchValue, 2, 0, "Auto (Shade)"},
+    {MatchValue, 3, 0, "Auto (Flash)"},
+    {MatchValue, 4, 0, "Auto (Tungsten)"},
+    {MatchValue, 65534, 0, "Preset (Fireworks?)"},
+    {MatchValue, 65535, 0, "User Selected"},
 };
 
 const ValueName kPentaxSaturationNames[] = {
-    {MatchNumber, 0, 0, "Low"},
-    {MatchNumber, 1, 0, "Normal"},
-    {MatchNumber, 2, 0, "High"},
-    {MatchNumber, 3, 0, "Med Low"},
-    {MatchNumber, 4, 0, "Med High"},
+    {MatchValue, 0, 0, "Low"},
+    {MatchValue, 1, 0, "Normal"},
+    {MatchValue, 2, 0, "High"},
+    {MatchValue, 3, 0, "Med Low"},
+    {MatchValue, 4, 0, "Med High"},
 };
 
 const ValueName kPentaxContrastNames[] = {
-    {MatchNumber, 0, 0, "Low"},
-    {MatchNumber, 1, 0, "Normal"},
-    {MatchNumber, 2, 0, "High"},
-    {MatchNumber, 3, 0, "Med Low"},
-    {MatchNumber, 4, 0, "Med High"},
+    {MatchValue, 0, 0, "Low"},
+    {MatchValue, 1, 0, "Normal"},
+    {MatchValue, 2, 0, "High"},
+    {MatchValue, 3, 0, "Med Low"},
+    {MatchValue, 4, 0, "Med High"},
 };
 
 const ValueName kPentaxSharpnessNames[] = {
-    {MatchNumber, 0, 0, "Soft"},
-    {MatchNumber, 1, 0, "Normal"},
-    {MatchNumber, 2, 0, "High"},
-    {MatchNumber, 3, 0, "Med Low"},
-    {MatchNumber, 4, 0, "Med High"},
+    {MatchValue, 0, 0, "Soft"},
+    {MatchValue, 1, 0, "Normal"},
+    {MatchValue, 2, 0, "High"},
+    {MatchValue, 3, 0, "Med Low"},
+    {MatchValue, 4, 0, "Med High"},
 };
 
 const ValueName kPentaxWorldTimeLocationNames[] = {
-    {MatchNumber, 0, 0, "Hometown"},
-    {MatchNumber, 1, 0, "Destination"},
+    {MatchValue, 0, 0, "Hometown"},
+    {MatchValue, 1, 0, "Destination"},
 };
 
 const ValueName kPentaxHometownDSTNames[] = {
-    {MatchNumber, 0, 0, "No"},
-    {MatchNumber, 1, 0, "Yes"},
+    {MatchValue, 0, 0, "No"},
+    {MatchValue, 1, 0, "Yes"},
 };
 
 const ValueName kPentaxDestinationDSTNames[] = {
-    {MatchNumber, 0, 0, "No"},
-    {MatchNumber, 1, 0, "Yes"},
+    {MatchValue, 0, 0, "No"},
+    {MatchValue, 1, 0, "Yes"},
 };
 
 const ValueName kPentaxPictureModeFlagNames[] = {
-    {MatchShortPair, 0, 0, "No"},
-    {MatchShortPair, 1, 0, "Yes"},
+    {MatchLastPair, 0, 0, "No"},
+    {MatchLastPair, 1, 0, "Yes"},
 };
 
 const ValueName kPentaxColorSpaceNames[] = {
-    {MatchNumber, 0, 0, "sRGB"},
-    {MatchNumber, 1, 0, "Adobe RGB"},
+    {MatchValue, 0, 0, "sRGB"},
+    {MatchValue, 1, 0, "Adobe RGB"},
 };
 
 const ValueName kPentaxNoiseReductionNames[] = {
-    {MatchNumber, 0, 0, "Off "},
-    {MatchNumber, 1, 0, "on"},
+    {MatchValue, 0, 0, "Off "},
+    {MatchValue, 1, 0, "on"},
 };
 
 const TagDef kPentaxTagTable[] = {
@@ -261,6 +261,15 @@ const TagDef kPentaxTagTable[] = {
 
 }  // namespace
 
-extern const std::span<const TagDef> kPentaxMakerNoteTags = kPentaxTagTable;
+constinit const TagTable kPentaxTags{"Pentax", kPentaxTagTable};
+
+// "AOC", a zero byte and a byte-order mark; the IFD follows; offsets count from the Exif
+// block's TIFF header.
+constinit const MakerNoteFormat kPentaxMakerNote{.vendor = "Pentax",
+                                                 .signature = std::string_view("AOC\0", 4),
+                                                 .ifdAt = 6,
+                                                 .order = NoteByteOrder::Mark,
+                                                 .orderAt = 4,
+                                                 .tags = &kPentaxTags};
 
 }  // namespace brevino

@@ -6,73 +6,73 @@ namespace {
 
 // clang-format off
 const ValueName kSonySceneModeNames[] = {
-    {MatchNumberAlt, 0, 0, "Manual (P,A,S or M)"},
-    {MatchNumberAlt, 1, 0, "Portrait"},
-    {MatchNumberAlt, 4, 0, "Sunset"},
-    {MatchNumberAlt, 5, 0, "Sports"},
-    {MatchNumberAlt, 6, 0, "Landscape"},
-    {MatchNumberAlt, 8, 0, "Macro"},
-    {MatchNumberAlt, 16, 0, "Auto"},
-    {MatchNumberAlt, 17, 0, "Night Portrait"},
+    {MatchValue, 0, 0, "Manual (P,A,S or M)"},
+    {MatchValue, 1, 0, "Portrait"},
+    {MatchValue, 4, 0, "Sunset"},
+    {MatchValue, 5, 0, "Sports"},
+    {MatchValue, 6, 0, "Landscape"},
+    {MatchValue, 8, 0, "Macro"},
+    {MatchValue, 16, 0, "Auto"},
+    {MatchValue, 17, 0, "Night Portrait"},
 };
 
 const ValueName kSonyZoneMatchingNames[] = {
-    {MatchNumberAlt, 0, 0, "ISO Setting Used"},
-    {MatchNumberAlt, 1, 0, "High Key"},
-    {MatchNumberAlt, 2, 0, "Low Key"},
+    {MatchValue, 0, 0, "ISO Setting Used"},
+    {MatchValue, 1, 0, "High Key"},
+    {MatchValue, 2, 0, "Low Key"},
 };
 
 const ValueName kSonyDynamicRangeOptimizerNames[] = {
-    {MatchNumberAlt, 0, 0, "Off"},
-    {MatchNumberAlt, 1, 0, "Standard"},
-    {MatchNumberAlt, 2, 0, "Advanced"},
+    {MatchValue, 0, 0, "Off"},
+    {MatchValue, 1, 0, "Standard"},
+    {MatchValue, 2, 0, "Advanced"},
 };
 
 const ValueName kSonyImageStabilizationNames[] = {
-    {MatchNumberAlt, 0, 0, "Off"},
-    {MatchNumberAlt, 1, 0, "On"},
+    {MatchValue, 0, 0, "Off"},
+    {MatchValue, 1, 0, "On"},
 };
 
 const ValueName kSonyColorModeNames[] = {
-    {MatchNumberAlt, 0, 0, "Natural color"},
-    {MatchNumberAlt, 1, 0, "Black & White"},
-    {MatchNumberAlt, 2, 0, "Vivid color"},
-    {MatchNumberAlt, 3, 0, "Solarization"},
-    {MatchNumberAlt, 4, 0, "Adobe RGB"},
-    {MatchNumberAlt, 5, 0, "Sepia"},
-    {MatchNumberAlt, 9, 0, "Natural"},
-    {MatchNumberAlt, 12, 0, "Portrait"},
-    {MatchNumberAlt, 13, 0, "Natural sRGB"},
-    {MatchNumberAlt, 14, 0, "Natural+ sRGB"},
-    {MatchNumberAlt, 15, 0, "Landscape"},
-    {MatchNumberAlt, 16, 0, "Evening"},
-    {MatchNumberAlt, 17, 0, "Night Scene"},
-    {MatchNumberAlt, 18, 0, "Night Portrait"},
+    {MatchValue, 0, 0, "Natural color"},
+    {MatchValue, 1, 0, "Black & White"},
+    {MatchValue, 2, 0, "Vivid color"},
+    {MatchValue, 3, 0, "Solarization"},
+    {MatchValue, 4, 0, "Adobe RGB"},
+    {MatchValue, 5, 0, "Sepia"},
+    {MatchValue, 9, 0, "Natural"},
+    {MatchValue, 12, 0, "Portrait"},
+    {MatchValue, 13, 0, "Natural sRGB"},
+    {MatchValue, 14, 0, "Natural+ sRGB"},
+    {MatchValue, 15, 0, "Landscape"},
+    {MatchValue, 16, 0, "Evening"},
+    {MatchValue, 17, 0, "Night Scene"},
+    {MatchValue, 18, 0, "Night Portrait"},
 };
 
 const ValueName kSonyMacroNames[] = {
-    {MatchNumber, 0, 0, "Off"},
-    {MatchNumber, 1, 0, "On"},
+    {MatchValue, 0, 0, "Off"},
+    {MatchValue, 1, 0, "On"},
 };
 
 const ValueName kSonyExposureModeNames[] = {
-    {MatchNumber, 0, 0, "Auto"},
-    {MatchNumber, 5, 0, "Landscape"},
-    {MatchNumber, 6, 0, "Program"},
-    {MatchNumber, 7, 0, "Aperture Priority"},
-    {MatchNumber, 8, 0, "Shutter Priority"},
-    {MatchNumber, 9, 0, "Night Scene"},
-    {MatchNumber, 10, 0, "Manual"},
+    {MatchValue, 0, 0, "Auto"},
+    {MatchValue, 5, 0, "Landscape"},
+    {MatchValue, 6, 0, "Program"},
+    {MatchValue, 7, 0, "Aperture Priority"},
+    {MatchValue, 8, 0, "Shutter Priority"},
+    {MatchValue, 9, 0, "Night Scene"},
+    {MatchValue, 10, 0, "Manual"},
 };
 
 const ValueName kSonyQualityNames[] = {
-    {MatchNumber, 0, 0, "Normal"},
-    {MatchNumber, 1, 0, "Fine"},
+    {MatchValue, 0, 0, "Normal"},
+    {MatchValue, 1, 0, "Fine"},
 };
 
 const ValueName kSonyLongExposureNoiseReductionNames[] = {
-    {MatchNumber, 0, 0, "Off"},
-    {MatchNumber, 1, 0, "On"},
+    {MatchValue, 0, 0, "Off"},
+    {MatchValue, 1, 0, "On"},
 };
 
 const TagDef kSonyTagTable[] = {
@@ -95,6 +95,11 @@ const TagDef kSonyTagTable[] = {
 
 }  // namespace
 
-extern const std::span<const TagDef> kSonyMakerNoteTags = kSonyTagTable;
+constinit const TagTable kSonyTags{"Sony", kSonyTagTable};
+
+// "SONY DSC " or "SONY CAM " and three zero bytes; the IFD follows in the Exif block's byte
+// order; offsets count from the Exif block's TIFF header.
+constinit const MakerNoteFormat kSonyMakerNote{
+    .vendor = "Sony", .signature = "SONY", .ifdAt = 12, .tags = &kSonyTags};
 
 }  // namespace brevino

@@ -1,0 +1,40 @@
+// Tag names and notes in another language than the tables' own: one catalog a language, each
+// a file under tags/lang/ and a line in the list of tag_translation.cpp. Names are looked up
+// by the tag's key, notes by the key and the coded value they explain.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace brevino {
+
+enum class Language : uint8_t { Japanese, English };
+
+// A tag's display name in the catalog's language.
+struct NameTranslation {
+    const char* key;   // the tag's key ("DateTimeOriginal")
+    const char* text;  // "Date/Time Original"
+};
+
+// A coded value's note: the value-name entry of the tag with this key and these numbers.
+struct NoteTranslation {
+    const char* key;  // the tag's key ("Orientation")
+    int32_t first;    // the entry's numbers, as the tag's value list holds them
+    int32_t second;
+    const char* text;
+};
+
+struct TagCatalog {
+    Language language;
+    std::span<const NameTranslation> names;
+    std::span<const NoteTranslation> notes;
+    // Headings of the IFDs ("【0th IFD】" stays, "【GPS情報IFD】" becomes "[GPS IFD]"), by the
+    // heading the tables give.
+    std::span<const NameTranslation> headings;
+};
+
+// The catalog of a language; nullptr for the tables' own (Japanese).
+const TagCatalog* tagCatalog(Language language);
+
+}  // namespace brevino
