@@ -68,8 +68,9 @@ sleep 1
 tour=$PWD/build/release/tests/ui/brevino_desktop_tour
 export QT_QPA_PLATFORM=xcb
 failed=0
-part() {  # CONFIG_FOLDER COMMAND...
-  XDG_CONFIG_HOME=$top/config-\$1 "\${@:2}" || failed=\$((failed + 1))
+part() {  # NAME COMMAND...: each part with settings and journals of its own
+  XDG_CONFIG_HOME=$top/config-\$1 XDG_STATE_HOME=$top/state-\$1 "\${@:2}" ||
+    failed=\$((failed + 1))
 }
 browse=("$work")
 scale=("$work" DSCN0010.jpg)

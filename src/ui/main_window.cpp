@@ -164,6 +164,7 @@ void MainWindow::buildMenu() {
           {"終了(&X)", ids::kExit, "Ctrl+Q"}}},
         {"編集(&E)",
          {{"元に戻す", ids::kUndo, "Ctrl+Z"},
+          {"やり直し", ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
           {nullptr, 0},
           {"複数ﾌｧｲﾙ一括変更", ids::kBatch},
           {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard, "Ctrl+C"},
@@ -413,6 +414,9 @@ void MainWindow::dispatch(int id) {
         case ids::kUndo:
             undo();
             break;
+        case ids::kRedo:
+            redoOperation();
+            break;
         case ids::kOptions:
             showOptions();
             break;
@@ -575,9 +579,35 @@ void MainWindow::undo() {
 void MainWindow::undoLastOperation() {
     // The undo may touch the file shown: its unsaved edits are settled first.
     if (!settleUnsavedEdits()) return;
-    const UndoOutcome outcome = undoOperation(journal_);
+    const std::optional<Operation> latest = latestInEffect(readHistory(journal_));
+    if (!latest) {
+        workspace_.report(Problem::NothingToUndo);
+        return;
+    }
+    // The user sees which operation goes before any file is touched.
+    if (workspace_.ask(withDetail(kUndoQuestion, operationLabel(latest->id, latest->title))) !=
+        Answer::Yes)
+        return;
+    showUndone(undoOperation(journal_, latest->id), false);
+}
+
+void MainWindow::redoOperation() {
+    if (!settleUnsavedEdits()) return;
+    // The undo that took the operation back; its target is the operation applied again.
+    const std::optional<Operation> undo = latestTakenBack(readHistory(journal_));
+    if (!undo) {
+        workspace_.report(Problem::NothingToRedo);
+        return;
+    }
+    if (workspace_.ask(withDetail(kRedoQuestion, operationLabel(undo->target, undo->title))) !=
+        Answer::Yes)
+        return;
+    showUndone(brevino::redoOperation(journal_), true);
+}
+
+void MainWindow::showUndone(const UndoOutcome& outcome, bool redo) {
     std::string text;
-    for (const ReportLine& line : undoReport(outcome, false)) {
+    for (const ReportLine& line : undoReport(outcome, redo)) {
         if (!text.empty()) text += "\n";
         if (!line.path.empty()) text += line.path + ": ";
         text += line.text;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/undo.h"
 #include "ui/folder_lister.h"
 #include "ui/gui_hooks.h"
 #include "ui/tag_table_view.h"
@@ -128,10 +129,15 @@ class MainWindow : public QMainWindow {
     void showOnMap();
     void updateMapAction();
     void showOptions();
-    // Ctrl+Z: takes back the latest unsaved edit; without one, the latest operation from the
-    // journal, and shows the files as they are now.
+    // Ctrl+Z: takes back the latest unsaved edit; without one, the latest operation still in
+    // effect, after a question naming it, and shows the files as they are now.
     void undo();
     void undoLastOperation();
+    // Ctrl+Shift+Z or Ctrl+Y: applies again the latest operation taken back, after a question
+    // naming it.
+    void redoOperation();
+    // Tells what an undo or a redo did to each file, and shows the files as they are now.
+    void showUndone(const UndoOutcome& outcome, bool redo);
     void runBatch();
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();

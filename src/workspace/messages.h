@@ -23,6 +23,10 @@ inline constexpr std::string_view kUnsavedEditsQuestion =
     "変更が保存されていません。保存しますか？";
 inline constexpr std::string_view kConfirmBatch =
     "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？";
+// Before a saved operation is taken back or applied again: the operation by its number and
+// what was asked ("12（日付をずらす +1:00）").
+inline constexpr std::string_view kUndoQuestion = "操作 %sを元に戻しますか？";
+inline constexpr std::string_view kRedoQuestion = "操作 %sをやり直しますか？";
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);

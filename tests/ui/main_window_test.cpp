@@ -125,17 +125,11 @@ void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
 
 void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
     TestWindow t;
-    const std::pair<int, const char*> items[] = {{200, "ﾌｫﾙﾀﾞを開く(&O)"},
-                                                 {201, "Exif情報上書き(&S)"},
-                                                 {202, "Export(&E)"},
-                                                 {203, "Import(&I)"},
-                                                 {204, "終了(&X)"},
-                                                 {205, "複数ﾌｧｲﾙ一括変更"},
-                                                 {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"},
-                                                 {207, "ｵﾌﾟｼｮﾝ設定"},
-                                                 {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
-                                                 {209, "地図で表示"},
-                                                 {210, "元に戻す"}};
+    const std::pair<int, const char*> items[] = {
+        {200, "ﾌｫﾙﾀﾞを開く(&O)"},      {201, "Exif情報上書き(&S)"}, {202, "Export(&E)"},
+        {203, "Import(&I)"},           {204, "終了(&X)"},           {205, "複数ﾌｧｲﾙ一括変更"},
+        {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"}, {207, "ｵﾌﾟｼｮﾝ設定"},         {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
+        {209, "地図で表示"},           {210, "元に戻す"},           {211, "やり直し"}};
     for (const auto& [id, text] : items) {
         QAction* action = t.window.action(id);
         QVERIFY(action);
@@ -766,9 +760,11 @@ void MainWindowTest::everyShortcutReachesItsCommand() {
                                                 {ids::kOverwrite, "Ctrl+S"},
                                                 {ids::kExit, "Ctrl+Q"},
                                                 {ids::kUndo, "Ctrl+Z"},
+                                                {ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
                                                 {ids::kCopyToClipboard, "Ctrl+C"}};
     for (const auto& [id, key] : keys)
-        QCOMPARE(t.window.action(id)->shortcut(), QKeySequence(QString::fromLatin1(key)));
+        QCOMPARE(t.window.action(id)->shortcuts(),
+                 QKeySequence::listFromString(QString::fromLatin1(key)));
 }
 
 void MainWindowTest::ctrlZTakesBackUnsavedEditsBeforeAnySavedOperation() {
@@ -811,10 +807,47 @@ void MainWindowTest::ctrlZTakesBackUnsavedEditsBeforeAnySavedOperation() {
     }
     QVERIFY(t.questioner.asked.empty());
     QVERIFY(t.takeMessages().empty());
-    // With no unsaved edit left, the saved operation is taken back.
-    QTest::keyClick(t.window.tagListView(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(titleOnDisk(), std::string("old"));
-    QCOMPARE(content(), std::string("old"));
+
+    // With no unsaved edit left, the saved operation is taken back after a question naming
+    // it; redo (Ctrl+Shift+Z or Ctrl+Y) applies it again, after its own question.
+    const std::string label = "（a.jpg）";
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Answer answer;
+        std::string question;  // its end
+        std::string onDisk;
+    } steps2[] = {
+        {Qt::Key_Z, Qt::ControlModifier, Answer::No, label + "を元に戻しますか？", "saved"},
+        {Qt::Key_Z, Qt::ControlModifier, Answer::Yes, label + "を元に戻しますか？", "old"},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, Answer::Yes,
+         label + "をやり直しますか？", "saved"},
+        {Qt::Key_Z, Qt::ControlModifier, Answer::Yes, label + "を元に戻しますか？", "old"},
+        {Qt::Key_Y, Qt::ControlModifier, Answer::Yes, label + "をやり直しますか？", "saved"},
+    };
+    // The operation is named by its number: the save's, whether taken back or applied again.
+    const std::string saveNumber = [&] {
+        t.questioner.answers = {Answer::No};
+        QTest::keyClick(t.window.tagListView(), Qt::Key_Z, Qt::ControlModifier);
+        const std::string& question = t.questioner.asked.back();
+        return question.substr(0, question.find("（"));
+    }();
+    for (const auto& step : steps2) {
+        t.questioner.answers = {step.answer};
+        QTest::keyClick(t.window.tagListView(), step.key, step.modifiers);
+        QVERIFY2(t.questioner.asked.back().starts_with(saveNumber + "（"),
+                 t.questioner.asked.back().c_str());
+        QVERIFY2(t.questioner.asked.back().ends_with(step.question),
+                 t.questioner.asked.back().c_str());
+        QCOMPARE(titleOnDisk(), step.onDisk);
+        QCOMPARE(content(), step.onDisk);
+        t.takeMessages();
+    }
+    // Nothing more to apply again: said so, nothing asked.
+    const size_t asked = t.questioner.asked.size();
+    QTest::keyClick(t.window.tagListView(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(t.takeMessages(), (std::vector<Message>{{"やり直す操作がありません。", "message"}}));
+    QCOMPARE(t.questioner.asked.size(), asked);
 }
 
 void MainWindowTest::savingANewOrientationTurnsThePictureAtOnce() {

@@ -11,22 +11,23 @@
 
 namespace brevino::testing {
 
-ConfigFolder::ConfigFolder()
-    : previous_(qgetenv("XDG_CONFIG_HOME")),
-      hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
-    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+XdgFolder::XdgFolder(const char* variable)
+    : variable_(variable),
+      previous_(qgetenv(variable)),
+      hadPrevious_(qEnvironmentVariableIsSet(variable)) {
+    qputenv(variable_, dir_.path().toLocal8Bit());
 }
 
-ConfigFolder::~ConfigFolder() {
+XdgFolder::~XdgFolder() {
     if (hadPrevious_) {
-        qputenv("XDG_CONFIG_HOME", previous_);
+        qputenv(variable_, previous_);
     } else {
-        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv(variable_);
     }
 }
 
 std::string ConfigFolder::settingsFile() const {
-    return dir_.path().toStdString() + "/brevino.ini";
+    return path().toStdString() + "/brevino.ini";
 }
 
 std::optional<std::string> ScriptedFolderBrowser::browse(std::string_view title,

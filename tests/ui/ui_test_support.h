@@ -18,18 +18,25 @@
 
 namespace brevino::testing {
 
-// Points XDG_CONFIG_HOME at a fresh folder for as long as it lives.
-class ConfigFolder {
+// Points an XDG folder variable at a fresh folder for as long as it lives.
+class XdgFolder {
   public:
-    ConfigFolder();
-    ~ConfigFolder();
-    std::string settingsFile() const;
+    explicit XdgFolder(const char* variable);
+    ~XdgFolder();
     QString path() const { return dir_.path(); }
 
   private:
+    const char* variable_;
     QTemporaryDir dir_;
     QByteArray previous_;
     bool hadPrevious_;
+};
+
+// XDG_CONFIG_HOME: the settings file.
+class ConfigFolder : public XdgFolder {
+  public:
+    ConfigFolder() : XdgFolder("XDG_CONFIG_HOME") {}
+    std::string settingsFile() const;
 };
 
 class ScriptedFolderBrowser : public ui::FolderBrowser {
@@ -56,6 +63,7 @@ class ScriptedChooser : public ui::FileChooser {
 // A main window whose messages, prompts and choices are recorded and scripted.
 struct TestWindow {
     ConfigFolder config;
+    XdgFolder state{"XDG_STATE_HOME"};  // the journals of this window's operations alone
     RecordingReporter reporter;
     ScriptedPrompt prompt;
     ScriptedChooser chooser;
