@@ -22,7 +22,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImageReader>
-#include <QListWidget>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -35,7 +34,8 @@
 #include <vector>
 
 #include "fixture_builder.h"
-#include "ui/dialog_units.h"
+#include "ui/application_setup.h"
+#include "ui/file_list_view.h"
 #include "ui/main_window.h"
 #include "ui/preview_pane.h"
 #include "workspace/file_list.h"
@@ -74,7 +74,7 @@ void pause(int ms) {
 // Selects entry `row` of the window's file list the way a click does; answers how long the
 // call kept the window's thread.
 double select(MainWindow& window, int row) {
-    QListWidget* list = window.fileListView();
+    brevino::ui::FileListView* list = window.fileListView();
     list->clearSelection();  // so that selecting the current entry again is a change
     QElapsedTimer timer;
     timer.start();
@@ -280,7 +280,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    QApplication::setFont(brevino::ui::programFont());
+    brevino::ui::setUpApplication();
 
     QTemporaryDir made;
     std::vector<std::string> files(argv + 1, argv + argc);

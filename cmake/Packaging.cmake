@@ -7,7 +7,14 @@ include(GNUInstallDirs)
 
 set(BREVINO_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(BREVINO_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
-set(BREVINO_HOMEPAGE "https://github.com/brevino/brevino")
+# The project's address and licence, as the package's copyright file states them (its
+# Source and first License fields); the version dialog shows them too.
+file(STRINGS ${BREVINO_PACKAGING_DIR}/copyright BREVINO_SOURCE_FIELD REGEX "^Source:" LIMIT_COUNT 1)
+string(REGEX REPLACE "^Source:[ \t]*" "" BREVINO_HOMEPAGE "${BREVINO_SOURCE_FIELD}")
+file(STRINGS ${BREVINO_PACKAGING_DIR}/copyright BREVINO_LICENSE_FIELD REGEX "^License:" LIMIT_COUNT 1)
+string(REGEX REPLACE "^License:[ \t]*" "" BREVINO_LICENSE "${BREVINO_LICENSE_FIELD}")
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${BREVINO_PACKAGING_DIR}/copyright)
 set(BREVINO_PACKAGE_MAINTAINER "Brevino developers <brevino@users.noreply.github.com>"
     CACHE STRING "The Maintainer field of the Debian package and its changelog")
 
@@ -123,9 +130,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BREVINO_PACKAGE_MAINTAINER}")
 # The shared libraries' packages, found by dpkg-shlibdeps; the Japanese font the window's
-# tag names and captions need; and the Qt plug-ins loaded at run time, which dpkg-shlibdeps
-# cannot see: the display platforms and the SVG icon engine of the toolbar's icons.
+# tag names and captions need; the Qt plug-ins loaded at run time, which dpkg-shlibdeps
+# cannot see: the display platforms and the SVG icon engine of the toolbar's icons; and Qt's
+# Japanese translations of its standard buttons and dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-noto-cjk, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
 
 include(CPack)

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     // A journal of one file's change, for the journal reader.
     brevino::Operation operation;
     operation.id = 3;
-    operation.kind = "batch";
+    operation.kind = brevino::OperationKind::Batch;
     operation.title = "shift-dates +1:00";
     brevino::FileChange& change = operation.files.emplace_back();
     change.path = "/photos/a.jpg";

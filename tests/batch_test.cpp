@@ -242,7 +242,8 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
     for (auto [name, value] : {std::pair{"画像の幅の解像度", "72"},
                                {"画像の幅", "-5"},
                                {"0x8769", "5"},
-                               {"ファイル変更日時", "yesterday"}}) {
+                               {"ファイル変更日時", "yesterday"},
+                               {"画像タイトル", "ten bytes!"}}) {  // 9 fit: never cut silently
         auto steps = run(name, value);
         EXPECT_EQ(steps[0].outcome, BatchRun::Outcome::Failed) << name;
         // A row that cannot be edited says why, too.
@@ -252,6 +253,41 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
     // The prompt text itself names no tag: nothing changes.
     EXPECT_EQ(run(kBatchPromptText, "x")[0].outcome, BatchRun::Outcome::Skipped);
     EXPECT_EQ(fixture::readFile(path), before);
+}
+
+TEST_F(Batch, PlanningWritesNothingAndNamesTheFirstFileThatRefusesTheValue) {
+    fixture::Tiff roomyTiff = datedTiff("2004:05:06 07:08:09");
+    roomyTiff.ifd0.entries[2] = fixture::ascii(0x010E, "x", 40);
+    const std::string roomy = add("a.jpg", fixture::jpegWith(roomyTiff));
+    const std::string tight = add("b.jpg", fixture::jpegWith(datedTiff("2004:05:06 07:08:09")));
+    const Bytes before = fixture::readFile(roomy);
+    struct Case {
+        const char* operation;
+        const char* value;
+        std::optional<Problem> refused;  // and the file that refuses it
+        size_t changed;
+    } cases[] = {
+        {"画像タイトル", "fits both", std::nullopt, 2},
+        {"画像タイトル", "too long for b", Problem::TooLong, 0},
+        {"画像の幅", "70000", Problem::OutOfRange, 0},
+        {"ファイル変更日時", "soon", Problem::DateForm, 0},
+        {kBatchOperations[3].label.data(), "", std::nullopt, 2},
+    };
+    for (const Case& c : cases) {
+        BatchRun batch;
+        ASSERT_TRUE(batch.plan(t.workspace.fileList, c.operation, c.value, {})) << c.operation;
+        EXPECT_EQ(batch.state(), BatchRun::State::Idle);
+        const auto refusal = batch.refusedValue();
+        EXPECT_EQ(refusal.has_value(), c.refused.has_value()) << c.operation << c.value;
+        if (refusal && c.refused) {
+            EXPECT_EQ(refusal->report.problem, *c.refused);
+            EXPECT_EQ(refusal->path, c.refused == Problem::TooLong ? tight : roomy);
+        }
+        if (!c.refused) {
+            EXPECT_EQ(batch.changedFiles(), c.changed) << c.operation;
+        }
+    }
+    EXPECT_EQ(fixture::readFile(roomy), before);
 }
 
 TEST_F(Batch, ProgressAndReports) {
@@ -396,6 +432,15 @@ TEST(BatchCli, RunsTheOperationOverTheFiles) {
     EXPECT_EQ(testing::runCli({"batch", "--value", "x", "0x9999", first}).status, 2);
     EXPECT_EQ(testing::runCli({"batch", "--value", "x", "gps:画像タイトル", first}).status, 2);
     EXPECT_EQ(fixture::readFile(first), before);
+    // A value too long for the field fails the file, unless --truncate cuts it.
+    result = testing::runCli({"batch", "--value", "much too long", "0th:0x010E", first});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(first + ": message: 値が長すぎます。(9 ﾊﾞｲﾄまで)\n"),
+              std::string::npos);
+    result = testing::runCli({"batch", "--truncate", "--value", "new value!", "0th:0x010E", first});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(testing::runCli({"show", "--tsv", first}).out.find("\t画像タイトル\tnew value\t"),
+              std::string::npos);
     result = testing::runCli({"batch", "--value", "new", "0th:0x010E", first});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(testing::runCli({"show", "--tsv", first}).out.find("\t画像タイトル\tnew\t"),

@@ -131,7 +131,7 @@ TEST_F(CliSet, ARefusedPairSavesNothing) {
              ": brevino-cli: Exif IFDへのポインタ: it holds where other parts of "
              "the file lie\n"},
         {{"画像タイトル=" + std::string(23, 'x')}, "message: 値が長すぎます。(22 ﾊﾞｲﾄまで)\n"},
-        {{"0x011A=-1/1"}, "message: 値が範囲外です。\n"},
+        {{"0x011A=-1/1"}, "message: 値が範囲外です。(0〜4294967295)\n"},
         {{"0x011A=300/0"}, "message: 分母に0は使えません。\n"},
         {{"0x011A=3e2/1"}, "message: 数値を入力して下さい。\n"},
         {{"原画像データの生成日時=1999:02:29 00:00:00"},

@@ -54,6 +54,19 @@ TEST(FileList, ListingTakesRegularPhotoFilesByNameInAnyCaseOrByContent) {
 
     listFolder(workspace, dir.file("missing"));
     EXPECT_TRUE(workspace.fileList.empty());
+
+    // Links taken as files unseen (a window's first look at a large folder) include those
+    // that name no regular file; following them leaves those out.
+    ASSERT_EQ(::symlink(dir.file("sub.jpg").c_str(), dir.file("folder-link.jpg").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.file("gone").c_str(), dir.file("dangling.jpg").c_str()), 0);
+    // Other names are looked into only when links are followed.
+    const std::vector<std::string> regular =
+        under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "e.tif", "g.JPE", "h.jfif", "i.HEIC",
+                    "j.Nef", "k.bin", "l", "link.jpg"});
+    EXPECT_EQ(photoFilesIn(dir.path()), regular);
+    EXPECT_EQ(photoFilesIn(dir.path(), Links::Assumed),
+              under(dir, {"A.JPG", "b.jpg", "c.Jpg", "d.jpeg", "dangling.jpg", "e.tif",
+                          "folder-link.jpg", "g.JPE", "h.jfif", "i.HEIC", "j.Nef", "link.jpg"}));
 }
 
 TEST(FileList, DropsFollowTheirOrder) {

@@ -71,20 +71,33 @@ TEST(ClipboardText, SelectedRowsInListOrder) {
     testing::TestWorkspace t;
     ASSERT_TRUE(t.analyze(fixture::jpegWith(tiff)));
     EXPECT_EQ(clipboardText(t.workspace, {}), "");  // nothing selected
-    const std::string title = "画像タイトル,1\n";
-    const std::string date = "原画像データの生成日時,2004:05:06 07:08:09\n";
-    EXPECT_EQ(clipboardText(t.workspace, {4, 1}), title + date);   // list order
-    EXPECT_EQ(clipboardText(t.workspace, {0, 1}), ",\n" + title);  // a heading gives a comma
+    const std::string title = "画像タイトル\t1\n";
+    const std::string date = "原画像データの生成日時\t2004:05:06 07:08:09\n";
+    EXPECT_EQ(clipboardText(t.workspace, {4, 1}), title + date);             // list order
+    EXPECT_EQ(clipboardText(t.workspace, {0, 1}), "【0th IFD】\n" + title);  // heading text
 }
 
-TEST(ClipboardText, LongCellsAreCutAtAWholeCharacter) {
-    std::string content(254, 'c');
-    content += "日本";  // the 255-byte cut falls inside 日
+TEST(ClipboardText, CellsAreQuotedWhereTheyHoldSeparatorsAndCutAtAWholeCharacter) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain text", "plain text"},
+        {"a\tb", "\"a\tb\""},
+        {"1,2", "\"1,2\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"cr\r", "\"cr\r\""},
+        // The 255-byte cut falls inside 日: the cell ends before it.
+        {std::string(254, 'c') + "日本", std::string(254, 'c')},
+        // Cut first, then quoted: a comma beyond the cut does not quote the cell.
+        {std::string(255, 'c') + ",", std::string(255, 'c')},
+    };
+    for (const auto& [cell, copied] : cases)
+        EXPECT_EQ(clipboardCell(cell), copied) << cell;
+
     fixture::Tiff tiff;
-    tiff.ifd0.entries = {fixture::ascii(0x010E, content)};
+    tiff.ifd0.entries = {fixture::ascii(0x010E, "a,b")};
     testing::TestWorkspace t;
     ASSERT_TRUE(t.analyze(fixture::jpegWith(tiff)));
-    EXPECT_EQ(clipboardText(t.workspace, {1}), "画像タイトル," + std::string(254, 'c') + "\n");
+    EXPECT_EQ(clipboardText(t.workspace, {1}), "画像タイトル\t\"a,b\"\n");
 }
 
 }  // namespace

@@ -112,23 +112,23 @@ TEST_F(EditFixture, WrongValuesAreRefusedAndLeaveTheRow) {
         const char* input;
         const char* message;
     } cases[] = {
-        {"画像のビットの深さ", "1 2 70000", "値が範囲外です。"},
+        {"画像のビットの深さ", "1 2 70000", "値が範囲外です。(0〜65535)"},
         {"画像のビットの深さ", "1 2 x", "数値を入力して下さい。"},
         {"画像のビットの深さ", "1 2 0x6", "数値を入力して下さい。"},
         {"画像のビットの深さ", "1 2 +3", "数値を入力して下さい。"},
         {"画像のビットの深さ", "1 2", "空白の数が合いません。"},
-        {"コンポーネント数", "-1", "値が範囲外です。"},
-        {"コンポーネント数", "256", "値が範囲外です。"},
+        {"コンポーネント数", "-1", "値が範囲外です。(0〜255)"},
+        {"コンポーネント数", "256", "値が範囲外です。(0〜255)"},
         {"画像の幅", "", "数値を入力して下さい。"},
         {"画像の幅", "1\t2", "数値を入力して下さい。"},  // tabs do not separate values
-        {"画像の幅", "4294967296", "値が範囲外です。"},
-        {"画像の幅", "99999999999999999999999", "値が範囲外です。"},
-        {"画像の高さ", "3000000000", "値が範囲外です。"},
+        {"画像の幅", "4294967296", "値が範囲外です。(0〜4294967295)"},
+        {"画像の幅", "99999999999999999999999", "値が範囲外です。(0〜4294967295)"},
+        {"画像の高さ", "3000000000", "値が範囲外です。(-2147483648〜2147483647)"},
         {"画像の高さ", "-", "数値を入力して下さい。"},
         {"参照白色点の色度座標値", "72 1/2", "[/]を必ず入れて下さい。"},
         {"参照白色点の色度座標値", "", "[/]を必ず入れて下さい。"},
         {"参照白色点の色度座標値", "1/2 3/4 5", "[/]を必ず入れて下さい。"},  // before the count
-        {"参照白色点の色度座標値", "1/2 -1/1", "値が範囲外です。"},
+        {"参照白色点の色度座標値", "1/2 -1/1", "値が範囲外です。(0〜4294967295)"},
         {"参照白色点の色度座標値", "1/2 300/0", "分母に0は使えません。"},
         {"参照白色点の色度座標値", "1/2 1/2/3", "数値を入力して下さい。"},
         {"参照白色点の色度座標値", "1/2 a/b", "数値を入力して下さい。"},
@@ -152,11 +152,60 @@ TEST_F(EditFixture, WrongValuesAreRefusedAndLeaveTheRow) {
     EXPECT_TRUE(t.takeMessages().empty());
 }
 
-TEST_F(EditFixture, AsciiIsCutToTheCountAtAWholeCharacter) {
-    EXPECT_EQ(edit("画像タイトル", "0123456789012345678901234"), "0123456789012345678");
-    EXPECT_EQ(edit("画像タイトル", "日本語のタイトルです"),
-              "日本語のタイ");  // 19 bytes hold 6 whole characters
-    EXPECT_EQ(edit("画像タイトル", "  spaced  "), "  spaced  ");
+TEST_F(EditFixture, TextTooLongForItsFieldIsRefusedAndAskedForAgainAsTyped) {
+    // The prompt is told the field's length; the refused text comes back as it was typed.
+    const std::string typed = "0123456789012345678901234";
+    t.prompt.answers = {typed, std::nullopt};
+    t.workspace.editRow(static_cast<size_t>(row("画像タイトル")));
+    EXPECT_EQ(t.cell(row("画像タイトル"), Column::Content), "Title");
+    EXPECT_EQ(t.takeMessages(),
+              (std::vector<Message>{{"値が長すぎます。(19 ﾊﾞｲﾄまで)", "message"}}));
+    ASSERT_EQ(t.prompt.asked.size(), 2u);
+    EXPECT_EQ(t.prompt.asked[1].second, typed);
+    EXPECT_EQ(t.prompt.fields[0].byteLimit, 19u);
+    EXPECT_EQ(t.prompt.fields[0].refusal(typed), "値が長すぎます。(19 ﾊﾞｲﾄまで)");
+    EXPECT_EQ(t.prompt.fields[0].refusal("fits"), "");
+    EXPECT_EQ(t.prompt.fields[0].refusal("Title"), "");  // the content as it stands
+    // A number's range is shown, and refused numbers say it.
+    t.prompt.answers = {std::nullopt};
+    t.workspace.editRow(static_cast<size_t>(row("コンポーネント数")));
+    EXPECT_EQ(t.prompt.fields[2].byteLimit, 0u);
+    EXPECT_EQ(t.prompt.fields[2].range, "0〜255");
+    EXPECT_EQ(t.prompt.fields[2].refusal("256"), "値が範囲外です。(0〜255)");
+
+    // Cutting stays for those who ask for it (the command line's --truncate).
+    const size_t title = static_cast<size_t>(row("画像タイトル"));
+    EXPECT_TRUE(t.workspace.setRow(title, typed, LongText::Cut));
+    EXPECT_EQ(t.cell(title, Column::Content), "0123456789012345678");
+    EXPECT_TRUE(t.workspace.setRow(title, "日本語のタイトルです", LongText::Cut));
+    EXPECT_EQ(t.cell(title, Column::Content), "日本語のタイ");  // 19 bytes hold 6 characters
+    EXPECT_TRUE(t.workspace.setRow(title, "  spaced  ", LongText::Refuse));
+    EXPECT_EQ(t.cell(title, Column::Content), "  spaced  ");
+}
+
+TEST_F(EditFixture, UnsavedEditsAreTakenBackOneByOneLatestFirst) {
+    t.workspace.settings.allDate = 1;
+    EXPECT_FALSE(t.workspace.undoEdit());  // nothing to take back
+    edit("画像タイトル", "one");
+    edit("画像タイトル", "two");
+    edit("画像タイトル", "two");  // no change: nothing to take back for it
+    edit("原画像データの生成日時", "2011:11:11 11:11:11");  // sets every date row
+    edit("コンポーネント数", "999");                        // refused: nothing either
+    t.takeMessages();
+    EXPECT_TRUE(t.workspace.undoEdit());  // the date edit, every row it set
+    EXPECT_EQ(t.cell(row("ファイル変更日時"), Column::Content), "2004:05:06 07:08:09");
+    EXPECT_EQ(t.cell(row("原画像データの生成日時"), Column::Content), "2001:01:01 00:00:00");
+    EXPECT_EQ(t.cell(row("画像タイトル"), Column::Content), "two");
+    EXPECT_TRUE(t.workspace.undoEdit());
+    EXPECT_EQ(t.cell(row("画像タイトル"), Column::Content), "one");
+    EXPECT_TRUE(t.workspace.undoEdit());
+    EXPECT_EQ(t.cell(row("画像タイトル"), Column::Content), "Title");
+    EXPECT_FALSE(t.workspace.hasUnsavedEdits());
+    EXPECT_FALSE(t.workspace.undoEdit());
+    // Discarding forgets what could be taken back.
+    edit("画像タイトル", "three");
+    t.workspace.discardEdits();
+    EXPECT_FALSE(t.workspace.canUndoEdit());
 }
 
 TEST_F(EditFixture, CancelAndUnchangedTextChangeNothing) {

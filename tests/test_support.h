@@ -32,8 +32,11 @@ class ScriptedPrompt : public InputPrompt {
   public:
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<std::string, std::string>> asked;  // caption, initial text
-    std::optional<std::string> prompt(std::string_view caption, std::string_view initial) override {
+    std::vector<InputField> fields;                          // what each prompt was told
+    std::optional<std::string> prompt(std::string_view caption, std::string_view initial,
+                                      const InputField& field) override {
         asked.emplace_back(std::string(caption), std::string(initial));
+        fields.push_back(field);
         if (answers.empty()) return std::nullopt;
         auto answer = answers.front();
         answers.pop_front();

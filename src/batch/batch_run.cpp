@@ -53,6 +53,12 @@ std::string progressCaption(size_t done, size_t total) {
 bool BatchRun::start(std::vector<std::string>& files, std::string_view operationText,
                      std::string_view valueText, const BatchSettings& settings,
                      JournalStore* journal) {
+    return plan(files, operationText, valueText, settings) && begin(journal);
+}
+
+bool BatchRun::plan(std::vector<std::string>& files, std::string_view operationText,
+                    std::string_view valueText, const BatchSettings& settings) {
+    planReady_ = false;
     startProblem_ = Problem::None;
     operationText_ = cutToInput(operationText);
     valueText_ = cutToInput(valueText);
@@ -79,7 +85,14 @@ bool BatchRun::start(std::vector<std::string>& files, std::string_view operation
     reservedNames_.clear();
     planned_.assign(total_, Planned{});
     for (size_t i = 0; i < total_; ++i)
-        plan(files[i], planned_[i]);
+        planFile(files[i], planned_[i]);
+    planReady_ = true;
+    return true;
+}
+
+bool BatchRun::begin(JournalStore* journal) {
+    if (!planReady_) return false;
+    planReady_ = false;
     journal_ = operation_.files.empty() ? nullptr : journal;
     if (journal_ && !journal_->begin(operation_)) {
         journal_ = nullptr;
@@ -128,7 +141,27 @@ BatchRun::Step BatchRun::step() {
     return result;
 }
 
-void BatchRun::plan(const std::string& path, Planned& planned) {
+std::optional<BatchRun::Refusal> BatchRun::refusedValue() const {
+    for (size_t i = 0; i < planned_.size(); ++i) {
+        for (const Report& report : planned_[i].reports) {
+            switch (report.problem) {
+                case Problem::TooLong:
+                case Problem::OutOfRange:
+                case Problem::NotNumber:
+                case Problem::SlashRequired:
+                case Problem::ZeroDenominator:
+                case Problem::ValueCount:
+                case Problem::DateForm:
+                    return Refusal{(*files_)[i], report};
+                default:
+                    break;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void BatchRun::planFile(const std::string& path, Planned& planned) {
     analyzeFile(path, analysis_);
     const FileAnalysis& analysis = analysis_;
     // A photo without Exif lacks what every operation needs: left alone, like a file without
@@ -153,12 +186,15 @@ void BatchRun::plan(const std::string& path, Planned& planned) {
         case BatchOperation::ShiftDates:
             return planShiftDates(state, planned);
         case BatchOperation::NameToTitle: {
+            // A file's own name is cut to the title's field.
             RowName title;
             title.number = tags::kImageDescription;
-            return planSetRow(state, planned, title, baseNameOf(path));
+            return planSetRow(state, planned, title, baseNameOf(path), LongText::Cut);
         }
         case BatchOperation::SetTag:
-            return planSetRow(state, planned, parseRowName(operationText_), valueText_);
+            // A typed value is refused where it does not fit, unless cutting is asked for.
+            return planSetRow(state, planned, parseRowName(operationText_), valueText_,
+                              settings_.longText);
     }
 }
 
@@ -249,7 +285,7 @@ void BatchRun::planShiftDates(FileState& state, Planned& planned) {
 }
 
 void BatchRun::planSetRow(FileState& state, Planned& planned, const RowName& name,
-                          const std::string& value) {
+                          const std::string& value, LongText longText) {
     const RowLookup lookup = findRow(state.document, state.rows, name);
     if (!lookup.exists()) return skip(planned, Problem::SkippedNoSuchRow);
     if (lookup.editable < 0) {
@@ -261,10 +297,11 @@ void BatchRun::planSetRow(FileState& state, Planned& planned, const RowName& nam
     }
     EditOptions options;
     options.allDate = settings_.allDate;
+    options.longText = longText;
     const EditResult edited = applyEdit(state.document, state.rows, state.edits,
                                         static_cast<size_t>(lookup.editable), value, options);
     if (edited.problem != Problem::None) {
-        planned.reports.push_back({edited.problem, std::to_string(edited.limit)});
+        planned.reports.push_back({edited.problem, edited.detail});
         return;
     }
     save(state, planned);

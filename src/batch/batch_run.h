@@ -16,6 +16,7 @@
 
 #include "edit/overwrite_save.h"
 #include "edit/row_lookup.h"
+#include "edit/value_input.h"
 #include "exif/analysis.h"
 #include "journal/change.h"
 #include "journal/journal_store.h"
@@ -66,6 +67,9 @@ struct BatchSettings {
     bool alignDates = false;  // a save aligns dates and times with the file-change date
     bool allDate = false;     // setting one date row sets every date row
     std::string zone;         // shifting dates: "±HH:MM" for the time-zone offsets, or none
+    // Setting a tag: a value too long for a file's field is refused for that file, unless
+    // cutting it is asked for.
+    LongText longText = LongText::Refuse;
 };
 
 class BatchRun {
@@ -103,7 +107,25 @@ class BatchRun {
     bool start(std::vector<std::string>& files, std::string_view operationText,
                std::string_view valueText, const BatchSettings& settings,
                JournalStore* journal = nullptr);
+    // The two halves of start(), for a caller that asks the user in between: plan() works
+    // out the whole run and writes nothing; begin() records it and makes it Running.
+    bool plan(std::vector<std::string>& files, std::string_view operationText,
+              std::string_view valueText, const BatchSettings& settings);
+    bool begin(JournalStore* journal = nullptr);
     Problem startProblem() const { return startProblem_; }
+
+    // After plan(): the first file that refuses the typed value (a text too long for its
+    // field, a number out of range or no number, no date), and why; nothing when every file
+    // takes it.
+    struct Refusal {
+        std::string path;
+        Report report;
+    };
+    std::optional<Refusal> refusedValue() const;
+    // After plan(): how many files the run changes (their bytes, names or times).
+    size_t changedFiles() const { return operation_.files.size(); }
+    // The operation as planned (its text, without the value).
+    const std::string& operationText() const { return operationText_; }
     // Handles the next file; after the last one, stops and answers a step that has ended.
     Step step();
     // Ends the run (safe when none is active); the journal records what was done.
@@ -128,13 +150,13 @@ class BatchRun {
     };
 
     // Works out what the run does to one file; one function an operation.
-    void plan(const std::string& path, Planned& planned);
+    void planFile(const std::string& path, Planned& planned);
     void planAlignTimes(FileState& state, Planned& planned);
     void planRename(FileState& state, Planned& planned, uint16_t dateTag);
     void planNameToDates(FileState& state, Planned& planned);
     void planShiftDates(FileState& state, Planned& planned);
     void planSetRow(FileState& state, Planned& planned, const RowName& name,
-                    const std::string& value);
+                    const std::string& value, LongText longText);
     // A file left alone, a change kept in the run's operation, and the save of the edits made.
     static void skip(Planned& planned, Problem reason);
     void keep(Planned& planned, FileChange change);
@@ -151,7 +173,8 @@ class BatchRun {
     int64_t shift_ = 0;  // seconds, for ShiftDates
     Problem startProblem_ = Problem::None;
     std::vector<Planned> planned_;
-    Operation operation_;  // every change of the run, as the journal records it
+    bool planReady_ = false;  // plan() succeeded and begin() has not run yet
+    Operation operation_;     // every change of the run, as the journal records it
     JournalStore* journal_ = nullptr;
     std::set<std::string> reservedNames_;  // new names given to files of this run
     FileAnalysis analysis_;                // of the file being planned

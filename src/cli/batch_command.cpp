@@ -18,11 +18,12 @@ namespace brevino::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET] [--zone ±HH:MM] "
-    "[--verbose] [-r] OPERATION FILE|FOLDER...";
+    "brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--truncate] [--by OFFSET] "
+    "[--zone ±HH:MM] [--verbose] [-r] OPERATION FILE|FOLDER...";
 constexpr std::string_view kHelp =
-    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--by OFFSET]\n"
-    "                         [--zone ±HH:MM] [--verbose] [-r] OPERATION FILE|FOLDER...\n"
+    "usage: brevino-cli batch [--option KEY=VALUE]... [--value TEXT] [--truncate]\n"
+    "                         [--by OFFSET] [--zone ±HH:MM] [--verbose] [-r]\n"
+    "                         OPERATION FILE|FOLDER...\n"
     "\n"
     "Runs one batch operation over the files, in the order given; a FOLDER stands for the\n"
     "photos the desktop application lists there (-r: and in its subfolders). OPERATION is\n"
@@ -43,6 +44,8 @@ constexpr std::string_view kHelp =
     "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
     "                      (default: brevino.ini)\n"
     "  --value TEXT        the value for setting a tag\n"
+    "  --truncate          cut a text too long for a file's field at its length (without\n"
+    "                      it, that file is reported and left as it is)\n"
     "  --by OFFSET         shift-dates: [+|-][DAYS ]HH:MM[:SS], e.g. \"+1 02:00\" or \"-0:30\":\n"
     "                      minutes and seconds 0-59; hours 0-23 after a day count, any\n"
     "                      number of hours without one (\"+49:00\")\n"
@@ -65,6 +68,7 @@ struct BatchArguments {
     std::string zone;
     bool verbose = false;
     bool recursive = false;
+    bool truncate = false;
     std::vector<std::string> positional;  // the operation, then the files
 };
 
@@ -96,6 +100,8 @@ std::optional<int> parseArguments(int argc, char** argv, BatchArguments& argumen
             arguments.verbose = true;
         } else if (argument == "-r" || argument == "--recursive") {
             arguments.recursive = true;
+        } else if (argument == "--truncate") {
+            arguments.truncate = true;
         } else if (argument.starts_with("--")) {
             return usageError("unknown option " + std::string(argument), kUsage);
         } else {
@@ -181,6 +187,7 @@ int runBatch(int argc, char** argv) {
     }
     BatchSettings settings = batchSettingsOf(arguments.settings);
     settings.zone = arguments.zone;
+    settings.longText = arguments.truncate ? LongText::Cut : LongText::Refuse;
     BatchRun run;
     JournalStore journal = journalForRun(arguments.settings);
     if (run.start(files, operation, arguments.value.value_or(""), settings, &journal)) {

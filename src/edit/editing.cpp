@@ -58,6 +58,7 @@ EditResult applyEdit(const Document& document, const RowList& rows, Edits& edits
     if (encoded.problem != Problem::None) {
         result.problem = encoded.problem;
         result.limit = encoded.limit;
+        result.detail = std::move(encoded.detail);
         return result;
     }
     if (options.allDate && tags::isDate(entry.ifd, entry.tag)) {

@@ -33,6 +33,7 @@ struct EditOptions {
 struct EditResult {
     Problem problem = Problem::None;  // None: accepted (or nothing to change)
     size_t limit = 0;                 // for TooLong
+    std::string detail;               // what the problem's message adds (see InputResult)
 };
 
 // Applies a typed text to an editable row. A text equal to the row's content changes nothing

@@ -88,7 +88,30 @@ Problem encodeValue(const TiffTypeInfo& type, ByteOrder order, std::string_view 
     return Problem::None;
 }
 
+bool isNumber(const TiffTypeInfo& type) {
+    return type.kind == ValueKind::Unsigned || type.kind == ValueKind::Signed ||
+           type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
+}
+
 }  // namespace
+
+size_t textLimit(const Entry& entry) {
+    if (tiffType(entry.type).kind != ValueKind::Text) return 0;
+    if (tags::isDate(entry.ifd, entry.tag) && entry.count == kUnknownExifDate.size())
+        return entry.count;
+    return entry.count > 0 ? entry.count - 1 : 0;
+}
+
+std::string valueRange(const Entry& entry) {
+    const TiffTypeInfo& type = tiffType(entry.type);
+    if (!type.editable || !isNumber(type)) return {};
+    const Range range = rangeOf(type);
+    std::string text;
+    appendDecimal(text, range.minimum);
+    text += "〜";
+    appendDecimal(text, range.maximum);
+    return text;
+}
 
 std::vector<std::string_view> splitValues(std::string_view text) {
     std::vector<std::string_view> values;
@@ -125,6 +148,7 @@ InputResult encodeInput(const Entry& entry, std::string_view input, LongText lon
         if (longText == LongText::Refuse && input.size() > limit) {
             result.problem = Problem::TooLong;
             result.limit = limit;
+            result.detail = std::to_string(limit);
             return result;
         }
         value.text = input.substr(0, utf8CutLength(input, limit));
@@ -137,6 +161,7 @@ InputResult encodeInput(const Entry& entry, std::string_view input, LongText lon
         uint8_t scratch[8];
         uint8_t* at = i < entry.count ? value.bytes.data() + i * type.size : scratch;
         result.problem = encodeValue(type, entry.order, values[i], value.text, at);
+        if (result.problem == Problem::OutOfRange) result.detail = valueRange(entry);
         if (result.problem != Problem::None) return result;
         value.text.push_back(' ');
     }

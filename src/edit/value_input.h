@@ -23,8 +23,17 @@ enum class LongText { Cut, Refuse };
 struct InputResult {
     Problem problem = Problem::None;  // None: accepted
     size_t limit = 0;                 // for TooLong: the field's length in bytes
+    std::string detail;  // what the message adds: that length (TooLong), the range (OutOfRange)
     EncodedValue value;
 };
+
+// The most bytes a typed text may have in the entry's field (its count less the closing zero
+// byte; a 19-byte date field takes a whole date); 0 for a type that is no text.
+size_t textLimit(const Entry& entry);
+
+// The range a value of the entry's numeric type (each part of a rational) must lie in, as
+// "0〜65535"; empty for a type that is no number.
+std::string valueRange(const Entry& entry);
 
 // The value `input` gives the entry. Numbers are plain decimals (with a minus sign only
 // where it can stand) within their type's range, a count of them separated by spaces;

@@ -63,7 +63,9 @@ std::string trimmed(double value, int decimals) {
             result.pop_back();
         if (result.back() == '.') result.pop_back();
     }
-    if (result == "-0") result = "0";
+    // A fresh string rather than an assignment in place, which GCC 12's sanitizer build
+    // flags with a false -Wrestrict warning.
+    if (result == "-0") return std::string(1, '0');
     return result;
 }
 

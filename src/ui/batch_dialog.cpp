@@ -6,19 +6,27 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "edit/row_lookup.h"
+#include "platform/file_io.h"
 #include "tags/tag_dictionary.h"
 #include "ui/dialog_units.h"
 #include "ui/qt_text.h"
 #include "workspace/command_ids.h"
+#include "workspace/settings.h"
 #include "workspace/workspace.h"
 
 namespace brevino::ui {
+namespace {
+
+// The message at a run's end lists at most this many of the files it tells about.
+constexpr size_t kToldFiles = 20;
+
+}  // namespace
 
 BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      workspace_(workspace),
-      mainWindow_(mainWindow) {
+      workspace_(workspace) {
     setWindowTitle(fromUtf8(kBatchCaption));
     const DialogUnits units(font());
     setFixedSize(units.size(270, 54));
@@ -56,9 +64,15 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     progress_->setRange(0, 100);
     progress_->setValue(0);
 
+    // The one button that stops a run (between two files) and closes the dialog.
     close_ = new QPushButton(QStringLiteral("CANCEL"), this);
     close_->setObjectName(QString::number(ids::kBatchClose));
     close_->setGeometry(units.rect(225, 21, 39, 18));
+
+    // The Tab key visits every field in reading order.
+    setTabOrder(operation_, value_);
+    setTabOrder(value_, go_);
+    setTabOrder(go_, close_);
 
     // The Enter key is handled by the dialog itself (it starts the run), not by whichever
     // button has the focus.
@@ -66,99 +80,156 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    connect(go_, &QPushButton::clicked, this, &BatchDialog::goPressed);
+    connect(go_, &QPushButton::clicked, this, &BatchDialog::start);
     connect(close_, &QPushButton::clicked, this, &BatchDialog::reject);
-
-    timer_.setSingleShot(true);
-    timer_.setInterval(ids::kBatchTickMs);
-    connect(&timer_, &QTimer::timeout, this, &BatchDialog::tick);
+    connect(&worker_, &BatchWorker::news, this, &BatchDialog::takeNews);
 }
 
 BatchDialog::~BatchDialog() {
-    stop();
-}
-
-void BatchDialog::goPressed() {
-    if (running()) {
-        stop();
-    } else {
-        start();
-    }
+    abandon();
 }
 
 void BatchDialog::start() {
+    if (running()) return;
     const std::string operation = toUtf8(operation_->currentText());
     if (operation.empty() || workspace_.fileList.empty()) return;
-    // Every operation changes the files (their bytes, names or times): ask first.
-    const std::string count = std::to_string(workspace_.fileList.size());
-    if (workspace_.ask(withDetail(kConfirmBatch, count)) != Answer::Yes) return;
-    const BatchSettings settings = batchSettingsOf(workspace_.settings);
-    if (!run_.start(workspace_.fileList, operation, toUtf8(value_->text()), settings,
-                    workspace_.journal)) {
-        if (run_.startProblem() != Problem::None) workspace_.report(run_.startProblem());
+    // A tag no dictionary names is refused before any file is read.
+    if (batchOperationFor(operation) == BatchOperation::SetTag &&
+        !isKnownRowName(parseRowName(operation))) {
+        workspace_.report(kBatchPromptText);
         return;
     }
+    const BatchSettings settings = batchSettingsOf(workspace_.settings);
+    phase_ = Phase::Planning;
+    summary_ = BatchSummary{};
+    notes_.clear();
     operation_->setEnabled(false);
     value_->setEnabled(false);
-    go_->setText(QStringLiteral("Cancel"));
-    const size_t total = run_.total();
-    progress_->setRange(0, total > INT32_MAX ? INT32_MAX : static_cast<int>(total));
+    go_->setEnabled(false);
     progress_->setValue(0);
     emit runStarted();
-    timer_.start();
+    worker_.plan(workspace_.fileList, operation, toUtf8(value_->text()), settings);
 }
 
-void BatchDialog::tick() {
-    if (!running()) return;
-    if (run_.index() >= run_.total()) {
-        // The last tick: the controls come back first, then the run reports completion.
-        restoreControls();
-        run_.step();
-        workspace_.report(Problem::BatchCompleted);
-        emit runStopped();
-        return;
+void BatchDialog::takeNews() {
+    BatchWorker::News news = worker_.take();
+    for (const BatchRun::Step& step : news.steps)
+        stepped(step);
+    // The caption and the bar show the latest step only: files go faster than the screen.
+    if (!news.steps.empty()) {
+        const BatchRun::Step& latest = news.steps.back();
+        setWindowTitle(QString::fromUtf8(kProgressCaption)
+                           .arg(static_cast<qulonglong>(latest.done))
+                           .arg(static_cast<qulonglong>(latest.total)));
+        progress_->setValue(latest.done > INT32_MAX ? INT32_MAX : static_cast<int>(latest.done));
     }
-    // The main window is not redrawn while the run works through the files.
-    if (mainWindow_) mainWindow_->setUpdatesEnabled(false);
-    const BatchRun::Step step = run_.step();
-    if (step.ended) {
-        restoreControls();
-        emit runStopped();
-        return;
-    }
-    // The current file is followed when the run renames it.
-    if (step.renamedTo && workspace_.currentFile == step.path)
-        workspace_.currentFile = *step.renamedTo;
-    setWindowTitle(fromUtf8(progressCaption(step.done, step.total)));
-    progress_->setValue(step.done > INT32_MAX ? INT32_MAX : static_cast<int>(step.done));
-    timer_.start();
+    if (news.planned && phase_ == Phase::Planning) planned();
+    if (news.ended && phase_ == Phase::Running) ended();
 }
 
-void BatchDialog::restoreControls() {
-    timer_.stop();
+void BatchDialog::planned() {
+    const BatchRun& batch = worker_.batch();
+    // Every file refusing the run's value (an offset that is none, a value too long or out
+    // of range for a file) is told before anything is asked or written.
+    if (batch.startProblem() != Problem::None) {
+        workspace_.report(batch.startProblem());
+        return finish();
+    }
+    if (const std::optional<BatchRun::Refusal> refusal = batch.refusedValue()) {
+        workspace_.report(std::string(fileNameOf(refusal->path)) + ": " +
+                          messageText(refusal->report.problem, refusal->report.detail));
+        return finish();
+    }
+    if (batch.changedFiles() > 0) {
+        phase_ = Phase::Asking;
+        const Answer answer =
+            workspace_.ask(batchQuestion(batch.operationText(), batch.changedFiles()));
+        if (phase_ != Phase::Asking) return;  // closed meanwhile
+        if (answer != Answer::Yes) return finish();
+    }
+    phase_ = Phase::Running;
+    const size_t total = batch.total();
+    progress_->setRange(0, total > INT32_MAX ? INT32_MAX : static_cast<int>(total));
+    worker_.run(workspace_.journal);
+}
+
+void BatchDialog::stepped(const BatchRun::Step& step) {
+    // The list and the current file follow a renamed file.
+    if (step.renamedTo) {
+        const size_t row = step.done - 1;
+        if (row < workspace_.fileList.size() && workspace_.fileList[row] == step.path)
+            workspace_.fileList[row] = *step.renamedTo;
+        if (workspace_.currentFile == step.path) workspace_.currentFile = *step.renamedTo;
+    }
+    // Quiet during the run: what a file tells is kept for the message at its end.
+    summary_.add(step);
+    for (const BatchRun::Report& note : step.notes)
+        notes_.push_back(
+            {step.path, messageFor(note.problem).caption, messageText(note.problem, note.detail)});
+}
+
+void BatchDialog::ended() {
+    const BatchRun& batch = worker_.batch();
+    const Problem problem = batch.startProblem();
+    // Files a cancelled run never reached are counted as left alone.
+    if (batch.index() < batch.total()) summary_.addNotReached(batch.total() - batch.index());
+    finish();
+    if (problem != Problem::None) {
+        workspace_.report(problem);
+        return;
+    }
+    // The closing line, then each file left alone or with something to tell, by name.
+    std::vector<ReportLine> lines = summary_.lines();
+    lines.insert(lines.end(), notes_.begin(), notes_.end());
+    std::string text;
+    for (size_t i = 0; i < lines.size() && i <= kToldFiles; ++i) {
+        if (i > 0) text += "\n";
+        if (!lines[i].path.empty()) text += std::string(fileNameOf(lines[i].path)) + ": ";
+        text += lines[i].text;
+    }
+    if (lines.size() > kToldFiles + 1) text += "\n…";
+    workspace_.report(text, lines.front().caption);
+}
+
+void BatchDialog::finish() {
+    phase_ = Phase::Idle;
     operation_->setEnabled(true);
     value_->setEnabled(true);
-    go_->setText(QStringLiteral("GO"));
+    go_->setEnabled(true);
     setWindowTitle(fromUtf8(kBatchCaption));
-    if (mainWindow_) mainWindow_->setUpdatesEnabled(true);
+    emit runStopped();
 }
 
-void BatchDialog::stop() {
-    const bool wasRunning = running();
-    run_.stop();
-    restoreControls();
-    if (wasRunning) emit runStopped();
+void BatchDialog::abandon() {
+    switch (phase_) {
+        case Phase::Idle:
+            return;
+        case Phase::Asking:
+            break;  // nothing written yet; the answer is not acted on
+        case Phase::Planning:
+            worker_.cancel();
+            worker_.wait();
+            worker_.take();  // the plan is dropped
+            break;
+        case Phase::Running:
+            // The file under way is finished; what the run did so far is taken in and told.
+            worker_.cancel();
+            worker_.wait();
+            takeNews();
+            break;
+    }
+    if (running()) finish();
 }
 
 void BatchDialog::reject() {
-    stop();
+    abandon();
     done(ids::kCancel);
 }
 
 void BatchDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Enter is GO; during a run it does nothing, so that it never cancels by accident.
-        if (!running()) goPressed();
+        if (!running()) start();
         return;
     }
     QDialog::keyPressEvent(event);

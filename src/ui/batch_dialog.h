@@ -1,11 +1,16 @@
-// The batch dialog: one operation over every file of the file list, one file per tick of a
-// 100 ms timer, with progress; cancel takes effect between files.
+// The batch dialog: one operation over every file of the file list. The run is planned off
+// the window's thread first, a value some file refuses is told before anything is asked, the
+// user confirms the operation by name, and the files are then handled back to back off the
+// window's thread, with progress; cancel takes effect between files.
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
+#include <string>
+#include <vector>
 
 #include "batch/batch_run.h"
+#include "ui/batch_worker.h"
+#include "workspace/batch_summary.h"
 
 class QComboBox;
 class QLineEdit;
@@ -18,45 +23,57 @@ class Workspace;
 
 namespace brevino::ui {
 
+// The dialog's title while a run goes on: files done and files in all.
+inline constexpr char kProgressCaption[] = "%1 / %2 ﾌｧｲﾙ完了";
+
 class BatchDialog : public QDialog {
     Q_OBJECT
   public:
-    // `mainWindow` is not redrawn while a run is active.
     BatchDialog(Workspace& workspace, QWidget* mainWindow);
     ~BatchDialog() override;
 
-    bool running() const { return run_.state() == BatchRun::State::Running; }
+    // From GO until the run has ended (planning and the question included).
+    bool running() const { return phase_ != Phase::Idle; }
 
     QComboBox* operationBox() const { return operation_; }
     QLineEdit* valueField() const { return value_; }
     QPushButton* goButton() const { return go_; }
     QPushButton* closeButton() const { return close_; }
     QProgressBar* progressBar() const { return progress_; }
+    BatchWorker& worker() { return worker_; }
 
   signals:
-    // A run began: files are being changed.
+    // A run began: files are about to change.
     void runStarted();
-    // A run ended (finished, cancelled or closed); the file list may hold new names.
+    // A run ended (finished, cancelled, refused or closed); the file list may hold new names.
     void runStopped();
 
   public slots:
+    // CANCEL, Esc and the close box: a run stops before its next file; the dialog closes.
     void reject() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void goPressed();
+    enum class Phase { Idle, Planning, Asking, Running };
+
     void start();
-    void tick();
-    // Ends the run and restores the controls; announces it when a run was active.
-    void stop();
-    void restoreControls();
+    void takeNews();
+    void planned();
+    void stepped(const BatchRun::Step& step);
+    void ended();
+    // Ends the run's phase and restores the controls; announces the end.
+    void finish();
+    // Stops whatever phase is under way (closing the dialog).
+    void abandon();
 
     Workspace& workspace_;
-    QWidget* mainWindow_;
-    BatchRun run_;
-    QTimer timer_;
+    BatchWorker worker_;
+    Phase phase_ = Phase::Idle;
+    // What the run told, for the message at its end.
+    BatchSummary summary_;
+    std::vector<ReportLine> notes_;
     QComboBox* operation_;
     QPushButton* go_;
     QLineEdit* value_;

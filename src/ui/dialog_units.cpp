@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
@@ -34,16 +33,6 @@ class DialogCentring : public QObject {
 };
 
 }  // namespace
-
-QFont programFont() {
-    const QString preferred = QStringLiteral("ＭＳ 明朝");
-    const QString family = QFontDatabase::families().contains(preferred)
-                               ? preferred
-                               : QStringLiteral("Noto Serif CJK JP");
-    QFont font(family);
-    font.setPointSize(8);
-    return font;
-}
 
 DialogUnits::DialogUnits(const QFont& font)
     : averageWidth_(averageWidthOf(font)), height_(std::max(1, QFontMetrics(font).height())) {}

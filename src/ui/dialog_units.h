@@ -1,4 +1,4 @@
-// Sizes of windows and controls in dialog units, and the program's font and centring.
+// Sizes of windows and controls in dialog units, and centring on the screen.
 #pragma once
 
 #include <QFont>
@@ -8,10 +8,6 @@
 class QWidget;
 
 namespace brevino::ui {
-
-// The font every window uses: "ＭＳ 明朝" at 8 points when it is installed, otherwise a
-// Japanese serif font.
-QFont programFont();
 
 // Converts dialog units to pixels: a horizontal unit is a quarter of the font's average
 // character width, a vertical unit an eighth of its character height.

@@ -49,8 +49,9 @@ Answer MessageBoxQuestioner::ask(std::string_view text, std::string_view caption
 }
 
 std::optional<std::string> DialogInputPrompt::prompt(std::string_view caption,
-                                                     std::string_view initialText) {
-    return InputDialog::ask(caption, initialText, owner_);
+                                                     std::string_view initialText,
+                                                     const InputField& field) {
+    return InputDialog::ask(caption, initialText, field, owner_);
 }
 
 QStringList chooserFilters(FileChoice purpose) {

@@ -45,8 +45,8 @@ class MessageBoxQuestioner : public Questioner {
 class DialogInputPrompt : public InputPrompt {
   public:
     explicit DialogInputPrompt(QWidget* owner) : owner_(owner) {}
-    std::optional<std::string> prompt(std::string_view caption,
-                                      std::string_view initialText) override;
+    std::optional<std::string> prompt(std::string_view caption, std::string_view initialText,
+                                      const InputField& field) override;
 
   private:
     QWidget* owner_;

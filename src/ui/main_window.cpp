@@ -7,31 +7,36 @@
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "exif/gps_position.h"
+#include "exif/image_orientation.h"
 #include "journal/undo.h"
 #include "ui/batch_dialog.h"
 #include "ui/dialog_units.h"
+#include "ui/file_list_model.h"
+#include "ui/file_list_view.h"
+#include "ui/folder_lister.h"
 #include "ui/gui_hooks.h"
 #include "ui/preview_pane.h"
 #include "ui/qt_text.h"
 #include "ui/small_dialogs.h"
 #include "ui/tag_list_model.h"
 #include "ui/tag_table_view.h"
+#include "ui/window_place.h"
 #include "workspace/clipboard_text.h"
 #include "workspace/command_ids.h"
 #include "workspace/file_list.h"
@@ -45,8 +50,8 @@ static void initToolbarResources() {
 namespace brevino::ui {
 namespace {
 
-// The room every control keeps at the smallest window size.
-constexpr int kMinimumControlSize = 48;
+// The room every pane keeps however small the window is made.
+constexpr int kMinimumPaneSize = 48;
 
 // Keeps the last message of a selection, to show it in the status bar and the table instead
 // of a message box that would stop the browsing.
@@ -58,6 +63,10 @@ class StatusLine : public Reporter {
   private:
     std::string text_;
 };
+
+QString withPath(const char* text, const QString& path) {
+    return QString::fromUtf8(text).replace(QStringLiteral("%s"), path);
+}
 
 }  // namespace
 
@@ -99,34 +108,21 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         folderBrowser_ = ownBrowser_.get();
     }
 
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client_);
+    workspace_.journal = &journal_;
+    settingsPath_ = settingsFilePath();
+    workspace_.settings = loadSettings(settingsPath_);
+    workspace_.currentFile.clear();
+
+    lister_ = new FolderLister(this);
     buildMenu();
     updateMapAction();
     buildToolBar();
+    buildPanes();
+    buildShortcuts();
+    statusBar()->setSizeGripEnabled(true);
 
-    const DialogUnits units(font());
-    preview_ = new PreviewPane(client_);
-    preview_->setObjectName(QString::number(ids::kPreviewPane));
-    preview_->setGeometry(units.rect(0, 21, 204, 144));
-    connect(preview_, &PreviewPane::titleChanged, this, [this](const QString& title) {
-        previewTitle_ = title;
-        updateTitle();
-    });
-
-    fileList_ = new QListWidget(client_);
-    fileList_->setObjectName(QString::number(ids::kFileList));
-    fileList_->setGeometry(units.rect(204, 21, 324, 150));
-    fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    fileList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    fileList_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = fileList_->selectedItems();
-        if (!selected.isEmpty()) selectFile(fileList_->row(selected.front()));
-    });
-
-    // The folder is followed while other programs add or remove files in it.
+    // The folder is followed while other programs add or remove files in it, and the file
+    // shown while it is there.
     watcher_ = new QFileSystemWatcher(this);
     folderChanged_.setSingleShot(true);
     folderChanged_.setInterval(200);
@@ -136,39 +132,13 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
         if (batchRunning_) return;  // the run's end lists the folder again
         reloadFolder();
     });
-
-    workspace_.journal = &journal_;
-    settingsPath_ = settingsFilePath();
-    workspace_.settings = loadSettings(settingsPath_);
-    workspace_.currentFile.clear();
-    buildTagList();
-    buildShortcuts();
-    statusBar()->setSizeGripEnabled(true);
-
-    client_->installEventFilter(this);
-    const QSize pane = preview_->contentsRect().size();
-    client_->setMinimumSize(
-        std::max(pane.width() + 14 + kMinimumControlSize, preview_->geometry().right() + 1),
-        std::max(pane.height() + 40 + kMinimumControlSize, preview_->geometry().bottom() + 1));
-    resize(units.x(534),
-           units.y(363) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-}
-
-void MainWindow::buildShortcuts() {
-    // Esc clears an open filter first; otherwise it ends the program like the exit command.
-    // The Enter key does nothing.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] {
-        if (filter_->isVisible()) {
-            closeFilter();
-        } else {
-            dispatch(ids::kCancel);
-        }
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& path) {
+        if (!batchRunning_ && fromLocalPath(path) == workspace_.currentFile &&
+            !pathExists(workspace_.currentFile))
+            currentFileGone();
     });
-    auto* find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, this, &MainWindow::openFilter);
-    auto* reload = new QShortcut(QKeySequence::Refresh, this);
-    connect(reload, &QShortcut::activated, this, &MainWindow::reloadFolder);
+
+    placeWindow();
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,7 +146,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenu() {
     struct Item {
         const char* text;
-        int id;  // 0: separator
+        int id;                      // 0: separator
+        const char* keys = nullptr;  // the same on every desktop, whatever its key scheme
     };
     struct Menu {
         const char* title;
@@ -184,18 +155,19 @@ void MainWindow::buildMenu() {
     };
     const Menu menus[] = {
         {"ﾌｧｲﾙ(&F)",
-         {{"ﾌｫﾙﾀﾞを開く(&O)", ids::kOpenFolder},
-          {"Exif情報上書き(&S)", ids::kOverwrite},
+         {{"ﾌｫﾙﾀﾞを開く(&O)", ids::kOpenFolder, "Ctrl+O"},
+          {"Exif情報上書き(&S)", ids::kOverwrite, "Ctrl+S"},
           {nullptr, 0},
           {"Export(&E)", ids::kExport},
           {"Import(&I)", ids::kImport},
           {nullptr, 0},
-          {"終了(&X)", ids::kExit}}},
+          {"終了(&X)", ids::kExit, "Ctrl+Q"}}},
         {"編集(&E)",
-         {{"元に戻す", ids::kUndo},
+         {{"元に戻す", ids::kUndo, "Ctrl+Z"},
+          {"やり直し", ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
           {nullptr, 0},
           {"複数ﾌｧｲﾙ一括変更", ids::kBatch},
-          {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard},
+          {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard, "Ctrl+C"},
           {"地図で表示", ids::kShowOnMap}}},
         {"設定(&S)", {{"ｵﾌﾟｼｮﾝ設定", ids::kOptions}}},
         {"ﾍﾙﾌﾟ(&H)", {{"ﾊﾞｰｼﾞｮﾝ情報(&V)", ids::kVersion}}},
@@ -209,7 +181,7 @@ void MainWindow::buildMenu() {
             }
             QAction* action = entry->addAction(QString::fromUtf8(item.text));
             action->setData(item.id);
-            if (item.id == ids::kUndo) action->setShortcut(QKeySequence::Undo);
+            if (item.keys) action->setShortcuts(QKeySequence::listFromString(item.keys));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
             actions_[id] = action;
@@ -218,30 +190,32 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::buildToolBar() {
-    toolBar_ = new QToolBar(client_);
+    toolBar_ = addToolBar(QString());
     toolBar_->setObjectName(QString::number(ids::kToolbar));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
+    toolBar_->toggleViewAction()->setVisible(false);
     toolBar_->setIconSize(QSize(16, 16));
-    QStyle* style = this->style();
     struct Button {
-        QIcon icon;
+        const char* icon;
         int id;
         const char* tip;
     };
+    // Drawn from SVG: sharp at every size and screen scale.
     const Button buttons[] = {
-        {style->standardIcon(QStyle::SP_DirOpenIcon), ids::kToolOpenFolder, "ﾌｫﾙﾀﾞを開く"},
-        {style->standardIcon(QStyle::SP_DialogSaveButton), ids::kToolOverwrite, "Exif情報を上書き"},
-        {{}, 0, nullptr},
-        {QIcon(QStringLiteral(":/brevino/export.svg")), ids::kToolExport, "Export"},
-        {QIcon(QStringLiteral(":/brevino/import.svg")), ids::kToolImport, "Import"},
+        {":/brevino/open.svg", ids::kToolOpenFolder, "ﾌｫﾙﾀﾞを開く"},
+        {":/brevino/save.svg", ids::kToolOverwrite, "Exif情報を上書き"},
+        {nullptr, 0, nullptr},
+        {":/brevino/export.svg", ids::kToolExport, "Export"},
+        {":/brevino/import.svg", ids::kToolImport, "Import"},
     };
     for (const Button& button : buttons) {
         if (button.id == 0) {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* action = toolBar_->addAction(button.icon, QString::fromUtf8(button.tip));
+        QAction* action = toolBar_->addAction(QIcon(QString::fromLatin1(button.icon)),
+                                              QString::fromUtf8(button.tip));
         action->setToolTip(QString::fromUtf8(button.tip));
         action->setData(button.id);
         const int id = button.id;
@@ -250,9 +224,58 @@ void MainWindow::buildToolBar() {
     }
 }
 
+void MainWindow::buildPanes() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    auto* layout = new QVBoxLayout(client_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // The preview beside the file list, above the table; the panes' borders can be dragged.
+    mainSplit_ = new QSplitter(Qt::Vertical, client_);
+    mainSplit_->setObjectName(QStringLiteral("mainSplitter"));
+    mainSplit_->setChildrenCollapsible(false);
+    layout->addWidget(mainSplit_);
+    topSplit_ = new QSplitter(Qt::Horizontal, mainSplit_);
+    topSplit_->setObjectName(QStringLiteral("topSplitter"));
+    topSplit_->setChildrenCollapsible(false);
+
+    preview_ = new PreviewPane(topSplit_);
+    preview_->setObjectName(QString::number(ids::kPreviewPane));
+    preview_->setMinimumSize(kMinimumPaneSize, kMinimumPaneSize);
+    connect(preview_, &PreviewPane::titleChanged, this, [this](const QString& title) {
+        previewTitle_ = title;
+        updateTitle();
+    });
+
+    fileModel_ = new FileListModel(workspace_, this);
+    fileList_ = new FileListView(topSplit_);
+    fileList_->setObjectName(QString::number(ids::kFileList));
+    fileList_->setModel(fileModel_);
+    fileList_->setMinimumSize(kMinimumPaneSize, kMinimumPaneSize);
+    connect(fileList_, &FileListView::rowSelected, this, &MainWindow::selectFile);
+
+    auto* tableArea = new QWidget(mainSplit_);
+    auto* tableLayout = new QVBoxLayout(tableArea);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->setSpacing(0);
+    buildTagList();
+    tableLayout->addWidget(filter_);
+    tableLayout->addWidget(tagView_);
+    tableArea->setMinimumHeight(kMinimumPaneSize);
+
+    // A larger window gives its room to the file list and the table; the preview and the top
+    // row keep theirs until their borders are dragged.
+    topSplit_->setStretchFactor(0, 0);
+    topSplit_->setStretchFactor(1, 1);
+    mainSplit_->setStretchFactor(0, 0);
+    mainSplit_->setStretchFactor(1, 1);
+}
+
 void MainWindow::buildTagList() {
     model_ = new TagListModel(workspace_, this);
-    tagView_ = new TagTableView(client_);
+    tagView_ = new TagTableView;
     tagView_->setObjectName(QString::number(ids::kTagList));
     tagView_->setModel(model_);
     tagView_->setShowGrid(true);
@@ -267,14 +290,19 @@ void MainWindow::buildTagList() {
     QHeaderView* header = tagView_->horizontalHeader();
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setHighlightSections(false);
-    header->setStretchLastSection(false);
     for (int column = 0; column < kColumnCount; ++column) {
         header->resizeSection(column, kColumnWidths[column]);
     }
+    // The note column takes whatever room the window has beyond the others; the header
+    // keeps a stretched section at least as wide as it was before, so it starts narrow.
+    header->resizeSection(kColumnCount - 1, header->minimumSectionSize());
+    header->setStretchLastSection(true);
+    tagView_->setEmptyText(QString::fromUtf8(kStartHint));
     connect(tagView_, &QAbstractItemView::doubleClicked, this, &MainWindow::editSelectedRow);
+    connect(tagView_, &TagTableView::editRequested, this, &MainWindow::editCurrentRow);
 
     // Ctrl+F opens the filter line above the table.
-    filter_ = new QLineEdit(client_);
+    filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("filter"));
     filter_->setClearButtonEnabled(true);
     filter_->setPlaceholderText(QString::fromUtf8("ﾀｸﾞ・値・説明で絞り込み"));
@@ -282,35 +310,83 @@ void MainWindow::buildTagList() {
     connect(filter_, &QLineEdit::textChanged, this, &MainWindow::filterRows);
 }
 
+void MainWindow::buildShortcuts() {
+    // Esc clears an open filter; otherwise it does nothing: the window is closed with
+    // Ctrl+Q, the exit command or its close button.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (filter_->isVisible()) closeFilter();
+    });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &MainWindow::openFilter);
+    auto* reload = new QShortcut(QKeySequence::Refresh, this);
+    connect(reload, &QShortcut::activated, this, &MainWindow::reloadFolder);
+}
+
+void MainWindow::placePanes() {
+    // The panes as they were kept, or in the classic proportions of the window as it is
+    // (204 of 528 units wide for the preview, 150 of 342 high for the top row).
+    const WindowLayout& kept = workspace_.settings.window;
+    const int width = std::max(1, topSplit_->width());
+    const int height = std::max(1, mainSplit_->height());
+    const int previewWidth = kept.previewWidth > 0 ? kept.previewWidth : width * 204 / 528;
+    const int topHeight = kept.topHeight > 0 ? kept.topHeight : height * 150 / 342;
+    topSplit_->setSizes({previewWidth, std::max(1, width - previewWidth)});
+    mainSplit_->setSizes({topHeight, std::max(1, height - topHeight)});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (panesPlaced_) return;
+    panesPlaced_ = true;
+    placePanes();
+}
+
+void MainWindow::placeWindow() {
+    const DialogUnits units(font());
+    const WindowLayout& kept = workspace_.settings.window;
+
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (const std::optional<QRect> window = keptWindow(kept, screens)) {
+        setGeometry(*window);
+    } else {
+        // First start (or a screen too small for the kept window): the classic size, as much
+        // of it as the screen has room for, in its middle.
+        const QSize classic(units.x(534), units.y(363) + menuBar()->sizeHint().height() +
+                                              statusBar()->sizeHint().height());
+        const QSize wanted = kept.keptSize() ? QSize(kept.width, kept.height) : classic;
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const QRect place =
+            centredWindow(wanted, screen ? screen->availableGeometry() : QRect(0, 0, 800, 600));
+        resize(place.size());
+        move(place.topLeft());
+    }
+    if (kept.maximized != 0) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::keepLayout() {
+    WindowLayout layout;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    layout.left = normal.x();
+    layout.top = normal.y();
+    layout.width = normal.width();
+    layout.height = normal.height();
+    layout.maximized = isMaximized() ? 1 : 0;
+    layout.previewWidth = topSplit_->sizes().value(0);
+    layout.topHeight = mainSplit_->sizes().value(0);
+    workspace_.settings.window = layout;
+    saveWindowLayout(settingsPath_, layout);
+}
+
 QAction* MainWindow::action(int id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize) {
-        layoutClient(client_->width(), client_->height());
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::layoutClient(int width, int height) {
-    // The preview pane keeps its place and size; the other controls follow the window.
-    const QSize pane = preview_->contentsRect().size();
-    fileList_->setGeometry(pane.width() + 10, 30, width - pane.width() - 14, pane.height() + 10);
-    int tableTop = pane.height() + 40;
-    if (filter_->isVisible()) {
-        const int line = filter_->sizeHint().height();
-        filter_->setGeometry(0, tableTop, width - 2, line);
-        tableTop += line;
-    }
-    tagView_->setGeometry(0, tableTop, width - 2, height - tableTop);
-    toolBar_->setGeometry(0, 0, width, toolBar_->sizeHint().height());
-}
-
 void MainWindow::dispatch(int id) {
     switch (ids::menuCommandFor(id)) {
-        case ids::kCancel:
         case ids::kExit:
             close();
             break;
@@ -336,7 +412,10 @@ void MainWindow::dispatch(int id) {
             showOnMap();
             break;
         case ids::kUndo:
-            undoLastOperation();
+            undo();
+            break;
+        case ids::kRedo:
+            redoOperation();
             break;
         case ids::kOptions:
             showOptions();
@@ -347,7 +426,7 @@ void MainWindow::dispatch(int id) {
             break;
         }
         default:
-            break;  // the Enter key and anything else
+            break;  // the Enter and Esc keys (never the window's end) and anything else
     }
 }
 
@@ -355,14 +434,112 @@ void MainWindow::openFolder() {
     const std::optional<std::string> folder =
         folderBrowser_->browse(kOpenFolderTitle, browserStartFolder(workspace_.settings));
     if (!folder || folder->empty()) return;
-    openChosenFolder(workspace_, *folder, settingsPath_);
-    refreshFileList();
+    rememberChosenFolder(workspace_, *folder, settingsPath_);
     watchFolder();
+    // Links are shown at once and followed by the listing after (see takeNewListing).
+    const std::string chosen = workspace_.currentFolder;
+    lister_->list([chosen] { return folderListing(chosen, Links::Assumed); },
+                  [this, chosen](Listing listing) {
+                      takeNewListing(std::move(listing),
+                                     [chosen] { return folderListing(chosen); });
+                  });
+}
+
+void MainWindow::dropPaths(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;  // nothing dropped: the list stays
+    lister_->list([paths] { return dropListing(paths, Links::Assumed); },
+                  [this, paths](Listing listing) {
+                      takeNewListing(std::move(listing), [paths] { return dropListing(paths); });
+                  });
+}
+
+void MainWindow::reloadFolder() {
+    if (batchRunning_) return;
+    if (!workspace_.currentFolder.empty()) {
+        lister_->list([folder = workspace_.currentFolder] { return folderListing(folder); },
+                      [this](Listing listing) { takeReloadedListing(std::move(listing)); });
+    } else {
+        // Dropped files: those that are gone leave the list.
+        lister_->list([files = workspace_.fileList] { return presentListing(files); },
+                      [this](Listing listing) { takeReloadedListing(std::move(listing)); });
+    }
+}
+
+bool MainWindow::isListing() const {
+    return lister_->busy();
+}
+
+void MainWindow::takeNewListing(Listing listing, FolderLister::Job followingLinks) {
+    if (listing.folder) {
+        workspace_.currentFolder = std::move(*listing.folder);
+        watchFolder();
+    }
+    preview_->cancelPrefetch();  // what was queued were neighbours in the old list
+    const bool linksFollowed = listing.linksFollowed;
+    {
+        const QSignalBlocker blocker(fileList_);
+        FileListModel::Discarded old =
+            fileModel_->take(std::move(listing.files), std::move(listing.names));
+        lister_->discard(std::move(old.files), std::move(old.names));
+    }
+    // Links were listed as files unseen: the same is listed again following them, and those
+    // that name no regular file leave the list.
+    if (!linksFollowed)
+        lister_->list(std::move(followingLinks),
+                      [this](Listing again) { takeReloadedListing(std::move(again)); });
+    markCurrentFileInList();
+    if (!workspace_.fileList.empty()) {
+        selectFile(0);
+    } else if (std::find(workspace_.fileList.begin(), workspace_.fileList.end(),
+                         workspace_.currentFile) == workspace_.fileList.end()) {
+        if (settleUnsavedEdits()) showNoFile(QString::fromUtf8(kEmptyFolderHint));
+    }
+}
+
+void MainWindow::takeReloadedListing(Listing listing) {
+    if (batchRunning_) return;
+    {
+        const QSignalBlocker blocker(fileList_);
+        FileListModel::Discarded old =
+            fileModel_->replace(std::move(listing.files), std::move(listing.names));
+        lister_->discard(std::move(old.files), std::move(old.names));
+    }
+    markCurrentFileInList();
+    const std::string& current = workspace_.currentFile;
+    if (!current.empty() && !pathExists(current) &&
+        std::find(workspace_.fileList.begin(), workspace_.fileList.end(), current) ==
+            workspace_.fileList.end())
+        currentFileGone();
+}
+
+void MainWindow::currentFileGone() {
+    const QString path = localPath(workspace_.currentFile);
+    // Its edits cannot be saved any more: there is nothing to ask.
+    workspace_.discardEdits();
+    showNoFile(workspace_.fileList.empty() ? QString::fromUtf8(kStartHint) : QString());
+    statusBar()->showMessage(withPath(kFileGone, path));
+}
+
+void MainWindow::showNoFile(const QString& hint) {
+    workspace_.currentFile.clear();
+    workspace_.clearAnalysis();
+    preview_->cancelPrefetch();
+    preview_->release();
+    previewTitle_ = QString::fromUtf8(kMainCaption);
+    refreshRows();
+    updateTitle();
+    tagView_->setEmptyText(hint);
+    markCurrentFileInList();
+    watchCurrentFile();
 }
 
 void MainWindow::overwrite() {
-    if (workspace_.save()) workspace_.report(Problem::Saved);
+    const int before = imageOrientation(workspace_.document());
+    const bool saved = workspace_.save();
     editedRowsChanged();
+    // A new Orientation turns the picture at once.
+    if (saved && imageOrientation(workspace_.document()) != before) showCurrentPicture();
+    if (saved) workspace_.report(Problem::Saved);
 }
 
 void MainWindow::editedRowsChanged() {
@@ -389,12 +566,48 @@ bool MainWindow::settleUnsavedEdits() {
     return leave;
 }
 
+void MainWindow::undo() {
+    // An unsaved edit is taken back first, without touching any file.
+    if (workspace_.undoEdit()) {
+        editedRowsChanged();
+        statusBar()->showMessage(QString::fromUtf8(kEditTakenBack));
+        return;
+    }
+    undoLastOperation();
+}
+
 void MainWindow::undoLastOperation() {
     // The undo may touch the file shown: its unsaved edits are settled first.
     if (!settleUnsavedEdits()) return;
-    const UndoOutcome outcome = undoOperation(journal_);
+    const std::optional<Operation> latest = latestInEffect(readHistory(journal_));
+    if (!latest) {
+        workspace_.report(Problem::NothingToUndo);
+        return;
+    }
+    // The user sees which operation goes before any file is touched.
+    if (workspace_.ask(withDetail(kUndoQuestion, operationLabel(latest->id, latest->title))) !=
+        Answer::Yes)
+        return;
+    showUndone(undoOperation(journal_, latest->id), false);
+}
+
+void MainWindow::redoOperation() {
+    if (!settleUnsavedEdits()) return;
+    // The undo that took the operation back; its target is the operation applied again.
+    const std::optional<Operation> undo = latestTakenBack(readHistory(journal_));
+    if (!undo) {
+        workspace_.report(Problem::NothingToRedo);
+        return;
+    }
+    if (workspace_.ask(withDetail(kRedoQuestion, operationLabel(undo->target, undo->title))) !=
+        Answer::Yes)
+        return;
+    showUndone(brevino::redoOperation(journal_), true);
+}
+
+void MainWindow::showUndone(const UndoOutcome& outcome, bool redo) {
     std::string text;
-    for (const ReportLine& line : undoReport(outcome, false)) {
+    for (const ReportLine& line : undoReport(outcome, redo)) {
         if (!text.empty()) text += "\n";
         if (!line.path.empty()) text += line.path + ": ";
         text += line.text;
@@ -407,10 +620,7 @@ void MainWindow::undoLastOperation() {
             showCurrentFile();
         } else {
             // Renamed back: the file is in the list under its old name.
-            workspace_.currentFile.clear();
-            workspace_.clearAnalysis();
-            refreshRows();
-            preview_->release();
+            showNoFile(QString());
         }
     }
 }
@@ -482,7 +692,7 @@ void MainWindow::afterBatch() {
 
 void MainWindow::selectFile(int row) {
     if (row < 0 || static_cast<size_t>(row) >= workspace_.fileList.size()) return;
-    const std::string& chosen = workspace_.fileList[static_cast<size_t>(row)];
+    const std::string chosen = workspace_.fileList[static_cast<size_t>(row)];
     if (chosen != workspace_.currentFile && !settleUnsavedEdits()) {
         markCurrentFileInList();  // the user stays with the edited file
         return;
@@ -520,6 +730,7 @@ void MainWindow::showCurrentFile() {
     tagView_->setEmptyText(fromUtf8(status.text()));
     statusBar()->showMessage(
         status.text().empty() ? where : where + QStringLiteral(": ") + fromUtf8(status.text()));
+    watchCurrentFile();
     showCurrentPicture();
 }
 
@@ -540,50 +751,44 @@ void MainWindow::prefetchNeighbours(size_t row) {
     preview_->prefetch(neighbours, workspace_.settings.turnsPreview());
 }
 
-void MainWindow::dropPaths(const std::vector<std::string>& paths) {
-    dropItems(workspace_, paths);
-    refreshFileList();
-    watchFolder();
-}
-
-void MainWindow::reloadFolder() {
-    if (batchRunning_) return;
-    if (!workspace_.currentFolder.empty()) {
-        listFolder(workspace_, workspace_.currentFolder);
-    } else {
-        // Dropped files: those that are gone leave the list.
-        std::erase_if(workspace_.fileList,
-                      [](const std::string& path) { return !isAnalyzableFile(path); });
-    }
-    refreshFileList();
-}
-
 void MainWindow::watchFolder() {
-    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    const QStringList folders = watcher_->directories();
+    if (!folders.isEmpty()) watcher_->removePaths(folders);
     if (!workspace_.currentFolder.empty()) watcher_->addPath(localPath(workspace_.currentFolder));
+}
+
+void MainWindow::watchCurrentFile() {
+    if (watchedFile_ == workspace_.currentFile) return;
+    if (!watchedFile_.empty()) watcher_->removePath(localPath(watchedFile_));
+    watchedFile_ = workspace_.currentFile;
+    if (!watchedFile_.empty()) watcher_->addPath(localPath(watchedFile_));
 }
 
 void MainWindow::refreshFileList() {
     preview_->cancelPrefetch();  // what was queued were neighbours in the old list
-    const QSignalBlocker blocker(fileList_);
-    fileList_->clear();
-    // Names only, so that typing a name's first letters finds it; the path in the tooltip.
-    for (const std::string& path : workspace_.fileList) {
-        auto* item = new QListWidgetItem(localPath(std::string(fileNameOf(path))), fileList_);
-        item->setToolTip(localPath(path));
+    {
+        const QSignalBlocker blocker(fileList_);
+        fileModel_->reload();
     }
     markCurrentFileInList();
 }
 
 void MainWindow::markCurrentFileInList() {
     const QSignalBlocker blocker(fileList_);
-    for (size_t i = 0; i < workspace_.fileList.size(); ++i) {
-        if (workspace_.fileList[i] == workspace_.currentFile) {
-            fileList_->setCurrentRow(static_cast<int>(i));
-            return;
-        }
+    // Most often the list's current entry is the file already.
+    const int current = fileList_->currentRow();
+    if (current >= 0 && static_cast<size_t>(current) < workspace_.fileList.size() &&
+        !workspace_.currentFile.empty() &&
+        workspace_.fileList[static_cast<size_t>(current)] == workspace_.currentFile &&
+        fileList_->selectionModel()->isRowSelected(current))
+        return;
+    const auto at =
+        std::find(workspace_.fileList.begin(), workspace_.fileList.end(), workspace_.currentFile);
+    if (workspace_.currentFile.empty() || at == workspace_.fileList.end()) {
+        fileList_->setCurrentRow(-1);
+        return;
     }
-    fileList_->clearSelection();
+    fileList_->setCurrentRow(static_cast<int>(at - workspace_.fileList.begin()));
 }
 
 void MainWindow::refreshRows() {
@@ -622,7 +827,6 @@ void MainWindow::filterRows(const QString& text) {
 
 void MainWindow::openFilter() {
     filter_->show();
-    layoutClient(client_->width(), client_->height());
     filter_->setFocus();
     filter_->selectAll();
 }
@@ -630,7 +834,6 @@ void MainWindow::openFilter() {
 void MainWindow::closeFilter() {
     filter_->clear();
     filter_->hide();
-    layoutClient(client_->width(), client_->height());
     tagView_->setFocus();
 }
 
@@ -641,13 +844,28 @@ void MainWindow::updateMapAction() {
 void MainWindow::showOnMap() {
     const GpsPosition position = readGpsPosition(workspace_.document());
     if (!position.hasPosition()) return;
-    QDesktopServices::openUrl(QUrl(fromUtf8(mapAddress(position))));
+    const QString address = fromUtf8(mapAddress(position));
+    // Without a browser to open it, the address is at least shown, to be copied elsewhere.
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        statusBar()->showMessage(withPath(kNoBrowser, address));
 }
 
 void MainWindow::editSelectedRow() {
     const std::vector<size_t> rows = selectedRows();
-    if (rows.empty()) return;
-    workspace_.editRow(rows.front());
+    if (!rows.empty()) editRow(rows.front());
+}
+
+void MainWindow::editCurrentRow() {
+    const QModelIndex current = tagView_->currentIndex();
+    if (current.isValid() && static_cast<size_t>(current.row()) < workspace_.rowCount()) {
+        editRow(static_cast<size_t>(current.row()));
+    } else {
+        editSelectedRow();
+    }
+}
+
+void MainWindow::editRow(size_t row) {
+    workspace_.editRow(row);
     model_->contentsChanged();
     updateTitle();
 }
@@ -657,6 +875,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    keepLayout();
     preview_->cancelPrefetch();
     preview_->release();
     workspace_.clearAnalysis();

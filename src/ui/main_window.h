@@ -1,6 +1,7 @@
-// The main window: a view of one Workspace. It shows the file list, the preview and the
-// TagList, and turns menu commands, toolbar buttons, selections and drops into calls of the
-// core.
+// The main window: a view of one Workspace. It shows the preview beside the file list above
+// the TagList, in panes the user can resize, and turns menu commands, shortcuts, toolbar
+// buttons, selections and drops into calls of the core. Folders are listed off the window's
+// thread; the window's place, size and panes are kept in the settings file.
 #pragma once
 
 #include <QMainWindow>
@@ -10,23 +11,37 @@
 #include <string>
 #include <vector>
 
+#include "journal/undo.h"
+#include "ui/folder_lister.h"
 #include "ui/gui_hooks.h"
 #include "ui/tag_table_view.h"
 #include "workspace/workspace.h"
 
 class QFileSystemWatcher;
 class QLineEdit;
-class QListWidget;
+class QSplitter;
 class QToolBar;
 
 namespace brevino::ui {
 
 class BatchDialog;
+class FileListModel;
+class FileListView;
 class PreviewPane;
 class TagListModel;
 
 inline constexpr char kMainCaption[] = "Exif情報アップデート";
 inline constexpr char kOpenFolderTitle[] = "JPEGﾌｫﾙﾀﾞを開く";
+
+// What the empty table says: before anything is listed, and for a folder without photos.
+inline constexpr char kStartHint[] = "ﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい";
+inline constexpr char kEmptyFolderHint[] =
+    "このﾌｫﾙﾀﾞにはJPEGﾌｧｲﾙがありません。\nﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい";
+// Status bar lines: the shown file was deleted by another program; no browser for the map.
+inline constexpr char kFileGone[] = "%s は削除されました。";
+inline constexpr char kNoBrowser[] = "地図を表示するﾌﾞﾗｳｻﾞがありません: %s";
+// Status bar line after Ctrl+Z took back an unsaved edit.
+inline constexpr char kEditTakenBack[] = "編集を元に戻しました。";
 
 // Where the window's messages, questions and choices go; each one left empty gets the
 // program's own dialog.
@@ -54,10 +69,14 @@ class MainWindow : public QMainWindow {
     // as soon as it is decoded; the pictures of the entries before and after it are then
     // decoded ahead. A file whose analysis fails says why in the status bar and the table.
     void selectFile(int row);
-    // Items dropped on the window, in drop order.
+    // Items dropped on the window, in drop order: listed off the window's thread, then the
+    // first file is selected.
     void dropPaths(const std::vector<std::string>& paths);
-    // Lists the current folder again (F5, or another program changed it).
+    // Lists the current folder again (F5, or another program changed it), off the window's
+    // thread, and takes in the difference.
     void reloadFolder();
+    // Whether a folder is being listed (its files not shown yet).
+    bool isListing() const;
     // Shows the workspace's file list and rows again after the core changed them.
     void refreshFileList();
     void refreshRows();
@@ -71,11 +90,14 @@ class MainWindow : public QMainWindow {
     QAction* action(int id) const;
     QToolBar* toolBar() const { return toolBar_; }
     TagTableView* tagListView() const { return tagView_; }
-    QListWidget* fileListView() const { return fileList_; }
+    FileListView* fileListView() const { return fileList_; }
     PreviewPane* previewPane() const { return preview_; }
     TagListModel* tagListModel() const { return model_; }
     QWidget* clientArea() const { return client_; }
     QLineEdit* filterField() const { return filter_; }
+    // The preview | file list splitter, and the one between them and the table.
+    QSplitter* topSplitter() const { return topSplit_; }
+    QSplitter* mainSplitter() const { return mainSplit_; }
 
   signals:
     // A batch dialog is about to run (tests drive it from here).
@@ -83,16 +105,21 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenu();
     void buildToolBar();
+    void buildPanes();
     void buildTagList();
     void buildShortcuts();
-    void layoutClient(int width, int height);
+    // The window where it was last closed when that fits a screen, else fitted to the screen.
+    void placeWindow();
+    // The panes' sizes, once the window has its size.
+    void placePanes();
+    void keepLayout();
     void openFolder();
     void overwrite();
     void exportSegment();
@@ -102,11 +129,28 @@ class MainWindow : public QMainWindow {
     void showOnMap();
     void updateMapAction();
     void showOptions();
-    // Takes back the latest operation from the journal and shows the files as they are now.
+    // Ctrl+Z: takes back the latest unsaved edit; without one, the latest operation still in
+    // effect, after a question naming it, and shows the files as they are now.
+    void undo();
     void undoLastOperation();
+    // Ctrl+Shift+Z or Ctrl+Y: applies again the latest operation taken back, after a question
+    // naming it.
+    void redoOperation();
+    // Tells what an undo or a redo did to each file, and shows the files as they are now.
+    void showUndone(const UndoOutcome& outcome, bool redo);
     void runBatch();
     // After a batch run: the file list may hold new names; the current file is analysed again.
     void afterBatch();
+    // A listing asked for by opening a folder or a drop: it replaces the list, and its
+    // first file is selected. When it took links as files unseen, `followingLinks` lists the
+    // same again following them, and the difference is taken in.
+    void takeNewListing(Listing listing, FolderLister::Job followingLinks);
+    // A listing of the same folder again: the difference is taken in.
+    void takeReloadedListing(Listing listing);
+    // The file shown is gone (another program deleted it): the window forgets it.
+    void currentFileGone();
+    // Forgets the file shown, its rows and picture; `hint` goes into the empty table.
+    void showNoFile(const QString& hint);
     // Analyses the current file and shows its rows, then its picture. A failure is shown in
     // the status bar and the empty table, not in a message box.
     void showCurrentFile();
@@ -117,10 +161,14 @@ class MainWindow : public QMainWindow {
     void updateTitle();
     void editedRowsChanged();
     std::vector<size_t> selectedRows() const;
+    // Double-click: the lowest selected row; F2 or Enter: the current row.
     void editSelectedRow();
+    void editCurrentRow();
+    void editRow(size_t row);
     void markCurrentFileInList();
     void prefetchNeighbours(size_t row);
     void watchFolder();
+    void watchCurrentFile();
     void openFilter();
     void closeFilter();
 
@@ -137,17 +185,23 @@ class MainWindow : public QMainWindow {
 
     QWidget* client_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QSplitter* mainSplit_ = nullptr;
+    QSplitter* topSplit_ = nullptr;
     PreviewPane* preview_ = nullptr;
-    QListWidget* fileList_ = nullptr;
+    FileListView* fileList_ = nullptr;
+    FileListModel* fileModel_ = nullptr;
     QLineEdit* filter_ = nullptr;
     TagTableView* tagView_ = nullptr;
     TagListModel* model_ = nullptr;
+    FolderLister* lister_ = nullptr;
     std::map<int, QAction*> actions_;
     QString previewTitle_;
     QFileSystemWatcher* watcher_ = nullptr;
+    std::string watchedFile_;
     QTimer folderChanged_;  // folds a burst of changes into one reload
     bool batchRunning_ = false;
-    bool rowsHidden_ = false;  // the filter hides rows
+    bool rowsHidden_ = false;   // the filter hides rows
+    bool panesPlaced_ = false;  // the panes got their first sizes
 };
 
 }  // namespace brevino::ui

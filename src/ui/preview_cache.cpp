@@ -24,10 +24,10 @@ bool PictureKey::operator==(const PictureKey& other) const {
 
 size_t qHash(const PictureKey& key, size_t seed) {
     const FileIdentity& id = key.version.identity;
-    return qHashMulti(seed,
-                      QByteArrayView(key.path.data(), static_cast<qsizetype>(key.path.size())),
-                      key.target.pane.width(), key.target.pane.height(), key.target.turn, id.inode,
-                      id.size, id.modified.tv_nsec, id.changed.tv_nsec);
+    return qHashMulti(
+        seed, QByteArrayView(key.path.data(), static_cast<qsizetype>(key.path.size())),
+        key.target.pane.width(), key.target.pane.height(), key.target.turn,
+        qRound(key.target.scale * 100), id.inode, id.size, id.modified.tv_nsec, id.changed.tv_nsec);
 }
 
 bool FileVersion::operator==(const FileVersion& other) const {
@@ -69,7 +69,7 @@ PreviewPicture readAndDecode(const FileHandle& file, const FileVersion& version,
             analyzeBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                    static_cast<size_t>(bytes.size()))));
     }
-    result.picture = decodeForPane(bytes, target.pane, *orientation, &result.natural);
+    result.picture = decodeForPane(bytes, target.pane, *orientation, &result.natural, target.scale);
     return result;
 }
 

@@ -29,11 +29,13 @@ struct PreviewPicture {
     QSize natural;
 };
 
-// What a picture is decoded for: the pane's size, and whether it is turned as its
-// Orientation entry says.
+// What a picture is decoded for: the pane's size, whether it is turned as its Orientation
+// entry says, and the screen's device pixels per pane pixel (2 on a screen scaled twice),
+// so that the picture is decoded as sharp as the screen draws it.
 struct PreviewTarget {
     QSize pane;
     bool turn = true;
+    qreal scale = 1;
 
     bool operator==(const PreviewTarget& other) const = default;
 };

@@ -65,7 +65,8 @@ QImage turnedUpright(QImage image, int orientation) {
     return image;
 }
 
-QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize) {
+QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
+                     qreal scale) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -79,14 +80,20 @@ QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, Q
         fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
     if (fit.width <= 0 || fit.height <= 0) return {};
     // Decoding straight at the drawn size keeps large photos fast; the fit is of the turned
-    // picture, the decode of the stored one.
-    const QSize decoded = turnedSize(QSize(fit.width, fit.height), orientation);
+    // picture in the pane's pixels, the decode of the stored one in the screen's.
+    const QSize drawn = QSize(qRound(fit.width * scale), qRound(fit.height * scale))
+                            .boundedTo(natural)
+                            .expandedTo(QSize(1, 1));
+    const QSize decoded = turnedSize(drawn, orientation);
     if (decoded != stored) reader.setScaledSize(decoded);
     return turnedUpright(reader.read(), orientation);
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    refit_.setSingleShot(true);
+    refit_.setInterval(150);
+    connect(&refit_, &QTimer::timeout, this, &PreviewPane::refit);
     // Decodes finish on other threads; their pictures are taken over on this one.
     cache_.setReadyListener([this](const PreviewCache::Decoded& decoded,
                                    const PreviewPicture& picture) {
@@ -107,15 +114,18 @@ void PreviewPane::load(const std::string& path, const Document& analysis, bool t
     const std::string title = previewTitle(path);
     emit titleChanged(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     const PreviewTarget wanted = target(turn);
+    const int orientation = turn ? imageOrientation(analysis) : 1;
+    loaded_ = path;
+    turn_ = turn;
+    orientation_ = orientation;
     if (std::optional<PreviewPicture> kept = cache_.cached(path, file, wanted)) {
-        show(*kept);
+        show(*kept, wanted);
         return;
     }
     waitingVersion_ = versionOf(file);
     file.close();
 
     // Until the picture is decoded, its thumbnail stands in for it where it will be drawn.
-    const int orientation = turn ? imageOrientation(analysis) : 1;
     const std::span<const uint8_t> thumbnail = thumbnailBytes(analysis);
     picture_ =
         thumbnail.empty()
@@ -132,11 +142,27 @@ void PreviewPane::load(const std::string& path, const Document& analysis, bool t
     update();
 }
 
-void PreviewPane::show(const PreviewPicture& picture) {
+void PreviewPane::show(const PreviewPicture& picture, const PreviewTarget& target) {
     picture_ = picture.picture;
     naturalSize_ = picture.natural;
     showsThumbnail_ = false;
+    shownTarget_ = target;
     update();
+}
+
+void PreviewPane::refit() {
+    if (loaded_.empty()) return;
+    const PreviewTarget wanted = target(turn_);
+    if (wanted == (isWaiting() ? waitingTarget_ : shownTarget_)) return;
+    // The picture shown stays, stretched, until the new one is decoded.
+    waitingFor_ = loaded_;
+    waitingTarget_ = wanted;
+    cache_.request(loaded_, wanted, orientation_);
+}
+
+void PreviewPane::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (!loaded_.empty()) refit_.start();
 }
 
 void PreviewPane::delivered(const PreviewCache::Decoded& decoded, const PreviewPicture& picture) {
@@ -145,12 +171,14 @@ void PreviewPane::delivered(const PreviewCache::Decoded& decoded, const PreviewP
     // decode, which reads the file after the selection, always does.
     if (!decoded.requested && decoded.version != waitingVersion_) return;
     waitingFor_.clear();
-    show(picture);
+    show(picture, decoded.target);
     emit pictureReady();
 }
 
 void PreviewPane::release() {
     waitingFor_.clear();
+    loaded_.clear();
+    refit_.stop();
     showsThumbnail_ = false;
     if (picture_.isNull() && !naturalSize_.isValid()) return;
     picture_ = QImage();
@@ -176,6 +204,10 @@ QRect PreviewPane::pictureRect() const {
 
 void PreviewPane::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    // Moved to a screen of another scale: decoded again for it.
+    if (!loaded_.empty() && !isWaiting() && !showsThumbnail_ &&
+        shownTarget_.scale != devicePixelRatioF() && !refit_.isActive())
+        refit_.start();
     const QRect target = pictureRect();
     if (target.isEmpty()) return;
     QPainter painter(this);

@@ -1,11 +1,14 @@
-// The preview pane: the analysed picture, shrunk to fit, centred and turned upright. The
-// window never waits for it: a picture not decoded yet is decoded off the window's thread,
-// and the file's embedded thumbnail stands in for it meanwhile.
+// The preview pane: the analysed picture, shrunk to fit, centred and turned upright, decoded
+// for the screen's pixels (twice as many each way on a screen scaled twice). The window never
+// waits for it: a picture not decoded yet is decoded off the window's thread, and the file's
+// embedded thumbnail stands in for it meanwhile. When the pane changes size the picture shown
+// is stretched at once and decoded again for the new size once the pane keeps still.
 #pragma once
 
 #include <QFrame>
 #include <QImage>
 #include <QSize>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,7 @@ class PreviewPane : public QFrame {
     void cancelPrefetch();
     PreviewCache& cache() { return cache_; }
 
+    // The picture as decoded: its pixels are the screen's, pictureRect() times the scale.
     const QImage& picture() const { return picture_; }
     // The picture's own size (turned), before it was shrunk for the pane.
     QSize naturalSize() const { return naturalSize_; }
@@ -54,11 +58,16 @@ class PreviewPane : public QFrame {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void show(const PreviewPicture& picture);
+    void show(const PreviewPicture& picture, const PreviewTarget& target);
     void delivered(const PreviewCache::Decoded& decoded, const PreviewPicture& picture);
-    PreviewTarget target(bool turn) const { return {contentsRect().size(), turn}; }
+    // Decodes the loaded file again when the pane's size or the screen's scale changed.
+    void refit();
+    PreviewTarget target(bool turn) const {
+        return {contentsRect().size(), turn, devicePixelRatioF()};
+    }
 
     QImage picture_;
     QSize naturalSize_;
@@ -66,6 +75,11 @@ class PreviewPane : public QFrame {
     std::string waitingFor_;  // the file whose full picture is awaited
     PreviewTarget waitingTarget_;
     std::optional<FileVersion> waitingVersion_;
+    std::string loaded_;  // the file shown, and how
+    bool turn_ = true;
+    int orientation_ = 1;
+    PreviewTarget shownTarget_;  // what the picture shown was decoded for
+    QTimer refit_;               // the pane keeps still this long before the new decode
     PreviewCache cache_;
 };
 
@@ -73,9 +87,10 @@ class PreviewPane : public QFrame {
 QImage turnedUpright(QImage image, int orientation);
 
 // Decodes the picture in `bytes` at the size that the preview pane of `paneSize` draws it,
-// turned upright as `orientation` says, or a null image when it does not decode.
-// `naturalSize` receives the picture's own size, turned.
+// times `scale` device pixels (never beyond the picture's own size), turned upright as
+// `orientation` says, or a null image when it does not decode. `naturalSize` receives the
+// picture's own size, turned.
 QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation = 1,
-                     QSize* naturalSize = nullptr);
+                     QSize* naturalSize = nullptr, qreal scale = 1);
 
 }  // namespace brevino::ui

@@ -28,12 +28,23 @@ QPushButton* makeButton(const QString& text, int id, const QRect& where, QWidget
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent, kDialogFlags) {
     setWindowTitle(QString::fromUtf8(kVersionCaption));
     const DialogUnits units(font());
-    setFixedSize(units.size(138, 33));
+    setFixedSize(units.size(180, 55));
     auto* label = new QLabel(QString::fromUtf8(kVersionText), this);
     label->setObjectName(QStringLiteral("500"));
-    label->setGeometry(units.rect(6, 3, 129, 9));
+    label->setGeometry(units.rect(6, 3, 168, 9));
+    auto* license = new QLabel(QString::fromUtf8(kLicenseText), this);
+    license->setObjectName(QStringLiteral("license"));
+    license->setGeometry(units.rect(6, 14, 168, 9));
+    const QString address = QString::fromUtf8(kHomepage);
+    auto* link =
+        new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
+    link->setObjectName(QStringLiteral("homepage"));
+    link->setGeometry(units.rect(6, 25, 168, 9));
+    link->setTextFormat(Qt::RichText);
+    link->setOpenExternalLinks(true);
+    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     QPushButton* ok =
-        makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(99, 15, 30, 12), this);
+        makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(141, 37, 30, 12), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

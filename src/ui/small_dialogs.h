@@ -15,7 +15,10 @@ namespace brevino::ui {
 
 inline constexpr char kVersionCaption[] = "ﾊﾞｰｼﾞｮﾝ情報";
 inline constexpr char kVersionText[] = "Brevino Version " BREVINO_VERSION;
+inline constexpr char kLicenseText[] = "ﾗｲｾﾝｽ: " BREVINO_LICENSE;
+inline constexpr char kHomepage[] = BREVINO_HOMEPAGE;
 
+// The version, the licence and the project's address (a link).
 class VersionDialog : public QDialog {
     Q_OBJECT
   public:

@@ -6,13 +6,18 @@
 #include "workspace/workspace.h"
 
 namespace brevino {
-namespace {
 
-void appendCut(std::string& text, std::string_view cell) {
-    text.append(cell.substr(0, utf8CutLength(cell, kClipboardCellLimit)));
+std::string clipboardCell(std::string_view cell) {
+    cell = cell.substr(0, utf8CutLength(cell, kClipboardCellLimit));
+    if (cell.find_first_of("\t,\"\r\n") == std::string_view::npos) return std::string(cell);
+    std::string quoted = "\"";
+    for (char c : cell) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
 }
-
-}  // namespace
 
 std::string clipboardText(const Workspace& workspace, std::vector<size_t> rows) {
     std::sort(rows.begin(), rows.end());
@@ -20,9 +25,13 @@ std::string clipboardText(const Workspace& workspace, std::vector<size_t> rows) 
     std::string text;
     for (size_t row : rows) {
         if (row >= workspace.rowCount()) continue;
-        appendCut(text, workspace.cell(row, Column::Tag));
-        text += ',';
-        appendCut(text, workspace.cell(row, Column::Content));
+        if (workspace.isHeading(row)) {
+            text += clipboardCell(workspace.cell(row, Column::Offset));
+        } else {
+            text += clipboardCell(workspace.cell(row, Column::Tag));
+            text += '\t';
+            text += clipboardCell(workspace.cell(row, Column::Content));
+        }
         text += '\n';
     }
     return text;

@@ -26,6 +26,7 @@ inline constexpr int kOptions = 207;
 inline constexpr int kVersion = 208;
 inline constexpr int kShowOnMap = 209;
 inline constexpr int kUndo = 210;
+inline constexpr int kRedo = 211;
 
 // Toolbar buttons.
 inline constexpr int kToolOpenFolder = 500;

@@ -1,6 +1,7 @@
 #include "workspace/file_list.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "exif/analysis.h"
 #include "platform/directory_listing.h"
@@ -49,19 +50,28 @@ std::string withoutTrailingSeparators(std::string_view path) {
     return std::string(path);
 }
 
-std::vector<std::string> photoFilesIn(const std::string& folder, bool recursive) {
+std::vector<std::string> photoFilesIn(const std::string& folder, Links links, bool recursive) {
     std::vector<std::string> files;
-    for (const std::string& name : regularFileNames(folder)) {
-        std::string path = joinPath(folder, name);
-        if (isAnalyzableFile(path)) files.push_back(std::move(path));
+    const auto photoName = [](std::string_view name) { return isPhotoName(name); };
+    for (const std::string& name : regularFileNames(folder, photoName, links))
+        files.push_back(joinPath(folder, name));
+    // Other names only when there is time to look into them: a photo under another name.
+    if (links == Links::Followed) {
+        const auto otherName = [](std::string_view name) { return !isPhotoName(name); };
+        for (const std::string& name : regularFileNames(folder, otherName, links)) {
+            std::string path = joinPath(folder, name);
+            if (isAnalyzableFile(path)) files.push_back(std::move(path));
+        }
     }
     if (recursive) {
         for (const std::string& name : subfolderNames(folder)) {
-            std::vector<std::string> inner = photoFilesIn(joinPath(folder, name), true);
+            std::vector<std::string> inner = photoFilesIn(joinPath(folder, name), links, true);
             files.insert(files.end(), std::make_move_iterator(inner.begin()),
                          std::make_move_iterator(inner.end()));
         }
     }
+    // Sorted once: inserting each name at its place would take time growing with the square
+    // of the folder's size.
     sortFileList(files);
     return files;
 }
@@ -70,9 +80,8 @@ void listFolder(Workspace& workspace, const std::string& folder) {
     workspace.fileList = photoFilesIn(folder);
 }
 
-void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
-    if (paths.empty()) return;
-    workspace.fileList.clear();
+DropListing listDropped(const std::vector<std::string>& paths, Links links) {
+    DropListing listing;
     for (const std::string& dropped : paths) {
         const std::string path = withoutTrailingSeparators(dropped);
         switch (pathKind(path)) {
@@ -80,14 +89,33 @@ void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
                 break;
             case PathKind::Directory:
                 // A folder replaces whatever this drop listed before it.
-                workspace.currentFolder = path;
-                listFolder(workspace, path);
+                listing.folder = path;
+                listing.files = photoFilesIn(path, links);
                 break;
             case PathKind::Other:
-                if (isAnalyzableFile(path)) addToFileList(workspace.fileList, path);
+                if (isAnalyzableFile(path)) listing.files.push_back(path);
                 break;
         }
     }
+    // A stable sort puts each added file after the entries equal to it, as inserting it at
+    // its place would.
+    sortFileList(listing.files);
+    return listing;
+}
+
+void dropItems(Workspace& workspace, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    DropListing listing = listDropped(paths);
+    workspace.fileList = std::move(listing.files);
+    if (listing.folder) workspace.currentFolder = std::move(*listing.folder);
+}
+
+std::vector<std::string> stillPresent(const std::vector<std::string>& list) {
+    std::vector<std::string> kept;
+    for (const std::string& path : list) {
+        if (isAnalyzableFile(path)) kept.push_back(path);
+    }
+    return kept;
 }
 
 std::string withDefaultExtension(std::string path, std::string_view extension) {
@@ -103,12 +131,17 @@ std::string browserStartFolder(const Settings& settings) {
     return settings.folder != 0 ? settings.lastFolder : std::string();
 }
 
-void openChosenFolder(Workspace& workspace, const std::string& folder,
-                      const std::string& settingsPath) {
+void rememberChosenFolder(Workspace& workspace, const std::string& folder,
+                          const std::string& settingsPath) {
     workspace.currentFolder = withoutTrailingSeparators(folder);
-    listFolder(workspace, workspace.currentFolder);
     workspace.settings.lastFolder = workspace.currentFolder;
     saveFolderPath(settingsPath, workspace.settings.lastFolder);
+}
+
+void openChosenFolder(Workspace& workspace, const std::string& folder,
+                      const std::string& settingsPath) {
+    rememberChosenFolder(workspace, folder, settingsPath);
+    listFolder(workspace, workspace.currentFolder);
 }
 
 }  // namespace brevino

@@ -27,7 +27,7 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::SlashRequired, {kCaptionMessage, "[/]を必ず入れて下さい。"}},
     {Problem::ValueCount, {kCaptionMessage, "空白の数が合いません。"}},
     {Problem::NotNumber, {kCaptionMessage, "数値を入力して下さい。"}},
-    {Problem::OutOfRange, {kCaptionMessage, "値が範囲外です。"}},
+    {Problem::OutOfRange, {kCaptionMessage, "値が範囲外です。(%s)"}},
     {Problem::ZeroDenominator, {kCaptionMessage, "分母に0は使えません。"}},
     {Problem::DateForm, {kCaptionMessage, "日付は「YYYY:MM:DD HH:MM:SS」の形で入力して下さい。"}},
     {Problem::TooLong, {kCaptionMessage, "値が長すぎます。(%d ﾊﾞｲﾄまで)"}},
@@ -95,6 +95,13 @@ std::string withDetail(std::string_view text, std::string_view detail) {
             result.replace(at, slot.size(), detail);
     }
     return result;
+}
+
+std::string batchQuestion(std::string_view operation, size_t files) {
+    std::string text(kConfirmBatch);
+    text.replace(text.find("%d"), 2, std::to_string(files));
+    text.replace(text.find("%s"), 2, operation);
+    return text;
 }
 
 std::string messageText(Problem problem, std::string_view detail) {

@@ -1,6 +1,7 @@
 // The texts and captions of everything the core reports, in one table.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -20,7 +21,12 @@ inline constexpr std::string_view kCaptionSkipped = "skipped";
 // Questions the windows ask.
 inline constexpr std::string_view kUnsavedEditsQuestion =
     "変更が保存されていません。保存しますか？";
-inline constexpr std::string_view kConfirmBatch = "%d 個のﾌｧｲﾙを変更します。よろしいですか？";
+inline constexpr std::string_view kConfirmBatch =
+    "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？";
+// Before a saved operation is taken back or applied again: the operation by its number and
+// what was asked ("12（日付をずらす +1:00）").
+inline constexpr std::string_view kUndoQuestion = "操作 %sを元に戻しますか？";
+inline constexpr std::string_view kRedoQuestion = "操作 %sをやり直しますか？";
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);
@@ -31,6 +37,9 @@ struct MessageText {
 };
 
 MessageText messageFor(Problem problem);
+
+// The question before a batch run: the operation by its name, and how many files it changes.
+std::string batchQuestion(std::string_view operation, size_t files);
 
 // The message's text with its detail put in: a path for "%s", a number for "%d".
 std::string messageText(Problem problem, std::string_view detail = {});

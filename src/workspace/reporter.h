@@ -1,6 +1,8 @@
 // Where messages and questions of a session go: a window, a terminal or a test.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +20,23 @@ class Reporter {
     }
 };
 
+// What the input dialog knows of the value being typed: how long a text may be, or the range of
+// a number, and the message that refuses a typed text.
+struct InputField {
+    size_t byteLimit = 0;  // a text's field length in bytes; 0 for a value that is no text
+    std::string range;     // a number's range ("0〜65535"); empty for other values
+    // The message that refuses the text, or empty when the text is taken; none: all are taken.
+    std::function<std::string(std::string_view)> refusal;
+};
+
 class InputPrompt {
   public:
     virtual ~InputPrompt() = default;
-    // The edited text after OK, nothing after cancel.
+    // The edited text after OK, nothing after cancel. A prompt that checks `field.refusal`
+    // stays open, with the text as typed, while the text is refused.
     virtual std::optional<std::string> prompt(std::string_view caption,
-                                              std::string_view initialText) = 0;
+                                              std::string_view initialText,
+                                              const InputField& field) = 0;
 };
 
 // The buttons a question offers, and the answer given. Save stands as Yes, Discard as No.

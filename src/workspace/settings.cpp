@@ -24,6 +24,8 @@ Settings readSettings(const std::string& path) {
     settings.lastFolder = profile.getString(kSection, kFolderPathKey).value_or("");
     const int limit = profile.getInt(kSection, kJournalLimitKey, 1024);
     if (limit > 0) settings.journalLimitMiB = static_cast<uint64_t>(limit);
+    for (const LayoutKey& key : kLayoutKeys)
+        settings.window.*key.field = profile.getInt(kSection, key.key, 0);
     return settings;
 }
 
@@ -47,6 +49,13 @@ bool saveSettings(const std::string& path, const Settings& settings) {
 bool saveFolderPath(const std::string& path, const std::string& folder) {
     Profile profile = Profile::load(path);
     profile.set(kSection, kFolderPathKey, folder);
+    return profile.save(path);
+}
+
+bool saveWindowLayout(const std::string& path, const WindowLayout& layout) {
+    Profile profile = Profile::load(path);
+    for (const LayoutKey& key : kLayoutKeys)
+        profile.set(kSection, key.key, std::to_string(layout.*key.field));
     return profile.save(path);
 }
 

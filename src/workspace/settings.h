@@ -10,6 +10,20 @@
 
 namespace brevino {
 
+// Where the main window stood and how its panes were divided when it was last closed, in
+// the window's own (device-independent) pixels; 0 for what was never kept.
+struct WindowLayout {
+    int left = 0;
+    int top = 0;
+    int width = 0;  // the window's normal (not maximised) size, frame excluded
+    int height = 0;
+    int maximized = 0;     // nonzero: it was closed maximised
+    int previewWidth = 0;  // the preview pane's width beside the file list
+    int topHeight = 0;     // the height of the preview and file list above the table
+
+    bool keptSize() const { return width > 0 && height > 0; }
+};
+
 struct Settings {
     uint8_t folder = 1;  // nonzero: the folder browser starts from lastFolder
     std::string lastFolder;
@@ -19,6 +33,7 @@ struct Settings {
     uint8_t rotate = 1;    // nonzero: the preview is turned as the Orientation row says
     // How many MiB the journals of undo may take (the latest operation is always kept).
     uint64_t journalLimitMiB = 1024;
+    WindowLayout window;
 
     bool keepsTimes() const { return dateUp == 1; }
     bool editsAllDates() const { return allDate == 1; }
@@ -50,6 +65,23 @@ inline constexpr std::string_view kFolderPathKey = "folderpath";
 // The key of the journals' size limit in MiB; read when present, never written.
 inline constexpr std::string_view kJournalLimitKey = "JournalLimit";
 
+// One number of the window's layout and its key in the settings file. These keys are written
+// only when the window closes (saveWindowLayout), never at start.
+struct LayoutKey {
+    std::string_view key;
+    int WindowLayout::*field;
+};
+
+inline constexpr std::array<LayoutKey, 7> kLayoutKeys = {{
+    {"WindowLeft", &WindowLayout::left},
+    {"WindowTop", &WindowLayout::top},
+    {"WindowWidth", &WindowLayout::width},
+    {"WindowHeight", &WindowLayout::height},
+    {"WindowMaximized", &WindowLayout::maximized},
+    {"PreviewWidth", &WindowLayout::previewWidth},
+    {"TopHeight", &WindowLayout::topHeight},
+}};
+
 // "brevino.ini" in $XDG_CONFIG_HOME (or ~/.config).
 std::string settingsFilePath();
 
@@ -60,6 +92,8 @@ Settings readSettings(const std::string& path);
 Settings loadSettings(const std::string& path);
 bool saveSettings(const std::string& path, const Settings& settings);
 bool saveFolderPath(const std::string& path, const std::string& folder);
+// Writes the layout's keys (and only those).
+bool saveWindowLayout(const std::string& path, const WindowLayout& layout);
 
 // What a batch run follows of the settings: keeping times, aligning dates, setting every
 // date row.

@@ -9,12 +9,21 @@
 #include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
+#include "tags/tag_roles.h"
 
 namespace brevino {
 namespace {
 
+// How many unsaved edits can be taken back one by one.
+constexpr size_t kEditHistoryLimit = 100;
+
 std::string cutAtWholeCharacter(std::string_view text, size_t limit) {
     return std::string(text.substr(0, utf8CutLength(text, limit)));
+}
+
+bool sameValue(const EncodedValue* a, const EncodedValue* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    return a->text == b->text && a->bytes == b->bytes;
 }
 
 }  // namespace
@@ -23,6 +32,7 @@ void Workspace::takeAnalysis(FileAnalysis analysis) {
     document_ = std::move(analysis.document);
     file_ = std::move(analysis.file);
     edits_.clear();
+    editHistory_.clear();
     if (document_.walked()) {
         rows_.build(document_);
     } else {
@@ -47,6 +57,7 @@ bool Workspace::adoptAnalysis(PreparedFile& prepared) {
     file_ = std::move(prepared.analysis.file);
     std::swap(rows_, prepared.rows);
     edits_.clear();
+    editHistory_.clear();
     if (document_.problem != Problem::None) report(document_.problem);
     return document_.walked();
 }
@@ -89,6 +100,24 @@ bool Workspace::settleUnsavedEdits() {
     return false;
 }
 
+void Workspace::discardEdits() {
+    edits_.clear();
+    editHistory_.clear();
+}
+
+bool Workspace::undoEdit() {
+    if (editHistory_.empty()) return false;
+    for (auto& [entry, value] : editHistory_.back()) {
+        if (value) {
+            edits_.set(entry, std::move(*value));
+        } else {
+            edits_.erase(entry);
+        }
+    }
+    editHistory_.pop_back();
+    return true;
+}
+
 void Workspace::editRow(size_t row) {
     if (!isEditable(row)) {
         report(Problem::NotEditable);
@@ -97,24 +126,75 @@ void Workspace::editRow(size_t row) {
     if (inputPrompt == nullptr) return;
     const std::string caption = cutAtWholeCharacter(rows_.cell(row, Column::Tag), kInputLimit);
     const std::string initial = cutAtWholeCharacter(cell(row, Column::Content), kInputLimit);
-    std::optional<std::string> answer = inputPrompt->prompt(caption, initial);
-    if (!answer) return;
-    const std::string input = cutAtWholeCharacter(*answer, kInputLimit);
-    // OK on an unchanged text changes nothing: a long cell must not be cut by the dialog.
-    if (input == initial) return;
-    setRow(row, input);
+    const InputField field = inputField(row);
+    std::string shown = initial;
+    for (;;) {
+        std::optional<std::string> answer = inputPrompt->prompt(caption, shown, field);
+        if (!answer) return;
+        const std::string input = cutAtWholeCharacter(*answer, kInputLimit);
+        // OK on an unchanged text changes nothing: a long cell must not be cut by the dialog.
+        if (input == initial) return;
+        // A text too long for its field is refused, never cut: the user sees what is kept.
+        if (setRow(row, input, LongText::Refuse)) return;
+        shown = input;  // asked again with the text as typed
+    }
 }
 
 bool Workspace::setRow(size_t row, std::string_view input, LongText longText) {
     EditOptions options;
     options.allDate = settings.editsAllDates();
     options.longText = longText;
+    // What the entries the edit may touch held before it: the row's own, and with AllDate
+    // every date entry.
+    EditStep before;
+    auto keep = [&](size_t index) {
+        const EncodedValue* value = edits_.find(index);
+        before.emplace_back(index, value ? std::optional<EncodedValue>(*value) : std::nullopt);
+    };
+    if (row < rows_.size() && !rows_.isHeading(row)) {
+        const size_t own = rows_.entryIndex(row);
+        const Entry& entry = document_.entries[own];
+        if (options.allDate && tags::isDate(entry.ifd, entry.tag)) {
+            for (size_t index = 0; index < document_.entries.size(); ++index) {
+                const Entry& other = document_.entries[index];
+                if (tags::isDate(other.ifd, other.tag)) keep(index);
+            }
+        } else {
+            keep(own);
+        }
+    }
     const EditResult result = applyEdit(document_, rows_, edits_, row, input, options);
     if (result.problem != Problem::None) {
-        report(result.problem, std::to_string(result.limit));
+        report(result.problem, result.detail);
         return false;
     }
+    const bool changed = std::any_of(before.begin(), before.end(), [&](const auto& each) {
+        return !sameValue(each.second ? &*each.second : nullptr, edits_.find(each.first));
+    });
+    if (changed) {
+        if (editHistory_.size() >= kEditHistoryLimit) editHistory_.erase(editHistory_.begin());
+        editHistory_.push_back(std::move(before));
+    }
     return true;
+}
+
+std::string Workspace::refusal(size_t row, std::string_view input) const {
+    if (!isEditable(row)) return messageText(Problem::NotEditable);
+    if (input == cell(row, Column::Content)) return {};
+    const InputResult encoded =
+        encodeInput(document_.entries[rows_.entryIndex(row)], input, LongText::Refuse);
+    if (encoded.problem == Problem::None) return {};
+    return messageText(encoded.problem, encoded.detail);
+}
+
+InputField Workspace::inputField(size_t row) const {
+    InputField field;
+    if (!isEditable(row)) return field;
+    const Entry& entry = document_.entries[rows_.entryIndex(row)];
+    field.byteLimit = textLimit(entry);
+    field.range = valueRange(entry);
+    field.refusal = [this, row](std::string_view input) { return refusal(row, input); };
+    return field;
 }
 
 bool Workspace::isAnalysedCurrentFile() const {
@@ -159,6 +239,7 @@ bool Workspace::save() {
     for (const ValueChange& value : change.values)
         document_.held.overwrite(value.position, value.after);
     edits_.clear();
+    editHistory_.clear();
     rows_.build(document_);
     file_ = result.file;
     return true;

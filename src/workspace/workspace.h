@@ -67,12 +67,22 @@ class Workspace {
     // after Cancel, nor when the save failed.
     bool settleUnsavedEdits();
     // Forgets the edits; the rows show the analysed contents again.
-    void discardEdits() { edits_.clear(); }
+    void discardEdits();
+    // Takes back the latest unsaved edit (one typed value, with the date rows it set along);
+    // false when there is none.
+    bool undoEdit();
+    bool canUndoEdit() const { return !editHistory_.empty(); }
 
-    // Edits a row through the input prompt (the dialog's 255-byte limit applies).
+    // Edits a row through the input prompt (the dialog's 255-byte limit applies). A text the
+    // row cannot take is refused with its message and asked for again, as it was typed.
     void editRow(size_t row);
     // Applies a typed text to a row; reports a refusal.
     bool setRow(size_t row, std::string_view input, LongText longText = LongText::Cut);
+    // The message that refuses `input` for the row (a text too long for its field included),
+    // or empty when the row takes it.
+    std::string refusal(size_t row, std::string_view input) const;
+    // What the input dialog shows and checks while the row's value is typed.
+    InputField inputField(size_t row) const;
 
     // Writes the edits into the current file, which must be the analysed file, unchanged;
     // keeps or sets its times as the settings say. Reports failures, not the success. After
@@ -98,6 +108,10 @@ class Workspace {
     Document document_;  // holds the bytes of the file it was read from
     RowList rows_;
     Edits edits_;
+    // One unsaved edit: the entries it touched and what their edits were before it (none:
+    // not edited).
+    using EditStep = std::vector<std::pair<size_t, std::optional<EncodedValue>>>;
+    std::vector<EditStep> editHistory_;  // oldest first
     std::optional<AnalysedFile> file_;
 };
 

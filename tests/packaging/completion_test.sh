@@ -65,7 +65,7 @@ brevino-cli batch --by 1:00 sh|shift-dates
 brevino-cli batch --zone +09:00 s|shift-dates
 brevino-cli batch --by +9:00 shift-dates |a.jpg b.JPG dir
 brevino-cli batch --value x 0x010E |a.jpg b.JPG dir
-brevino-cli batch --|--by --help --option --value --verbose --zone
+brevino-cli batch --|--by --help --option --truncate --value --verbose --zone
 brevino-cli batch -- align-times |a.jpg b.JPG dir
 brevino-cli set --option Da|DateUp=
 brevino-cli set --option DateUp=|0 1

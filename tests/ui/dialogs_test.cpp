@@ -1,16 +1,20 @@
-// The input dialog, the options dialog, message boxes and the file choosers' filters.
+// The input dialog (its limits shown and refusals), the options dialog, message boxes in
+// Japanese, and the file choosers' filters.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/settings_profile.h"
+#include "ui/application_setup.h"
 #include "ui/gui_hooks.h"
 #include "ui/input_dialog.h"
+#include "ui/qt_text.h"
 #include "ui/small_dialogs.h"
 #include "ui_test_support.h"
 
@@ -23,9 +27,11 @@ class DialogsTest : public QObject {
     void inputDialogAcceptsWithEnterAndOk();
     void inputDialogCancelsWithEsc();
     void inputDialogHoldsAtMost255Bytes();
+    void inputDialogShowsTheLimitAndKeepsRefusedText();
     void optionsOkStoresTheBoxesAndWritesEverySetting();
     void optionsCancelChangesNothing();
     void messageBoxHasOneOkButtonAndNoIcon();
+    void qtsOwnButtonsSpeakJapanese();
     void choosersOfferSideFilesAndAllFiles();
     void exportChooserAddsTheExtensionAndNeverAsks();
 };
@@ -59,7 +65,7 @@ void DialogsTest::inputDialogAcceptsWithEnterAndOk() {
         dialog->field()->setText(QStringLiteral("72/1"));
         QTest::keyClick(dialog->field(), Qt::Key_Enter);
     });
-    QCOMPARE(prompt.prompt("x", "1/1"), std::optional<std::string>("72/1"));
+    QCOMPARE(prompt.prompt("x", "1/1", {}), std::optional<std::string>("72/1"));
 }
 
 void DialogsTest::inputDialogCancelsWithEsc() {
@@ -71,7 +77,7 @@ void DialogsTest::inputDialogCancelsWithEsc() {
         dialog->field()->setText(QStringLiteral("typed"));
         QTest::keyClick(dialog->field(), Qt::Key_Escape);
     });
-    QCOMPARE(prompt.prompt("x", "kept"), std::nullopt);
+    QCOMPARE(prompt.prompt("x", "kept", {}), std::nullopt);
 }
 
 void DialogsTest::inputDialogHoldsAtMost255Bytes() {
@@ -84,6 +90,48 @@ void DialogsTest::inputDialogHoldsAtMost255Bytes() {
     QCOMPARE(dialog.text().size(), size_t{255});
     dialog.field()->setText(QStringLiteral("ab") + QString(100, QChar(0x65E5)));
     QCOMPARE(dialog.text().size(), size_t{254});
+}
+
+void DialogsTest::inputDialogShowsTheLimitAndKeepsRefusedText() {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010E, "old", 32), fixture::shorts(0x0112, {1})};
+    testing::TestWorkspace t;
+    QVERIFY(t.analyze(fixture::jpegWith(tiff)));
+    const struct {
+        const char* tag;
+        QString typed;
+        QString shown;        // under the field
+        std::string refused;  // the message, or empty when OK takes the text
+    } cases[] = {
+        {"画像タイトル", QString(48, QLatin1Char('x')), QString::fromUtf8("48 / 31 ﾊﾞｲﾄ"),
+         "値が長すぎます。(31 ﾊﾞｲﾄまで)"},
+        {"画像タイトル", QString(10, QChar(0x65E5)) + QStringLiteral("x"),
+         QString::fromUtf8("31 / 31 ﾊﾞｲﾄ"), ""},
+        {"画像方向", QStringLiteral("70000"), QString::fromUtf8("0〜65535"),
+         "値が範囲外です。(0〜65535)"},
+        {"画像方向", QStringLiteral("six"), QString::fromUtf8("0〜65535"),
+         "数値を入力して下さい。"},
+        {"画像方向", QStringLiteral("6"), QString::fromUtf8("0〜65535"), ""},
+    };
+    for (const auto& c : cases) {
+        const size_t row = static_cast<size_t>(t.findRow(c.tag));
+        ui::InputDialog dialog(c.tag, t.cell(row, Column::Content), t.workspace.inputField(row));
+        dialog.show();
+        dialog.field()->setText(c.typed);
+        QCOMPARE(dialog.limitLabel()->text(), c.shown);
+        // OK on a refused text says why in a message box; the dialog stays with the text.
+        std::string told;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = ui::toUtf8(box->text());
+                box->accept();
+            }
+        });
+        QTest::keyClick(dialog.field(), Qt::Key_Return);
+        QCOMPARE(told, c.refused);
+        QCOMPARE(dialog.isVisible(), !c.refused.empty());
+        QCOMPARE(dialog.field()->text(), c.typed);
+    }
 }
 
 void DialogsTest::optionsOkStoresTheBoxesAndWritesEverySetting() {
@@ -160,6 +208,21 @@ void DialogsTest::messageBoxHasOneOkButtonAndNoIcon() {
     QCOMPARE(box.buttons().size(), 1);
     QCOMPARE(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(box.textFormat(), Qt::PlainText);
+}
+
+void DialogsTest::qtsOwnButtonsSpeakJapanese() {
+    QVERIFY(ui::installQtTranslations());
+    const std::pair<QMessageBox::StandardButton, const char*> buttons[] = {
+        {QMessageBox::Save, "保存"},         {QMessageBox::Discard, "破棄"},
+        {QMessageBox::Cancel, "キャンセル"}, {QMessageBox::Yes, "はい"},
+        {QMessageBox::No, "いいえ"},
+    };
+    QMessageBox box;
+    for (const auto& [button, text] : buttons)
+        box.addButton(button);
+    for (const auto& [button, text] : buttons)
+        QVERIFY2(box.button(button)->text().contains(QString::fromUtf8(text)),
+                 qPrintable(box.button(button)->text()));
 }
 
 void DialogsTest::choosersOfferSideFilesAndAllFiles() {

@@ -1,5 +1,5 @@
 // The main window: start-up, menu and toolbar, command dispatch by id, the TagList view,
-// editing, saving, drops and the clipboard.
+// editing, saving, drops, the clipboard, the keyboard, resizable panes and their keeping.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -7,9 +7,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -20,9 +20,11 @@
 #include "edit/overwrite_save.h"
 #include "platform/settings_profile.h"
 #include "ui/batch_dialog.h"
+#include "ui/file_list_view.h"
 #include "ui/preview_pane.h"
 #include "ui/qt_text.h"
 #include "ui/tag_list_model.h"
+#include "ui/window_place.h"
 #include "ui_test_support.h"
 #include "workspace/command_ids.h"
 
@@ -69,17 +71,23 @@ class MainWindowTest : public QObject {
     void menuAndToolbarCarryTheirTextsAndIds();
     void commandsWithoutAFileReportTheirOwnMessages();
     void folderCommandListsAndRemembersTheFolder();
-    void exitAndCancelEndTheWindow();
+    void exitEndsTheWindowEscNever();
     void rowsAndColoursFollowTheAnalysedFile();
     void doubleClickEditsTheLowestSelectedRowAndSaveReportsSuccess();
     void saveFailureShowsNoSuccessNotice();
     void dropsOfFilesAndFolders();
     void clipboardCopiesTagAndContentOfSelectedRows();
-    void layoutFollowsTheWindowSize();
+    void panesFollowTheWindowAndAreKeptAcrossARestart();
+    void keptWindowIsRestoredOnlyWhereItFits();
     void versionDialogOpensFromItsCommand();
     void mapCommandOpensThePositionOfAFileThatHasOne();
     void unsavedEditsAreMarkedAndNeverLostSilently();
     void filterKeepsMatchingRowsAndTheirHeadings();
+    void everyShortcutReachesItsCommand();
+    void ctrlZTakesBackUnsavedEditsBeforeAnySavedOperation();
+    void savingANewOrientationTurnsThePictureAtOnce();
+    void emptyTableSaysWhatToDo();
+    void fileDeletedWhileShownIsForgotten();
 
   public slots:
     void openedUrl(const QUrl& url) { openedUrls_ << url; }
@@ -101,13 +109,15 @@ void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
 
     QHeaderView* header = t.window.tagListView()->horizontalHeader();
     const char* headings[] = {"offset", "type", "count", "tag", "content", "note"};
-    const int widths[] = {120, 45, 45, 220, 180, 500};
+    const int widths[] = {120, 45, 45, 220, 180};
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(
             t.window.tagListModel()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
             QString::fromLatin1(headings[column]));
-        QCOMPARE(header->sectionSize(column), widths[column]);
+        if (column < 5) QCOMPARE(header->sectionSize(column), widths[column]);
     }
+    // The note column takes the rest of the table's width.
+    QVERIFY(header->stretchLastSection());
     QVERIFY(t.window.tagListView()->showGrid());
     QCOMPARE(t.window.tagListView()->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(t.window.tagListView()->selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -115,17 +125,11 @@ void MainWindowTest::startUpWritesSettingsAndShowsTheEmptyWindow() {
 
 void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
     TestWindow t;
-    const std::pair<int, const char*> items[] = {{200, "ﾌｫﾙﾀﾞを開く(&O)"},
-                                                 {201, "Exif情報上書き(&S)"},
-                                                 {202, "Export(&E)"},
-                                                 {203, "Import(&I)"},
-                                                 {204, "終了(&X)"},
-                                                 {205, "複数ﾌｧｲﾙ一括変更"},
-                                                 {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"},
-                                                 {207, "ｵﾌﾟｼｮﾝ設定"},
-                                                 {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
-                                                 {209, "地図で表示"},
-                                                 {210, "元に戻す"}};
+    const std::pair<int, const char*> items[] = {
+        {200, "ﾌｫﾙﾀﾞを開く(&O)"},      {201, "Exif情報上書き(&S)"}, {202, "Export(&E)"},
+        {203, "Import(&I)"},           {204, "終了(&X)"},           {205, "複数ﾌｧｲﾙ一括変更"},
+        {206, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"}, {207, "ｵﾌﾟｼｮﾝ設定"},         {208, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
+        {209, "地図で表示"},           {210, "元に戻す"},           {211, "やり直し"}};
     for (const auto& [id, text] : items) {
         QAction* action = t.window.action(id);
         QVERIFY(action);
@@ -133,7 +137,6 @@ void MainWindowTest::menuAndToolbarCarryTheirTextsAndIds() {
         QCOMPARE(action->data().toInt(), id);
         QCOMPARE(action->isEnabled(), id != ids::kShowOnMap);  // the map needs a position
     }
-    QCOMPARE(t.window.action(ids::kUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
     QStringList titles;
     for (QAction* menu : t.window.menuBar()->actions())
         titles << menu->text();
@@ -186,16 +189,19 @@ void MainWindowTest::folderCommandListsAndRemembersTheFolder() {
 
     t.browser.answers = {dir.path(), std::nullopt};
     t.window.dispatch(500);
+    QVERIFY(testing::waitForListing(t.window));
     QCOMPARE(t.browser.asked.at(0).first, std::string("JPEGﾌｫﾙﾀﾞを開く"));
     QCOMPARE(t.browser.asked.at(0).second, std::string());  // nothing remembered yet
     QCOMPARE(t.window.fileListView()->count(), 2);
     // Names in the list, so that typing finds them; the whole path in the tooltip.
-    QCOMPARE(t.window.fileListView()->item(0)->text(), QStringLiteral("A.JPG"));
-    QCOMPARE(t.window.fileListView()->item(0)->toolTip(),
-             QString::fromStdString(dir.file("A.JPG")));
+    QCOMPARE(t.window.fileListView()->text(0), QStringLiteral("A.JPG"));
+    QCOMPARE(t.window.fileListView()->toolTip(0), QString::fromStdString(dir.file("A.JPG")));
     QCOMPARE(readSettings(t.config.settingsFile()).lastFolder, dir.path());
     QCOMPARE(t.workspace().currentFolder, dir.path());
-    QVERIFY(t.workspace().currentFile.empty());  // listing does not select
+    // The first file is selected and shown.
+    QCOMPARE(t.workspace().currentFile, dir.file("A.JPG"));
+    QCOMPARE(t.window.fileListView()->currentRow(), 0);
+    QVERIFY(t.window.tagListModel()->rowCount() > 0);
 
     // Cancelling keeps the list; the browser starts from the remembered folder.
     t.window.dispatch(200);
@@ -208,12 +214,23 @@ void MainWindowTest::folderCommandListsAndRemembersTheFolder() {
     QVERIFY(t.window.tagListModel()->rowCount() > 0);
     // A double-click on the list does not analyse again.
     t.workspace().clearAnalysis();
-    emit t.window.fileListView()->itemDoubleClicked(t.window.fileListView()->item(1));
+    emit t.window.fileListView()->doubleClicked(t.window.fileListView()->model()->index(1, 0));
     QVERIFY(t.workspace().rows().empty());
+
+    // Files added and removed by another program are taken in by difference; the selection
+    // stays on its file.
+    fixture::writeFile(dir.file("a0.jpg"), fixture::jpegWith(testing::sampleTiff()));
+    QVERIFY(QFile::remove(QString::fromStdString(dir.file("A.JPG"))));
+    t.window.reloadFolder();
+    QVERIFY(testing::waitForListing(t.window));
+    QCOMPARE(t.window.fileListView()->count(), 2);
+    QCOMPARE(t.window.fileListView()->text(0), QStringLiteral("a0.jpg"));
+    QCOMPARE(t.window.fileListView()->currentRow(), 1);
+    QCOMPARE(t.workspace().currentFile, dir.file("b.jpg"));
 }
 
-void MainWindowTest::exitAndCancelEndTheWindow() {
-    for (int id : {204, 2}) {
+void MainWindowTest::exitEndsTheWindowEscNever() {
+    {
         TestWindow t;
         fixture::TempDir dir;
         t.workspace().fileList = {
@@ -222,19 +239,18 @@ void MainWindowTest::exitAndCancelEndTheWindow() {
         t.window.show();
         QVERIFY(t.selectAndWait(0));
         QVERIFY(!t.window.previewPane()->picture().isNull());
-        t.window.dispatch(id);
+        t.window.dispatch(ids::kExit);
         QVERIFY(!t.window.isVisible());
         QVERIFY(t.window.previewPane()->picture().isNull());
         QVERIFY(!t.workspace().analysedFile().has_value());
     }
-    // The Esc key is the cancel command.
+    // The Esc key (the cancel command) and Enter never end the main window.
     TestWindow t;
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    QVERIFY(testing::showActive(t.window));
+    t.window.dispatch(ids::kCancel);
     QTest::keyClick(&t.window, Qt::Key_Return);
-    QVERIFY(t.window.isVisible());
     QTest::keyClick(&t.window, Qt::Key_Escape);
-    QVERIFY(!t.window.isVisible());
+    QVERIFY(t.window.isVisible());
 }
 
 void MainWindowTest::rowsAndColoursFollowTheAnalysedFile() {
@@ -367,9 +383,10 @@ void MainWindowTest::dropsOfFilesAndFolders() {
         return QUrl::fromLocalFile(QString::fromStdString(path));
     };
     auto listed = [&] {
+        testing::waitForListing(t.window);
         QStringList texts;
         for (int i = 0; i < t.window.fileListView()->count(); ++i) {
-            texts << t.window.fileListView()->item(i)->toolTip();
+            texts << t.window.fileListView()->toolTip(i);
         }
         return texts;
     };
@@ -383,8 +400,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     drop({local(dir.file("a.jpeg")), local(folder)});
     QCOMPARE(listed(), QStringList({QString::fromStdString(folder + "/in.jpg")}));
     QCOMPARE(t.workspace().currentFolder, folder);
-    QVERIFY(t.workspace().currentFile.empty());
-    QVERIFY(t.workspace().rows().empty());
+    QCOMPARE(t.workspace().currentFile, folder + "/in.jpg");  // the first file is selected
     QCOMPARE(t.workspace().settings.lastFolder, std::string("/kept"));
     QVERIFY(t.takeMessages().empty());
 
@@ -392,7 +408,7 @@ void MainWindowTest::dropsOfFilesAndFolders() {
     // bar and in the middle of the emptied table, never in a message box that would stop
     // the browsing.
     drop({local(dir.file("c.Jpg"))});
-    t.window.fileListView()->setCurrentRow(0);
+    QCOMPARE(listed(), QStringList({QString::fromStdString(dir.file("c.Jpg"))}));
     QCOMPARE(t.workspace().currentFile, dir.file("c.Jpg"));
     QVERIFY(t.takeMessages().empty());
     QCOMPARE(t.window.tagListModel()->rowCount(), 0);
@@ -403,49 +419,122 @@ void MainWindowTest::dropsOfFilesAndFolders() {
 void MainWindowTest::clipboardCopiesTagAndContentOfSelectedRows() {
     TestWindow t;
     fixture::Tiff tiff;
-    tiff.ifd0.entries = {fixture::ascii(0x010E, "1")};
+    tiff.ifd0.entries = {fixture::ascii(0x010E, "1"), fixture::ascii(0x010F, "Maker, \"Inc\"")};
     tiff.exif = fixture::Ifd{{fixture::ascii(0x9003, "2004:05:06 07:08:09")}};
     t.workspace().analyzeBytes(fixture::jpegWith(tiff));
     t.window.refreshRows();
+    QVERIFY(testing::showActive(t.window));
+    t.window.tagListView()->setFocus();
 
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     t.window.dispatch(206);  // nothing selected: the clipboard keeps its text
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
-    selectRows(t.window, {4, 1});
-    t.window.dispatch(206);
-    QCOMPARE(QGuiApplication::clipboard()->text(),
-             QString::fromUtf8("画像タイトル,1\n原画像データの生成日時,2004:05:06 07:08:09\n"));
-    selectRows(t.window, {0});  // a heading
-    t.window.dispatch(206);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(",\n"));
+    // Tab-separated tag and content; a cell with a comma or quotes in double quotes; a
+    // heading as its heading text. The menu command and Ctrl+C copy the same.
+    const struct {
+        std::initializer_list<int> rows;
+        const char* copied;
+    } cases[] = {
+        {{5, 1}, "画像タイトル\t1\n原画像データの生成日時\t2004:05:06 07:08:09\n"},
+        {{2}, "画像入力機器のメーカー名\t\"Maker, \"\"Inc\"\"\"\n"},
+        {{0, 1}, "【0th IFD】\n画像タイトル\t1\n"},
+    };
+    for (const auto& c : cases) {
+        selectRows(t.window, c.rows);
+        QGuiApplication::clipboard()->clear();
+        t.window.dispatch(206);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.copied));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(t.window.tagListView(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.copied));
+    }
     QVERIFY(t.takeMessages().empty());
 }
 
-void MainWindowTest::layoutFollowsTheWindowSize() {
-    TestWindow t;
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    const QSize pane = t.window.previewPane()->contentsRect().size();
-    const QRect paneBefore = t.window.previewPane()->geometry();
-    for (QSize size : {QSize(900, 700), QSize(1200, 900)}) {
-        t.window.resize(size);
-        QTRY_COMPARE(t.window.clientArea()->width(), size.width());
-        const int w = t.window.clientArea()->width();
-        const int h = t.window.clientArea()->height();
-        QCOMPARE(t.window.fileListView()->geometry(),
-                 QRect(pane.width() + 10, 30, w - pane.width() - 14, pane.height() + 10));
-        QCOMPARE(t.window.tagListView()->geometry(),
-                 QRect(0, pane.height() + 40, w - 2, h - pane.height() - 40));
-        QCOMPARE(t.window.toolBar()->geometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(t.window.toolBar()->width(), w);
-        QCOMPARE(t.window.previewPane()->geometry(), paneBefore);
+void MainWindowTest::panesFollowTheWindowAndAreKeptAcrossARestart() {
+    testing::ConfigFolder config;
+    fixture::TempDir dir;
+    const std::string photo = dir.write("p.jpg", testing::pictureJpeg(QSize(1600, 1200)));
+    QList<int> topSizes, mainSizes;
+    {
+        ui::MainWindow window;
+        QVERIFY(testing::showActive(window));
+        // The first start fits the screen, in the classic proportions: the preview narrower
+        // than the file list, the table below.
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(screen.contains(window.geometry()));
+        topSizes = window.topSplitter()->sizes();
+        mainSizes = window.mainSplitter()->sizes();
+        QCOMPARE(topSizes.size(), 2);
+        QVERIFY(topSizes[0] > 0 && topSizes[0] < topSizes[1]);
+        QVERIFY(mainSizes[0] > 0 && mainSizes[1] > 0);
+        window.resize(screen.size() * 3 / 4);
+        QTRY_COMPARE(window.size(), screen.size() * 3 / 4);
+        topSizes = window.topSplitter()->sizes();
+        mainSizes = window.mainSplitter()->sizes();
+        window.workspace().fileList = {photo};
+        window.refreshFileList();
+        window.selectFile(0);
+        QVERIFY(testing::waitForPicture(window));
+        const int drawn = window.previewPane()->pictureRect().width();
+
+        // A larger window gives its room to the file list and the table; the note column
+        // reaches the table's right edge.
+        window.resize(screen.size() * 9 / 10);
+        QTRY_COMPARE(window.topSplitter()->sizes().value(0), topSizes[0]);
+        QCOMPARE(window.mainSplitter()->sizes().value(0), mainSizes[0]);
+        QHeaderView* header = window.tagListView()->horizontalHeader();
+        QTRY_COMPARE(header->sectionViewportPosition(5) + header->sectionSize(5),
+                     window.tagListView()->viewport()->width());
+
+        // Dragging the borders: the preview grows with its pane, decoded anew for its size.
+        topSizes = {topSizes[0] + 150, topSizes[1] - 150};
+        mainSizes = {mainSizes[0] + 100, mainSizes[1] - 100};
+        window.topSplitter()->setSizes(topSizes);
+        window.mainSplitter()->setSizes(mainSizes);
+        QTRY_VERIFY(window.previewPane()->pictureRect().width() > drawn);
+        QTRY_COMPARE_WITH_TIMEOUT(window.previewPane()->picture().size(),
+                                  window.previewPane()->pictureRect().size(), 5000);
+        window.close();
     }
-    // At the smallest size every control keeps a positive size.
-    t.window.resize(10, 10);
-    QTest::qWait(50);
-    QVERIFY(t.window.fileListView()->width() > 0);
-    QVERIFY(t.window.tagListView()->height() > 0);
+    // Closing wrote the layout; a new window opens as the last one was closed.
+    const WindowLayout kept = readSettings(config.settingsFile()).window;
+    QCOMPARE(kept.previewWidth, topSizes[0]);
+    QCOMPARE(kept.topHeight, mainSizes[0]);
+    ui::MainWindow again;
+    QVERIFY(testing::showActive(again));
+    QCOMPARE(again.topSplitter()->sizes().value(0), topSizes[0]);
+    QCOMPARE(again.mainSplitter()->sizes().value(0), mainSizes[0]);
+    QCOMPARE(again.geometry(), QRect(kept.left, kept.top, kept.width, kept.height));
+}
+
+void MainWindowTest::keptWindowIsRestoredOnlyWhereItFits() {
+    const QRect screen(0, 0, 1280, 800);
+    const struct {
+        WindowLayout kept;
+        bool restored;
+    } cases[] = {
+        {{100, 50, 900, 700, 0, 0, 0}, true},   {{0, 0, 1280, 800, 1, 0, 0}, true},
+        {{-300, 50, 900, 700, 0, 0, 0}, false},  // a screen that is gone
+        {{600, 300, 900, 700, 0, 0, 0}, false},  // partly off the screen
+        {{0, 0, 2560, 1600, 0, 0, 0}, false},    // made on a larger screen
+        {{100, 50, 0, 0, 0, 0, 0}, false},       // never kept
+    };
+    for (const auto& c : cases) {
+        const std::optional<QRect> window = ui::keptWindow(c.kept, {screen});
+        QCOMPARE(window.has_value(), c.restored);
+        if (window) {
+            QCOMPARE(*window, QRect(c.kept.left, c.kept.top, c.kept.width, c.kept.height));
+        }
+    }
+    // Otherwise the window comes up inside the screen, at most as large as it has room for:
+    // at twice the scale, 1280x800 pixels hold 640x400 of the window's.
+    const QRect half(0, 0, 640, 400);
+    const QRect placed = ui::centredWindow(QSize(935, 769), half);
+    QVERIFY(half.contains(placed));
+    QVERIFY(placed.height() + ui::kFrameRoomHeight <= half.height());
+    QCOMPARE(ui::centredWindow(QSize(400, 300), screen).size(), QSize(400, 300));
 }
 
 void MainWindowTest::versionDialogOpensFromItsCommand() {
@@ -463,7 +552,11 @@ void MainWindowTest::versionDialogOpensFromItsCommand() {
     });
     t.window.dispatch(208);
     QCOMPARE(caption, QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(texts, QStringList({QStringLiteral("Brevino Version 1.32")}));
+    // The version, the licence and the project's address, as the package states them.
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts[0], QStringLiteral("Brevino Version 1.32"));
+    QCOMPARE(texts[1], QString::fromUtf8("ﾗｲｾﾝｽ: all-rights-reserved"));
+    QVERIFY(texts[2].contains(QStringLiteral("https://github.com/brevino/brevino")));
 }
 
 void MainWindowTest::mapCommandOpensThePositionOfAFileThatHasOne() {
@@ -490,6 +583,13 @@ void MainWindowTest::mapCommandOpensThePositionOfAFileThatHasOne() {
     t.window.selectFile(0);
     QVERIFY(!map->isEnabled());
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    // No browser to open it (as on this test's display): the status bar says so, with the
+    // address, and no message box stops the user.
+    t.window.selectFile(1);
+    map->trigger();
+    QVERIFY(t.window.statusBar()->currentMessage().startsWith(
+        QString::fromUtf8("地図を表示するﾌﾞﾗｳｻﾞがありません: https://www.openstreetmap.org/")));
+    QVERIFY(t.takeMessages().empty());
 }
 
 void MainWindowTest::unsavedEditsAreMarkedAndNeverLostSilently() {
@@ -544,12 +644,12 @@ void MainWindowTest::unsavedEditsAreMarkedAndNeverLostSilently() {
     QCOMPARE(titleOnDisk(a), std::string("saved"));
     QVERIFY(t.takeMessages().empty());
 
-    // Closing the window (Esc) and a batch run ask too; Cancel keeps the window open.
+    // Closing the window and a batch run ask too; Cancel keeps the window open.
     edit("again");
     const size_t asked = t.questioner.asked.size();
     t.questioner.answers = {Answer::Cancel, Answer::Cancel};
     t.window.show();
-    t.window.dispatch(ids::kCancel);
+    t.window.close();
     QVERIFY(t.window.isVisible());
     bool opened = false;
     connect(&t.window, &ui::MainWindow::batchDialogOpened, this, [&] { opened = true; });
@@ -596,6 +696,234 @@ void MainWindowTest::filterKeepsMatchingRowsAndTheirHeadings() {
     QVERIFY(!t.window.filterField()->isVisible());
     QVERIFY(t.window.isVisible());
     QCOMPARE(shown(), all);
+}
+
+void MainWindowTest::everyShortcutReachesItsCommand() {
+    TestWindow t;
+    fixture::TempDir dir;
+    dir.write("a.jpg", fixture::jpegWith(testing::sampleTiff("old")));
+    dir.write("b.jpg", fixture::jpegWith(testing::sampleTiff("other")));
+    QVERIFY(testing::showActive(t.window));
+
+    // Ctrl+O opens a folder, and its first file is selected.
+    t.browser.answers = {dir.path()};
+    QTest::keyClick(&t.window, Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(testing::waitForListing(t.window));
+    QCOMPARE(t.browser.asked.size(), size_t{1});
+    QCOMPARE(t.workspace().currentFile, dir.file("a.jpg"));
+
+    // F2, Enter and the keypad's Enter edit the table's current row.
+    ui::TagTableView* table = t.window.tagListView();
+    table->setFocus();
+    const int title = rowOfTag(t.window, "画像タイトル");
+    table->setCurrentIndex(t.window.tagListModel()->index(title, 3));
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> editKeys[] = {
+        {Qt::Key_F2, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (const auto& [key, modifiers] : editKeys) {
+        t.prompt.answers = {std::string("by ") + std::to_string(key)};
+        QTest::keyClick(table, key, modifiers);
+        QCOMPARE(t.prompt.asked.back().first, std::string("画像タイトル"));
+        QCOMPARE(cellText(t.window, title, Column::Content),
+                 QString::fromStdString("by " + std::to_string(key)));
+    }
+
+    // Ctrl+S saves.
+    QTest::keyClick(table, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.takeMessages(), (std::vector<Message>{{"Exif情報を上書きしました。", "ﾒｯｾｰｼﾞ"}}));
+    QVERIFY(!t.workspace().hasUnsavedEdits());
+
+    // F5 lists the folder again; Ctrl+F opens the filter, Esc closes it and then does nothing.
+    dir.write("c.jpg", fixture::jpegWith(testing::sampleTiff()));
+    QTest::keyClick(table, Qt::Key_F5);
+    QVERIFY(testing::waitForListing(t.window));
+    QCOMPARE(t.window.fileListView()->count(), 3);
+    QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(t.window.filterField()->isVisible());
+    QTest::keyClick(t.window.filterField(), Qt::Key_Escape);
+    QVERIFY(!t.window.filterField()->isVisible());
+    QTest::keyClick(table, Qt::Key_Escape);
+    QVERIFY(t.window.isVisible());
+
+    // Ctrl+Q quits, after the question about unsaved edits; Cancel stays.
+    t.prompt.answers = {std::string("unsaved")};
+    QTest::keyClick(table, Qt::Key_F2);
+    t.questioner.answers = {Answer::Cancel, Answer::No};
+    QTest::keyClick(table, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(t.window.isVisible());
+    QTest::keyClick(table, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!t.window.isVisible());
+    QCOMPARE(t.questioner.asked.size(), size_t{2});
+    // The menu shows each command's keys.
+    const std::pair<int, const char*> keys[] = {{ids::kOpenFolder, "Ctrl+O"},
+                                                {ids::kOverwrite, "Ctrl+S"},
+                                                {ids::kExit, "Ctrl+Q"},
+                                                {ids::kUndo, "Ctrl+Z"},
+                                                {ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
+                                                {ids::kCopyToClipboard, "Ctrl+C"}};
+    for (const auto& [id, key] : keys)
+        QCOMPARE(t.window.action(id)->shortcuts(),
+                 QKeySequence::listFromString(QString::fromLatin1(key)));
+}
+
+void MainWindowTest::ctrlZTakesBackUnsavedEditsBeforeAnySavedOperation() {
+    TestWindow t;
+    fixture::TempDir dir;
+    const std::string path = dir.write("a.jpg", fixture::jpegWith(testing::sampleTiff("old")));
+    auto titleOnDisk = [&] {
+        TestWorkspace w;
+        w.analyzePath(path);
+        return w.cell(w.findRow("画像タイトル"), Column::Content);
+    };
+    t.workspace().fileList = {path};
+    t.window.refreshFileList();
+    QVERIFY(testing::showActive(t.window));
+    t.window.selectFile(0);
+    const int title = rowOfTag(t.window, "画像タイトル");
+    auto edit = [&](const char* text) {
+        selectRows(t.window, {title});
+        t.prompt.answers = {std::string(text)};
+        emit t.window.tagListView()->doubleClicked(t.window.tagListModel()->index(title, 0));
+    };
+    auto content = [&] { return toUtf8(cellText(t.window, title, Column::Content)); };
+    edit("saved");
+    t.window.dispatch(ids::kOverwrite);  // an operation in the journal
+    t.takeMessages();
+
+    // Unsaved edits go first, latest first, without a question and without touching a file.
+    edit("first");
+    edit("second");
+    const struct {
+        std::string shown;
+        bool unsaved;
+    } steps[] = {{"first", true}, {"saved", false}};
+    for (const auto& step : steps) {
+        QTest::keyClick(t.window.tagListView(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(content(), step.shown);
+        QCOMPARE(t.workspace().hasUnsavedEdits(), step.unsaved);
+        QCOMPARE(t.window.windowTitle().endsWith(QStringLiteral("*")), step.unsaved);
+        QCOMPARE(titleOnDisk(), std::string("saved"));
+    }
+    QVERIFY(t.questioner.asked.empty());
+    QVERIFY(t.takeMessages().empty());
+
+    // With no unsaved edit left, the saved operation is taken back after a question naming
+    // it; redo (Ctrl+Shift+Z or Ctrl+Y) applies it again, after its own question.
+    const std::string label = "（a.jpg）";
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Answer answer;
+        std::string question;  // its end
+        std::string onDisk;
+    } steps2[] = {
+        {Qt::Key_Z, Qt::ControlModifier, Answer::No, label + "を元に戻しますか？", "saved"},
+        {Qt::Key_Z, Qt::ControlModifier, Answer::Yes, label + "を元に戻しますか？", "old"},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, Answer::Yes,
+         label + "をやり直しますか？", "saved"},
+        {Qt::Key_Z, Qt::ControlModifier, Answer::Yes, label + "を元に戻しますか？", "old"},
+        {Qt::Key_Y, Qt::ControlModifier, Answer::Yes, label + "をやり直しますか？", "saved"},
+    };
+    // The operation is named by its number: the save's, whether taken back or applied again.
+    const std::string saveNumber = [&] {
+        t.questioner.answers = {Answer::No};
+        QTest::keyClick(t.window.tagListView(), Qt::Key_Z, Qt::ControlModifier);
+        const std::string& question = t.questioner.asked.back();
+        return question.substr(0, question.find("（"));
+    }();
+    for (const auto& step : steps2) {
+        t.questioner.answers = {step.answer};
+        QTest::keyClick(t.window.tagListView(), step.key, step.modifiers);
+        QVERIFY2(t.questioner.asked.back().starts_with(saveNumber + "（"),
+                 t.questioner.asked.back().c_str());
+        QVERIFY2(t.questioner.asked.back().ends_with(step.question),
+                 t.questioner.asked.back().c_str());
+        QCOMPARE(titleOnDisk(), step.onDisk);
+        QCOMPARE(content(), step.onDisk);
+        t.takeMessages();
+    }
+    // Nothing more to apply again: said so, nothing asked.
+    const size_t asked = t.questioner.asked.size();
+    QTest::keyClick(t.window.tagListView(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(t.takeMessages(), (std::vector<Message>{{"やり直す操作がありません。", "message"}}));
+    QCOMPARE(t.questioner.asked.size(), asked);
+}
+
+void MainWindowTest::savingANewOrientationTurnsThePictureAtOnce() {
+    TestWindow t;
+    fixture::TempDir dir;
+    t.workspace().fileList = {
+        dir.write("p.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff()))};
+    t.window.refreshFileList();
+    t.window.show();
+    QVERIFY(t.selectAndWait(0));
+    QCOMPARE(t.window.previewPane()->picture().size(), QSize(64, 48));
+    const int orientation = rowOfTag(t.window, "画像方向");
+    selectRows(t.window, {orientation});
+    t.prompt.answers = {std::string("6")};
+    emit t.window.tagListView()->doubleClicked(t.window.tagListModel()->index(orientation, 0));
+    QCOMPARE(t.window.previewPane()->picture().size(), QSize(64, 48));  // not saved yet
+    t.window.dispatch(ids::kOverwrite);
+    QVERIFY(testing::waitForPicture(t.window));
+    QCOMPARE(t.window.previewPane()->picture().size(), QSize(48, 64));
+}
+
+void MainWindowTest::emptyTableSaysWhatToDo() {
+    TestWindow t;
+    fixture::TempDir dir;
+    QCOMPARE(t.window.tagListView()->emptyText(), QString::fromUtf8(ui::kStartHint));
+    // Drawn in the text's own colour, not greyed out.
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    const QImage shot = t.window.tagListView()->viewport()->grab().toImage();
+    const QPalette palette = t.window.tagListView()->palette();
+    int darkest = 255;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x)
+            darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+    }
+    QVERIFY(darkest <= qGray(palette.color(QPalette::Active, QPalette::Text).rgb()) + 40);
+    QVERIFY(darkest < qGray(palette.color(QPalette::Disabled, QPalette::Text).rgb()));
+
+    // A folder without photos says so; a folder with some shows its first file.
+    t.browser.answers = {dir.path()};
+    t.window.dispatch(ids::kOpenFolder);
+    QVERIFY(testing::waitForListing(t.window));
+    QCOMPARE(t.window.tagListView()->emptyText(), QString::fromUtf8(ui::kEmptyFolderHint));
+    dir.write("a.jpg", fixture::jpegWith(testing::sampleTiff()));
+    t.browser.answers = {dir.path()};
+    t.window.dispatch(ids::kOpenFolder);
+    QVERIFY(testing::waitForListing(t.window));
+    QVERIFY(t.window.tagListModel()->rowCount() > 0);
+}
+
+void MainWindowTest::fileDeletedWhileShownIsForgotten() {
+    // In a watched folder, and dropped alone (its folder not watched).
+    for (bool dropped : {false, true}) {
+        TestWindow t;
+        fixture::TempDir dir;
+        const std::string path =
+            dir.write("p.jpg", testing::pictureJpeg(QSize(64, 48), testing::sampleTiff()));
+        dir.write("q.jpg", fixture::jpegWith(testing::sampleTiff()));
+        if (dropped) {
+            t.window.dropPaths({path});
+        } else {
+            t.browser.answers = {dir.path()};
+            t.window.dispatch(ids::kOpenFolder);
+        }
+        QVERIFY(testing::waitForListing(t.window));
+        QCOMPARE(t.workspace().currentFile, path);
+        QVERIFY(testing::waitForPicture(t.window));
+        QVERIFY(QFile::remove(QString::fromStdString(path)));
+        QTRY_VERIFY(t.workspace().currentFile.empty());
+        QCOMPARE(t.window.tagListModel()->rowCount(), 0);
+        QVERIFY(t.window.previewPane()->picture().isNull());
+        QVERIFY(
+            t.window.statusBar()->currentMessage().contains(QString::fromUtf8("削除されました")));
+        QVERIFY(t.takeMessages().empty());
+        if (!dropped) QTRY_COMPARE(t.window.fileListView()->count(), 1);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

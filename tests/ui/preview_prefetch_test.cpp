@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTest>
 #include <chrono>
 #include <condition_variable>
@@ -138,7 +139,11 @@ struct Browser {
         t.workspace().fileList = files;
         t.window.refreshFileList();
         cache().setDecodeHook(log.hook());
+        // Shown, so that the panes have their laid-out sizes.
+        t.window.show();
+        exposed = QTest::qWaitForWindowExposed(&t.window);
     }
+    bool exposed = false;
     ui::PreviewPane* pane() { return t.window.previewPane(); }
     ui::PreviewCache& cache() { return pane()->cache(); }
 };
@@ -265,7 +270,12 @@ void PreviewPrefetchTest::staleEntriesAreDecodedAgain() {
     b.cache().waitUntilIdle();
     const int before2 = log.count(b.files[2], false);
     QCOMPARE(log.count(b.files[2], true), 1);
-    b.pane()->resize(b.pane()->size() - QSize(60, 40));
+    const QSize paneBefore = b.pane()->size();
+    QList<int> top = b.t.window.topSplitter()->sizes();
+    QList<int> main = b.t.window.mainSplitter()->sizes();
+    b.t.window.topSplitter()->setSizes({top[0] - 60, top[1] + 60});
+    b.t.window.mainSplitter()->setSizes({main[0] - 40, main[1] + 40});
+    QCOMPARE(b.pane()->size(), paneBefore - QSize(60, 40));
     QVERIFY(b.t.selectAndWait(2));
     QCOMPARE(log.count(b.files[2], false), before2 + 1);
     QCOMPARE(b.pane()->picture().size(), drawnSize(b.pane(), QSize(1024, 768)));

@@ -11,22 +11,23 @@
 
 namespace brevino::testing {
 
-ConfigFolder::ConfigFolder()
-    : previous_(qgetenv("XDG_CONFIG_HOME")),
-      hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
-    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+XdgFolder::XdgFolder(const char* variable)
+    : variable_(variable),
+      previous_(qgetenv(variable)),
+      hadPrevious_(qEnvironmentVariableIsSet(variable)) {
+    qputenv(variable_, dir_.path().toLocal8Bit());
 }
 
-ConfigFolder::~ConfigFolder() {
+XdgFolder::~XdgFolder() {
     if (hadPrevious_) {
-        qputenv("XDG_CONFIG_HOME", previous_);
+        qputenv(variable_, previous_);
     } else {
-        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv(variable_);
     }
 }
 
 std::string ConfigFolder::settingsFile() const {
-    return dir_.path().toStdString() + "/brevino.ini";
+    return path().toStdString() + "/brevino.ini";
 }
 
 std::optional<std::string> ScriptedFolderBrowser::browse(std::string_view title,
@@ -59,6 +60,18 @@ bool waitForPicture(ui::MainWindow& window) {
     const bool shown = QTest::qWaitFor([&] { return !window.previewPane()->isWaiting(); }, 5000);
     QCoreApplication::processEvents();  // the work the selection left for after it
     return shown;
+}
+
+bool waitForListing(ui::MainWindow& window) {
+    const bool listed = QTest::qWaitFor([&] { return !window.isListing(); }, 5000);
+    QCoreApplication::processEvents();
+    return listed;
+}
+
+bool showActive(ui::MainWindow& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 bool TestWindow::selectAndWait(int row) {

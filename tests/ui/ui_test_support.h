@@ -12,23 +12,31 @@
 
 #include "fixture_builder.h"
 #include "test_support.h"
+#include "ui/file_list_view.h"
 #include "ui/gui_hooks.h"
 #include "ui/main_window.h"
 
 namespace brevino::testing {
 
-// Points XDG_CONFIG_HOME at a fresh folder for as long as it lives.
-class ConfigFolder {
+// Points an XDG folder variable at a fresh folder for as long as it lives.
+class XdgFolder {
   public:
-    ConfigFolder();
-    ~ConfigFolder();
-    std::string settingsFile() const;
+    explicit XdgFolder(const char* variable);
+    ~XdgFolder();
     QString path() const { return dir_.path(); }
 
   private:
+    const char* variable_;
     QTemporaryDir dir_;
     QByteArray previous_;
     bool hadPrevious_;
+};
+
+// XDG_CONFIG_HOME: the settings file.
+class ConfigFolder : public XdgFolder {
+  public:
+    ConfigFolder() : XdgFolder("XDG_CONFIG_HOME") {}
+    std::string settingsFile() const;
 };
 
 class ScriptedFolderBrowser : public ui::FolderBrowser {
@@ -55,6 +63,7 @@ class ScriptedChooser : public ui::FileChooser {
 // A main window whose messages, prompts and choices are recorded and scripted.
 struct TestWindow {
     ConfigFolder config;
+    XdgFolder state{"XDG_STATE_HOME"};  // the journals of this window's operations alone
     RecordingReporter reporter;
     ScriptedPrompt prompt;
     ScriptedChooser chooser;
@@ -70,6 +79,10 @@ struct TestWindow {
 
 // Waits (a few seconds at most) until the window's picture is decoded.
 bool waitForPicture(ui::MainWindow& window);
+// Waits (a few seconds at most) until the folder or drop being listed is shown.
+bool waitForListing(ui::MainWindow& window);
+// Shows the window and waits until it is the active one, so that its shortcuts work.
+bool showActive(ui::MainWindow& window);
 
 // A JPEG picture of the given size (Qt's encoder), with the Exif segment of `tiff` put
 // right after its start-of-image marker when given.

@@ -1,15 +1,8 @@
-// The desktop application driven as a person drives it, on whatever display Qt is given (a
-// real X server under Xvfb in scripts/desktop-tour.sh): opens a folder, steps through every
-// file with the Down key, and counts the message boxes that stopped the browsing; checks that
-// pictures with a quarter-turn orientation are shown turned; and can save a picture of the
-// window with one file selected.
-//
-//   brevino_desktop_tour FOLDER [--shot PNG --select NAME]
-//
-// Exit status: 0 when no message box appeared and every quarter-turned picture was turned.
+// Browsing: opens a folder, steps through every file with the Down key, and counts the
+// message boxes that stopped the browsing; checks that pictures with a quarter-turn
+// orientation are shown turned; and can save a picture of the window with one file selected.
 #include <QApplication>
 #include <QImageReader>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -17,15 +10,15 @@
 #include <string>
 
 #include "exif/image_orientation.h"
-#include "ui/dialog_units.h"
+#include "tour_parts.h"
+#include "tour_support.h"
+#include "ui/file_list_view.h"
 #include "ui/main_window.h"
 #include "ui/preview_pane.h"
 #include "ui/qt_text.h"
 #include "workspace/file_list.h"
 
-using namespace brevino;
-using brevino::ui::localPath;
-
+namespace brevino::tour {
 namespace {
 
 bool waitForPicture(ui::MainWindow& window) {
@@ -34,10 +27,8 @@ bool waitForPicture(ui::MainWindow& window) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setFont(ui::programFont());
-    QStringList args = QApplication::arguments().mid(1);
+int browse(const QStringList& arguments) {
+    QStringList args = arguments;
     QString shot, selectName;
     if (const qsizetype at = args.indexOf(QStringLiteral("--shot"));
         at >= 0 && at + 1 < args.size()) {
@@ -50,9 +41,11 @@ int main(int argc, char** argv) {
         args.removeAt(at);
     }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: brevino_desktop_tour FOLDER [--shot PNG --select NAME]\n");
+        std::fprintf(stderr,
+                     "usage: brevino_desktop_tour browse FOLDER [--shot PNG --select NAME]\n");
         return 2;
     }
+    std::printf("browse: every file of the folder with the Down key\n");
 
     ui::MainWindow window;
     window.show();
@@ -74,7 +67,7 @@ int main(int argc, char** argv) {
     workspace.currentFolder = args.front().toStdString();
     listFolder(workspace, workspace.currentFolder);
     window.refreshFileList();
-    QListWidget* list = window.fileListView();
+    ui::FileListView* list = window.fileListView();
     list->setFocus();
 
     int browsed = 0, turned = 0, upright = 0;
@@ -94,32 +87,35 @@ int main(int argc, char** argv) {
         if (turnsQuarter(imageOrientation(workspace.document())) && shown.isValid()) {
             // Turned by a quarter: the stored picture's width is shown as its height.
             ++turned;
-            const QSize stored = QImageReader(localPath(workspace.currentFile)).size();
+            const QSize stored = QImageReader(ui::localPath(workspace.currentFile)).size();
             if ((stored.width() > stored.height()) == (shown.height() > shown.width())) ++upright;
-            std::printf("%s: Orientation %d, stored %dx%d, shown %dx%d\n",
+            std::printf("  %s: Orientation %d, stored %dx%d, shown %dx%d\n",
                         std::string(fileNameOf(workspace.currentFile)).c_str(),
                         imageOrientation(workspace.document()), stored.width(), stored.height(),
                         shown.width(), shown.height());
         }
     }
     std::printf(
-        "files browsed with the Down key: %d, message boxes: %lld, quarter-turned "
+        "  files browsed with the Down key: %d, message boxes: %lld, quarter-turned "
         "pictures shown turned: %d of %d\n",
         browsed, static_cast<long long>(boxes.size()), upright, turned);
     for (const QString& text : boxes)
         std::printf("  message box: %s\n", qPrintable(text));
 
     if (!shot.isEmpty()) {
-        const QList<QListWidgetItem*> found = list->findItems(selectName, Qt::MatchExactly);
+        const QModelIndexList found = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, selectName, 1, Qt::MatchExactly);
         if (found.isEmpty()) {
             std::fprintf(stderr, "no file %s in the folder\n", qPrintable(selectName));
             return 2;
         }
-        list->setCurrentItem(found.front());
+        list->setCurrentRow(found.front().row());
         waitForPicture(window);
         QTest::qWait(200);
         if (!window.grab().toImage().save(shot)) return 2;
-        std::printf("saved %s\n", qPrintable(shot));
+        std::printf("  saved %s\n", qPrintable(shot));
     }
     return boxes.isEmpty() && upright == turned ? 0 : 1;
 }
+
+}  // namespace brevino::tour
