@@ -85,6 +85,7 @@ struct Section {
     IfdKind ifd = IfdKind::None;
     size_t firstEntry = 0;
     const TagTable* table = nullptr;
+    uint64_t offset = 0;     // where its entry count lies in the file
     uint16_t number = 0;     // IFD2, IFD3 ... and SubIFD 1, 2 ... are told apart by number
     std::string_view block;  // the name of the TIFF block it lies in, when the file has several
 };

@@ -35,7 +35,7 @@ std::span<const uint8_t> IfdWalk::read(uint64_t offset, uint64_t length, uint64_
 
 void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
                    const TagTable* table) {
-    document_.sections.push_back({kind, document_.entries.size(), table});
+    document_.sections.push_back({kind, document_.entries.size(), table, ifdOffset});
     const uint64_t end = block_.end;
     const std::span<const uint8_t> countBytes = read(ifdOffset, 2, kIfdReadAhead);
     if (countBytes.empty()) return;

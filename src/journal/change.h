@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,31 @@ struct ValueChange {
     std::vector<uint8_t> before;  // the bytes there before the operation
     std::vector<uint8_t> after;   // the bytes it writes
 };
+
+// A part of a file replaced by bytes of another length (an Exif segment written anew), kept
+// as the ranges where the two differ: the bytes before and after at each, and where one is
+// longer, its own bytes alone. The file is then written again whole, beside itself.
+struct SegmentPatch {
+    uint64_t offset = 0;          // from the segment's start
+    std::vector<uint8_t> before;  // the bytes there before (none past the old end)
+    std::vector<uint8_t> after;   // and after (none past the new end)
+};
+struct SegmentChange {
+    uint64_t position = 0;  // where the segment starts in the file
+    uint64_t beforeLength = 0;
+    uint64_t afterLength = 0;
+    std::vector<SegmentPatch> patches;
+};
+
+// The change from `before` to `after` (ranges that differ, close ones joined).
+SegmentChange segmentChange(uint64_t position, std::span<const uint8_t> before,
+                            std::span<const uint8_t> after);
+// The segment the change makes of `current`, which must be what it changes (its length, and
+// its bytes at every patch); nothing otherwise.
+std::optional<std::vector<uint8_t>> changedSegment(const SegmentChange& change,
+                                                   std::span<const uint8_t> current);
+// The change that takes it back.
+SegmentChange reversed(const SegmentChange& change);
 
 // A file as an operation left it: where it is, which file it is, how long it is, and (for a
 // file the operation made) a checksum of its bytes. The times are kept for the record only:
@@ -47,6 +73,7 @@ struct FileChange {
     FileIdentity identity;  // as it was: device, inode, size, modification time
     FileTimes times;        // its access and modification times before the operation
     std::vector<ValueChange> values;
+    std::optional<SegmentChange> segment;  // a part written anew (then no values)
     std::optional<FileTimes> newTimes;    // times set after the values are written
     std::optional<std::string> renameTo;  // the name it is given
     bool made = false;                    // the operation made the file (an import's output)

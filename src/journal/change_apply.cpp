@@ -1,5 +1,6 @@
 #include "journal/change_apply.h"
 
+#include <algorithm>
 #include <array>
 
 namespace brevino {
@@ -45,9 +46,81 @@ std::optional<FileFacts> factsWithChecksum(const std::string& path) {
     return facts;
 }
 
+constexpr size_t kCopyChunk = size_t{1} << 20;
+
+// Copies [from, to) of `source` to the end of `target`.
+bool copyRange(const FileHandle& source, const FileHandle& target, uint64_t from, uint64_t to) {
+    std::vector<uint8_t> buffer(static_cast<size_t>(std::min<uint64_t>(kCopyChunk, to - from)));
+    for (uint64_t at = from; at < to;) {
+        const size_t wanted = static_cast<size_t>(std::min<uint64_t>(buffer.size(), to - at));
+        if (source.readAt(at, buffer.data(), wanted) != wanted) return false;
+        if (target.write(buffer.data(), wanted) != wanted) return false;
+        at += wanted;
+    }
+    return true;
+}
+
+// Whether [from, to) of `a` equals [from + shift, to + shift) of `b`.
+bool sameRange(const FileHandle& a, const FileHandle& b, uint64_t from, uint64_t to,
+               uint64_t shift) {
+    std::vector<uint8_t> left(static_cast<size_t>(std::min<uint64_t>(kCopyChunk, to - from)));
+    std::vector<uint8_t> right(left.size());
+    for (uint64_t at = from; at < to;) {
+        const size_t wanted = static_cast<size_t>(std::min<uint64_t>(left.size(), to - at));
+        if (a.readAt(at, left.data(), wanted) != wanted ||
+            b.readAt(at + shift, right.data(), wanted) != wanted ||
+            !std::equal(left.begin(), left.begin() + static_cast<long>(wanted), right.begin()))
+            return false;
+        at += wanted;
+    }
+    return true;
+}
+
+// Writes the file again with the segment changed, checks the copy and puts it in place.
+Problem rewriteSegment(const FileChange& change, const FileHandle& source,
+                       const FileIdentity& identity, const RewriteCheck& check) {
+    const SegmentChange& segment = *change.segment;
+    const auto size = static_cast<uint64_t>(identity.size);
+    if (segment.position > size || segment.beforeLength > size - segment.position)
+        return Problem::OpenFirstToSave;
+    std::vector<uint8_t> current(static_cast<size_t>(segment.beforeLength));
+    if (source.readAt(segment.position, current.data(), current.size()) != current.size())
+        return Problem::OpenFirstToSave;
+    const std::optional<std::vector<uint8_t>> written = changedSegment(segment, current);
+    if (!written) return Problem::OpenFirstToSave;
+    std::optional<TemporaryFile> copy = createTemporaryBeside(change.path);
+    if (!copy) return Problem::CannotOpen;
+    const uint64_t rest = segment.position + segment.beforeLength;
+    const uint64_t shift = written->size() - segment.beforeLength;  // modulo 2^64 when shorter
+    bool ok = copyRange(source, copy->handle, 0, segment.position) &&
+              copy->handle.write(written->data(), written->size()) == written->size() &&
+              copyRange(source, copy->handle, rest, size) && copy->handle.sync();
+    // Read back: the bytes before and after the segment are the old file's, the segment the
+    // one planned.
+    std::vector<uint8_t> readBack(written->size());
+    ok = ok && sameRange(source, copy->handle, 0, segment.position, 0) &&
+         copy->handle.readAt(segment.position, readBack.data(), readBack.size()) ==
+             readBack.size() &&
+         readBack == *written && sameRange(source, copy->handle, rest, size, shift);
+    if (!ok) {
+        discardTemporary(*copy);
+        return Problem::WriteFailed;
+    }
+    if (check) {
+        if (const Problem problem = check(copy->path); problem != Problem::None) {
+            discardTemporary(*copy);
+            return problem;
+        }
+    }
+    // The old file's permissions (and owner, where it can be kept) go to its new version.
+    keepOwnership(copy->handle, identity);
+    if (!commitTemporary(*copy, change.path)) return Problem::WriteFailed;
+    return Problem::None;
+}
+
 }  // namespace
 
-ChangeResult applyChange(FileChange& change) {
+ChangeResult applyChange(FileChange& change, const RewriteCheck& check) {
     ChangeResult result;
     auto fail = [&](Problem problem) {
         result.problems.push_back(problem);
@@ -75,6 +148,15 @@ ChangeResult applyChange(FileChange& change) {
     if (!now || !(*now == change.identity)) return fail(Problem::OpenFirstToSave);
 
     bool failed = false;
+    if (change.segment) {
+        FileHandle source = openForRead(change.path);
+        const std::optional<FileIdentity> opened = source.identity();
+        if (!opened || !(*opened == change.identity)) return fail(Problem::OpenFirstToSave);
+        if (const Problem problem = rewriteSegment(change, source, *opened, check);
+            problem != Problem::None)
+            return fail(problem);
+        result.wrote = true;
+    }
     if (!change.values.empty()) {
         FileHandle handle = openForWriteInPlace(change.path);
         if (!handle.isOpen()) return fail(Problem::CannotOpen);

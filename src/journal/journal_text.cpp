@@ -143,6 +143,25 @@ std::string formatJournal(const Operation& operation) {
             appendHex(out, value.after);
             out.push_back('\n');
         }
+        if (change.segment) {
+            const SegmentChange& segment = *change.segment;
+            out += "segment ";
+            appendDecimal(out, segment.position);
+            out.push_back(' ');
+            appendDecimal(out, segment.beforeLength);
+            out.push_back(' ');
+            appendDecimal(out, segment.afterLength);
+            out.push_back('\n');
+            for (const SegmentPatch& patch : segment.patches) {
+                out += "patch ";
+                appendDecimal(out, patch.offset);
+                out.push_back(' ');
+                appendHex(out, patch.before);
+                out.push_back(' ');
+                appendHex(out, patch.after);
+                out.push_back('\n');
+            }
+        }
         if (change.newTimes) {
             out += "new-times";
             appendTime(out, change.newTimes->access);
@@ -247,6 +266,27 @@ bool parseFileLine(std::string_view keyword, std::string_view rest, bool version
             return false;
         value.before = *beforeBytes;
         value.after = *afterBytes;
+        return true;
+    }
+    if (keyword == "segment" && !version1) {
+        if (file.segment) return false;  // one a file
+        SegmentChange& segment = file.segment.emplace();
+        return words.number(segment.position) &&
+               words.number(segment.beforeLength) && words.number(segment.afterLength) &&
+               words.done();
+    }
+    if (keyword == "patch" && file.segment) {
+        SegmentPatch& patch = file.segment->patches.emplace_back();
+        const bool offset = words.number(patch.offset);
+        const auto before = words.next();
+        const auto after = words.next();
+        const auto beforeBytes = before ? fromHex(*before) : std::nullopt;
+        const auto afterBytes = after ? fromHex(*after) : std::nullopt;
+        if (!offset || !beforeBytes || !afterBytes || !words.done() ||
+            (beforeBytes->empty() && afterBytes->empty()))
+            return false;
+        patch.before = *beforeBytes;
+        patch.after = *afterBytes;
         return true;
     }
     if (keyword == "new-times") {

@@ -111,6 +111,22 @@ FilePlan planFile(const FileChange& done) {
     back.path = now->path;
     back.identity = *identity;
     back.times = times;
+    std::optional<SegmentChange>& backSegment = back.segment;
+    // A segment written anew goes back when the file holds it as written.
+    if (done.segment) {
+        const SegmentChange back = reversed(*done.segment);
+        FileHandle file = openForRead(now->path);
+        std::vector<uint8_t> current(static_cast<size_t>(back.beforeLength));
+        const bool read = file.isOpen() && file.readAt(back.position, current.data(),
+                                                       current.size()) == current.size();
+        if (read && changedSegment(back, current)) {
+            backSegment = back;
+        } else if (!read || !changedSegment(*done.segment, current) || done.after) {
+            // Neither as written nor (for a run that stopped before it) as it was.
+            plan.refused = Problem::ChangedSinceOperation;
+            return plan;
+        }
+    }
     // Each value as the operation wrote it goes back; a value it never got to stays.
     if (!done.values.empty()) {
         FileHandle file = openForRead(now->path);
@@ -139,7 +155,7 @@ FilePlan planFile(const FileChange& done) {
                           !sameTime(done.newTimes->modification, done.times.modification) &&
                           sameTime(now->modified, done.newTimes->modification);
     // Stopped (or crashed) before this file: nothing to take back.
-    if (back.values.empty() && !renamed && !timesSet && !done.after) return plan;
+    if (back.values.empty() && !back.segment && !renamed && !timesSet && !done.after) return plan;
     back.newTimes = done.times;
     if (renamed) {
         if (pathExists(done.path)) {

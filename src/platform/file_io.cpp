@@ -24,6 +24,9 @@ FileIdentity identityOf(const struct stat& info) {
     identity.accessed = info.st_atim;
     identity.changed = info.st_ctim;
     identity.regular = S_ISREG(info.st_mode);
+    identity.mode = info.st_mode & 07777;
+    identity.owner = info.st_uid;
+    identity.group = info.st_gid;
     return identity;
 }
 
@@ -215,6 +218,14 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
         return false;
     }
     return true;
+}
+
+void keepOwnership(const FileHandle& file, const FileIdentity& of) {
+    // The owner can be kept by a process allowed to give files away; the permissions always.
+    if (::fchown(file.fd(), of.owner, of.group) != 0) {
+        // Not allowed: the file stays the writer's own.
+    }
+    ::fchmod(file.fd(), of.mode);
 }
 
 bool moveFileNoReplace(const std::string& from, const std::string& to) {

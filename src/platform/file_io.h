@@ -25,6 +25,9 @@ struct FileIdentity {
     timespec accessed{};
     timespec changed{};
     bool regular = true;  // a regular file (not a folder, FIFO or device)
+    mode_t mode = 0;      // its permission bits
+    uid_t owner = 0;
+    gid_t group = 0;
 
     bool operator==(const FileIdentity& other) const;
 };
@@ -89,6 +92,9 @@ struct TemporaryFile {
     std::string path;
 };
 std::optional<TemporaryFile> createTemporaryBeside(const std::string& target);
+// Gives the temporary file the permissions (and, where the process may, the owner and group)
+// of the file it is to replace.
+void keepOwnership(const FileHandle& file, const FileIdentity& of);
 // Moves the finished temporary file over `target` (replacing it) and removes it on failure.
 bool commitTemporary(TemporaryFile& temporary, const std::string& target);
 void discardTemporary(TemporaryFile& temporary);

@@ -70,6 +70,10 @@ Problem locateJpegIn(const ByteSource& source, Document& document, uint64_t star
         document.blocks.push_back(block);
         return Problem::BadTiffHeader;
     }
+    // The segment's head is held too: a segment written anew keeps it.
+    const uint64_t head = location.tiffStart - 10;
+    if (!document.held.fetch(source, head, location.exifEnd - head, location.exifEnd))
+        return Problem::App1ReadError;
     return holdBlock(source, document, block);
 }
 
