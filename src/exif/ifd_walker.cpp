@@ -17,8 +17,11 @@ void IfdWalk::placeValue(Entry& entry, uint64_t base) const {
     const bool rational =
         type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
     if (length <= 4 && !rational) return;
+    // Modulo 2^64: a maker note's base may lie before the buffer's start, and the value then
+    // lies inside only when its offset reaches back into the buffer.
     entry.position = base + entry.valueField;
-    entry.valueInside = entry.position + length <= document_.bytes.size();
+    const uint64_t size = document_.bytes.size();
+    entry.valueInside = entry.position <= size && length <= size - entry.position;
 }
 
 void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t base,
@@ -71,15 +74,42 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
 void IfdWalk::addFields(const Entry& array, const TagTable& fields) {
     const TiffTypeInfo& type = tiffType(array.type);
     if (!array.valueInside || type.size == 0) return;
-    for (const TagDef& field : fields.tags) {
-        if (field.tag >= array.count) continue;
+    const uint64_t length = uint64_t{array.count} * type.size;
+    const std::span<const uint8_t> bytes = document_.bytes;
+    // The table of the version the array's first bytes name.
+    const TagTable* table = &fields;
+    while (table != nullptr && !(table->version.size() <= length &&
+                                 std::equal(table->version.begin(), table->version.end(),
+                                            bytes.begin() + static_cast<long>(array.position))))
+        table = table->otherVersion;
+    if (table == nullptr) return;
+    for (const TagDef& field : table->tags) {
         Entry entry = array;
         entry.count = 1;
-        entry.position = array.position + uint64_t{field.tag} * type.size;
-        entry.table = &fields;
+        // The named values of a block of bytes are bytes, unless the field says otherwise.
+        if (array.is(TiffType::Undefined)) entry.type = static_cast<uint16_t>(TiffType::Byte);
+        if (field.types != 0) {
+            entry.type = static_cast<uint16_t>(preferredType(field.types));
+            entry.count = std::max<uint32_t>(field.count, 1);
+        }
+        const uint64_t start = uint64_t{field.tag} * type.size;
+        const uint64_t size = uint64_t{entry.count} * tiffType(entry.type).size;
+        if (start + size > length) continue;
+        entry.position = array.position + start;
+        entry.table = table;
         entry.field = field.tag;
         document_.entries.push_back(entry);
     }
+}
+
+// Whether the bytes at `offset` can be an IFD: an entry count of at least one, and a first
+// entry of a type the program knows. A vendor's pointer that leads into other data (text, a
+// preview) fails this, and is not walked.
+bool IfdWalk::looksLikeIfd(uint64_t offset, ByteOrder order) const {
+    const std::span<const uint8_t> buffer = document_.bytes;
+    if (offset > buffer.size() || buffer.size() - offset < 2 + 12) return false;
+    if (readU16(buffer.data() + offset, order) == 0) return false;
+    return tiffType(readU16(buffer.data() + offset + 4, order)).size != 0;
 }
 
 void IfdWalk::walkNestedIfds() {
@@ -88,6 +118,7 @@ void IfdWalk::walkNestedIfds() {
         const Nested nested = nested_[i];
         if (std::find(walked.begin(), walked.end(), nested.offset) != walked.end()) continue;
         walked.push_back(nested.offset);
+        if (!looksLikeIfd(nested.offset, nested.order)) continue;
         walk(nested.offset, nested.order, IfdKind::MakerNote, nested.base, nested.table);
     }
     nested_.clear();

@@ -45,6 +45,7 @@ class IfdWalk {
 
   private:
     void placeValue(Entry& entry, uint64_t base) const;
+    bool looksLikeIfd(uint64_t offset, ByteOrder order) const;
     // Adds an entry for each value of `array` that `fields` names, after the array's entry.
     void addFields(const Entry& array, const TagTable& fields);
 

@@ -1,6 +1,7 @@
 #include "exif/maker_note.h"
 
 #include <cstring>
+#include <optional>
 
 #include "tags/tag_roles.h"
 
@@ -39,6 +40,24 @@ ByteOrder orderOf(const MakerNoteFormat& format, const Document& document, uint6
     return document.byteOrder;
 }
 
+// What the footer that some notes end in tells: where offsets count from, as the note has
+// moved since they were written (modulo 2^64: a note moved towards the file's start leaves
+// that place before the buffer's start), and the byte order the note was written in.
+struct Footer {
+    uint64_t base;
+    ByteOrder order;
+};
+
+std::optional<Footer> footerOf(std::span<const uint8_t> buffer, uint64_t note, uint64_t count) {
+    if (count < 8 || note > buffer.size() || count > buffer.size() - note) return std::nullopt;
+    const uint8_t* footer = buffer.data() + note + count - 8;
+    const bool intel = footer[0] == 'I' && footer[1] == 'I';
+    if (!intel && !(footer[0] == 'M' && footer[1] == 'M')) return std::nullopt;
+    const ByteOrder order = intel ? Intel : Motorola;
+    if (readU16(footer + 2, order) != 42) return std::nullopt;
+    return Footer{note - readU32(footer + 4, order), order};
+}
+
 }  // namespace
 
 void walkMakerNote(Document& document, IfdWalk& walk,
@@ -48,9 +67,16 @@ void walkMakerNote(Document& document, IfdWalk& walk,
     if (note == 0 || walk.makerNoteCount() < 4 || note + 4 >= buffer.size()) return;
     for (const MakerNoteFormat* format : formats) {
         if (!recognises(*format, document, note)) continue;
-        const ByteOrder order = orderOf(*format, document, note);
-        const uint64_t base = format->base == OffsetBase::ExifHeader ? document.location.tiffStart()
-                                                                     : note + format->baseAt;
+        ByteOrder order = orderOf(*format, document, note);
+        uint64_t base = format->base == OffsetBase::ExifHeader ? document.location.tiffStart()
+                                                               : note + format->baseAt;
+        if (format->footerKeepsPosition) {
+            if (const std::optional<Footer> footer =
+                    footerOf(buffer, note, walk.makerNoteCount())) {
+                base = footer->base;
+                order = footer->order;
+            }
+        }
         uint64_t ifd = note + format->ifdAt;
         if (format->ifdStart == IfdStart::Pointer) {
             if (ifd + 4 > buffer.size()) return;

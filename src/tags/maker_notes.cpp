@@ -14,9 +14,10 @@ std::span<const MakerNoteFormat* const> makerNoteFormats() {
     return kFormats;
 }
 
-bool isStructuralMakerNoteTag(const MakerNoteFormat& format, uint16_t tag) {
-    return std::find(format.structural.begin(), format.structural.end(), tag) !=
-           format.structural.end();
+bool isStructuralMakerNoteTag(const MakerNoteFormat& format, const TagTable* table, uint16_t tag) {
+    const std::span<const uint16_t> structural =
+        table == nullptr || table == format.tags ? format.structural : table->structural;
+    return std::find(structural.begin(), structural.end(), tag) != structural.end();
 }
 
 }  // namespace brevino
