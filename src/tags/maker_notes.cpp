@@ -7,10 +7,22 @@
 namespace brevino {
 
 std::span<const MakerNoteFormat* const> makerNoteFormats() {
+    // clang-format off
     static const MakerNoteFormat* const kFormats[] = {
         &kPentaxMakerNote,
         &kSonyMakerNote,
+        &kNikonMakerNote,
+        &kNikonOldMakerNote,
+        &kFujifilmMakerNote,
+        &kOlympusMakerNote,
+        &kOmSystemMakerNote,
+        &kOlympusOldMakerNote,
+        &kPanasonicMakerNote,
+        &kAppleMakerNote,
+        // Known by the Make, after every signature.
+        &kCanonMakerNote,
     };
+    // clang-format on
     return kFormats;
 }
 
