@@ -48,7 +48,7 @@ struct MakerNote {
     std::optional<uint32_t> count;  // overrides the maker-note entry's count
     // The byte of the note that the offsets of its values count from (its start, or a TIFF
     // header of its own); when not set they count from the Exif block's TIFF header.
-    std::optional<uint32_t> offsetsFrom;
+    std::optional<uint32_t> offsetsFrom = std::nullopt;
 };
 
 struct Tiff {

@@ -1,5 +1,6 @@
 // The Apple maker-note dictionary: the entries iPhones write about exposure, focus, motion,
 // HDR and the identifiers that tie a photo to its burst or its Live Photo video.
+// Tags and codes follow exif-py, metadata-extractor and libopenraw.
 #include "tags/vendor_tags.h"
 
 namespace brevino {

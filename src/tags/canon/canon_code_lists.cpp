@@ -1,6 +1,7 @@
 // The long Canon code lists: camera models by their model ID, and lenses by the lens type of
 // the camera settings. Names as the makers give them; where one code stands for several
 // models sold under different names, they are listed together.
+// The codes and names follow the public lists of exif-py (ianare/exif-py).
 #include "tags/vendor_tags.h"
 
 namespace brevino {

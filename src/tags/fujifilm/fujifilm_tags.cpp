@@ -1,5 +1,7 @@
 // The Fujifilm maker-note dictionary and its value-name tables: picture settings, film
 // simulations, focus and flash modes, and the camera's warnings.
+// Tags and codes follow exif-py and metadata-extractor; the newer film simulations follow
+// lukask8/fujifilm-filmmode.
 #include "tags/vendor_tags.h"
 
 namespace brevino {

@@ -2,6 +2,8 @@
 // preview and scan sub-IFDs, the named fields of its unencrypted blocks (lens data of the
 // versions 0100 and 0101, AF information, vibration reduction, Picture Control, world
 // time), and the older note of the E-series Coolpix cameras.
+// Tags and codes follow exif-py, metadata-extractor and the layouts the corpus files show; the
+// lens IDs follow the list of Nikkor lens IDs published at rottmerhusen.com.
 #include "tags/vendor_tags.h"
 
 namespace brevino {

@@ -1,5 +1,6 @@
 // Olympus lens types: the lens's make (0 Olympus, 1 Sigma, 2 Panasonic and Leica), model and
 // sub-model, which the Equipment IFD's LensType holds as its first, third and fourth bytes.
+// The list follows metadata-extractor (drewnoakes/metadata-extractor).
 #include "tags/vendor_tags.h"
 
 namespace brevino {

@@ -1,5 +1,6 @@
 // The Panasonic maker-note dictionary and its value-name tables: quality, white balance,
 // focus, stabilisation and the camera's modes, the lens and its accessories.
+// Tags and codes follow metadata-extractor, worded as the corpus file's printed values read.
 #include "tags/vendor_tags.h"
 
 namespace brevino {
