@@ -1,7 +1,10 @@
 // Writes seed inputs for the fuzz targets: built files of many shapes and, when present,
 // the camera corpus. Usage: fuzz_seed_builder FOLDER
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fixture_builder.h"
 #include "journal/journal_text.h"
@@ -26,6 +29,44 @@ Tiff richTiff(brevino::ByteOrder order) {
     tiff.interop = Ifd{{ascii(0x0001, "R98")}};
     tiff.ifd1 = Ifd{{shorts(0x0103, {6}), longs(0x0201, {0}), longs(0x0202, {0})}};
     return tiff;
+}
+
+// A note of the vendor's layout: header bytes, then an IFD whose value offsets count from
+// `offsetsFrom` in the note (or from the Exif block's TIFF header).
+Tiff withNote(brevino::ByteOrder order, const std::string& make, const std::string& header,
+              brevino::ByteOrder noteOrder, std::optional<uint32_t> offsetsFrom,
+              std::vector<Entry> entries) {
+    Tiff tiff = richTiff(order);
+    tiff.ifd0.entries[1] = ascii(0x010F, make);
+    tiff.makerNote =
+        MakerNote{header, noteOrder, Ifd{std::move(entries)}, std::nullopt, offsetsFrom};
+    return tiff;
+}
+
+// Damaged forms of a file with a maker note: a wild value offset and a count near 2^32 added
+// to its IFD, and the segment cut inside the note's IFD.
+std::vector<Bytes> damaged(const Tiff& good) {
+    std::vector<Bytes> out;
+    Tiff wild = good;
+    wild.makerNote->ifd.entries.push_back(rawEntry(0x0002, 4, 3, 0xFFFFFFF0));
+    wild.makerNote->ifd.entries.push_back(rawEntry(0x0003, 3, 0xFFFFFFFF, 0x10));
+    out.push_back(jpegWith(wild));
+    const Bytes tiff = buildTiff(good);
+    out.push_back(buildJpeg(Bytes(tiff.begin(), tiff.end() - 9)));
+    return out;
+}
+
+// A note whose IFD holds one entry pointing back at that IFD (a loop), little-endian, the
+// offsets counting from the note's start.
+std::string loopingNote(const std::string& header, uint16_t pointerTag) {
+    std::string note = header;
+    auto u16 = [&](uint32_t v) { note.push_back(char(v & 0xFF)), note.push_back(char(v >> 8)); };
+    auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
+    const uint32_t ifd = static_cast<uint32_t>(header.size());
+    u16(1);
+    u16(pointerTag), u16(13), u32(1), u32(ifd);
+    u32(ifd);  // the next-IFD link loops too
+    return note;
 }
 
 }  // namespace
@@ -62,6 +103,46 @@ int main(int argc, char** argv) {
                                    Ifd{{longs(0xB027, {2550})}}, std::nullopt};
         seed(jpegWith(sony));
     }
+    // The vendors' maker notes, whole and damaged.
+    const std::vector<uint32_t> settings = {80, 2, 0, 5,  1, 0, 0,     4, 0,     1,   0,   1,   0,
+                                            0,  0, 0, 17, 5, 1, 12291, 1, 65535, 237, 682, 227, 32};
+    const std::string lensData =
+        std::string("0101\x17\x35\0\0\x02\x78\x56\x7f\x40\x2d\x5c\x2c\x34\x84\x34", 19);
+    const Tiff vendors[] = {
+        withNote(brevino::Intel, "Canon", "", brevino::Intel, std::nullopt,
+                 {shorts(0x0001, settings), longs(0x0010, {0x1110000}), ascii(0x0095, "EF50mm")}),
+        withNote(brevino::Intel, "NIKON", std::string("Nikon\0\2\x10\0\0MM\0\x2a\0\0\0\x08", 18),
+                 brevino::Motorola, 10,
+                 {undefined(0x0098, lensData), longs(0x0011, {8}), shorts(0x0022, {3}),
+                  rationals(0x0084, {{180, 10}, {550, 10}, {35, 10}, {56, 10}})}),
+        withNote(brevino::Motorola, "FUJIFILM", std::string("FUJIFILM\x0c\0\0\0", 12),
+                 brevino::Intel, 0,
+                 {undefined(0x0000, "0130"), shorts(0x1401, {0x600}), ascii(0x1000, "FINE ")}),
+        withNote(brevino::Intel, "OLYMPUS", std::string("OLYMPUS\0II\3\0", 12), brevino::Intel, 0,
+                 {shorts(0x0201, {3}), longs(0x2010, {12})}),
+        withNote(brevino::Intel, "Panasonic", std::string("Panasonic\0\0\0", 12), brevino::Intel,
+                 std::nullopt, {shorts(0x0001, {2}), ascii(0x0051, "LUMIX G 20/F1.7")}),
+        withNote(brevino::Motorola, "Apple", std::string("Apple iOS\0\0\1MM", 14),
+                 brevino::Motorola, 0, {slongs(0x000A, {3}), ascii(0x0011, "FFCBAC24-E547-4BBC")}),
+    };
+    for (const Tiff& tiff : vendors) {
+        seed(jpegWith(tiff));
+        for (const Bytes& bytes : damaged(tiff))
+            seed(bytes);
+    }
+    // Sub-IFD pointers that loop back to the note's own IFD.
+    for (const auto& [header, tag] : {std::pair{std::string("OLYMPUS\0II\3\0", 12), 0x2010},
+                                      std::pair{std::string("FUJIFILM\x0c\0\0\0", 12), 0x1401}}) {
+        Tiff tiff = richTiff(brevino::Intel);
+        tiff.rawMakerNote = loopingNote(header, static_cast<uint16_t>(tag));
+        seed(jpegWith(tiff));
+    }
+    // A Canon note whose footer puts its base far before the file's start.
+    Tiff moved = richTiff(brevino::Intel);
+    moved.ifd0.entries[1] = ascii(0x010F, "Canon");
+    moved.rawMakerNote =
+        std::string("\1\0\1\0\3\0\3\0\0\0\x20\0\0\0\0\0\0\0\2\0\1\0\7\0II*\0\xff\xff\0\0", 32);
+    seed(jpegWith(moved));
     // Side files: a start-of-image marker and one Exif segment.
     Bytes file = jpegWith(richTiff(brevino::Intel));
     const size_t length = static_cast<size_t>(file[4]) << 8 | file[5];

@@ -111,7 +111,10 @@ std::map<uint16_t, size_t> writeIfd(Bytes& out, size_t base, const Ifd& ifd, Byt
 // The maker-note block placed at `offset` from the TIFF header.
 Bytes makerNoteBlock(const MakerNote& note, size_t offset) {
     Bytes block(note.header.begin(), note.header.end());
-    writeIfd(block, offset, note.ifd, note.order);
+    // Offsets from a byte of the note: the block's own positions less that byte's (modulo
+    // the size type, as writeIfd adds its base).
+    writeIfd(block, note.offsetsFrom ? size_t{0} - *note.offsetsFrom : offset, note.ifd,
+             note.order);
     return block;
 }
 

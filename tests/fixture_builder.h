@@ -46,6 +46,9 @@ struct MakerNote {
     ByteOrder order = Intel;
     Ifd ifd;
     std::optional<uint32_t> count;  // overrides the maker-note entry's count
+    // The byte of the note that the offsets of its values count from (its start, or a TIFF
+    // header of its own); when not set they count from the Exif block's TIFF header.
+    std::optional<uint32_t> offsetsFrom = std::nullopt;
 };
 
 struct Tiff {

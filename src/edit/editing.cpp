@@ -32,7 +32,7 @@ Problem whyNotEditable(const Document& document, const RowList& rows, size_t row
     if (tags::isStructural(entry.ifd, entry.tag) || tag->subIfd != nullptr ||
         (entry.ifd == IfdKind::MakerNote && document.makerNote != nullptr &&
          entry.field == Entry::kNoField &&
-         isStructuralMakerNoteTag(*document.makerNote, entry.tag)))
+         isStructuralMakerNoteTag(*document.makerNote, entry.table, entry.tag)))
         return Problem::NotEditableStructure;
     if (tag->fields != nullptr && entry.field == Entry::kNoField) return Problem::NotEditableFields;
     return Problem::None;

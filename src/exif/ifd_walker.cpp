@@ -17,6 +17,8 @@ void IfdWalk::placeValue(Entry& entry, uint64_t base) {
     const bool rational =
         type.kind == ValueKind::Rational || type.kind == ValueKind::SignedRational;
     if (length <= 4 && !rational) return;
+    // Modulo 2^64: a maker note's base may lie before the buffer's start, and the value then
+    // lies inside only when its offset reaches back into the buffer.
     entry.position = base + entry.valueField;
     // Inside the block, and read: a value the file or the memory allowed cannot hold is left
     // out like one outside.
@@ -95,12 +97,30 @@ void IfdWalk::walk(uint64_t ifdOffset, ByteOrder order, IfdKind kind, uint64_t b
 void IfdWalk::addFields(const Entry& array, const TagTable& fields) {
     const TiffTypeInfo& type = tiffType(array.type);
     if (!array.valueInside || type.size == 0) return;
-    for (const TagDef& field : fields.tags) {
-        if (field.tag >= array.count) continue;
+    const uint64_t length = uint64_t{array.count} * type.size;
+    const std::span<const uint8_t> bytes = read(array.position, length, 0);
+    if (bytes.size() != length) return;
+    // The table of the version the array's first bytes name.
+    const TagTable* table = &fields;
+    while (table != nullptr &&
+           !(table->version.size() <= length &&
+             std::equal(table->version.begin(), table->version.end(), bytes.begin())))
+        table = table->otherVersion;
+    if (table == nullptr) return;
+    for (const TagDef& field : table->tags) {
         Entry entry = array;
         entry.count = 1;
-        entry.position = array.position + uint64_t{field.tag} * type.size;
-        entry.table = &fields;
+        // The named values of a block of bytes are bytes, unless the field says otherwise.
+        if (array.is(TiffType::Undefined)) entry.type = static_cast<uint16_t>(TiffType::Byte);
+        if (field.types != 0) {
+            entry.type = static_cast<uint16_t>(preferredType(field.types));
+            entry.count = std::max<uint32_t>(field.count, 1);
+        }
+        const uint64_t start = uint64_t{field.tag} * type.size;
+        const uint64_t size = uint64_t{entry.count} * tiffType(entry.type).size;
+        if (start + size > length) continue;
+        entry.position = array.position + start;
+        entry.table = table;
         entry.field = field.tag;
         document_.entries.push_back(entry);
     }
@@ -116,12 +136,22 @@ void IfdWalk::noticeSubImages(const Entry& entry) {
     }
 }
 
+// Whether the bytes at `offset` can be an IFD: an entry count of at least one, and a first
+// entry of a type the program knows. A vendor's pointer that leads into other data (text, a
+// preview) fails this, and is not walked.
+bool IfdWalk::looksLikeIfd(uint64_t offset, ByteOrder order) {
+    const std::span<const uint8_t> head = read(offset, 2 + 12, kIfdReadAhead);
+    if (head.empty() || readU16(head.data(), order) == 0) return false;
+    return tiffType(readU16(head.data() + 4, order)).size != 0;
+}
+
 void IfdWalk::walkNestedIfds() {
     std::vector<uint64_t> walked;
     for (size_t i = 0; i < nested_.size() && walked.size() < kMaxNestedIfds; ++i) {
         const Nested nested = nested_[i];
         if (std::find(walked.begin(), walked.end(), nested.offset) != walked.end()) continue;
         walked.push_back(nested.offset);
+        if (!looksLikeIfd(nested.offset, nested.order)) continue;
         walk(nested.offset, nested.order, IfdKind::MakerNote, nested.base, nested.table);
     }
     nested_.clear();

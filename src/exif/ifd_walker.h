@@ -67,6 +67,7 @@ class IfdWalk {
     // An IFD read where it lies brings the bytes after it along: its values usually follow.
     static constexpr uint64_t kIfdReadAhead = 64 << 10;
     void noticeSubImages(const Entry& entry);
+    bool looksLikeIfd(uint64_t offset, ByteOrder order);
     // Adds an entry for each value of `array` that `fields` names, after the array's entry.
     void addFields(const Entry& array, const TagTable& fields);
 

@@ -1,6 +1,7 @@
 #include "exif/maker_note.h"
 
 #include <cstring>
+#include <optional>
 
 #include "tags/tag_roles.h"
 
@@ -41,6 +42,26 @@ ByteOrder orderOf(const MakerNoteFormat& format, IfdWalk& walk, const MakerNoteS
     return site.exifOrder;
 }
 
+// What the footer that some notes end in tells: where offsets count from, as the note has
+// moved since they were written (modulo 2^64: a note moved towards the file's start leaves
+// that place before the buffer's start), and the byte order the note was written in.
+struct Footer {
+    uint64_t base;
+    ByteOrder order;
+};
+
+std::optional<Footer> footerOf(IfdWalk& walk, uint64_t note, uint64_t count) {
+    if (count < 8) return std::nullopt;
+    const std::span<const uint8_t> bytes = walk.read(note + count - 8, 8, 0);
+    if (bytes.empty()) return std::nullopt;
+    const uint8_t* footer = bytes.data();
+    const bool intel = footer[0] == 'I' && footer[1] == 'I';
+    if (!intel && !(footer[0] == 'M' && footer[1] == 'M')) return std::nullopt;
+    const ByteOrder order = intel ? Intel : Motorola;
+    if (readU16(footer + 2, order) != 42) return std::nullopt;
+    return Footer{note - readU32(footer + 4, order), order};
+}
+
 }  // namespace
 
 bool walkMakerNote(Document& document, IfdWalk& walk,
@@ -50,9 +71,15 @@ bool walkMakerNote(Document& document, IfdWalk& walk,
     if (note == 0 || site.count < 4 || walk.read(note, 5, 0).empty()) return false;
     for (const MakerNoteFormat* format : formats) {
         if (!recognises(*format, walk, note)) continue;
-        const ByteOrder order = orderOf(*format, walk, site);
-        const uint64_t base =
+        ByteOrder order = orderOf(*format, walk, site);
+        uint64_t base =
             format->base == OffsetBase::ExifHeader ? site.exifHeader : note + format->baseAt;
+        if (format->footerKeepsPosition) {
+            if (const std::optional<Footer> footer = footerOf(walk, note, site.count)) {
+                base = footer->base;
+                order = footer->order;
+            }
+        }
         uint64_t ifd = note + format->ifdAt;
         if (format->ifdStart == IfdStart::Pointer) {
             const std::span<const uint8_t> pointer = walk.read(ifd, 4, 0);

@@ -111,6 +111,19 @@ void appendLensRange(std::string& note, const double (&values)[4]) {
     appendRange(note, values[2], values[3] > 0 ? values[3] : values[2]);
 }
 
+// Bytes that hold printable ASCII up to the first zero byte (or their end), trailing spaces
+// cut; nothing for any other bytes.
+void appendPrintableText(std::span<const uint8_t> bytes, std::string& note) {
+    size_t end = 0;
+    while (end < bytes.size() && bytes[end] != 0) {
+        if (bytes[end] < 0x20 || bytes[end] > 0x7E) return;
+        ++end;
+    }
+    while (end > 0 && bytes[end - 1] == ' ')
+        --end;
+    note.append(reinterpret_cast<const char*>(bytes.data()), end);
+}
+
 }  // namespace
 
 uint64_t valueLength(const Entry& entry) {
@@ -141,6 +154,11 @@ CodedValue codedValueOf(const Entry& entry, std::span<const uint8_t> bytes) {
         const size_t index = value.count - std::min<size_t>(value.count, 2) + i;
         value.trailing[i] = numberAt(reading, bytes.data() + index * size, entry.order);
     }
+    for (size_t i = 0; i < 4; ++i) {
+        const int64_t number =
+            i < value.count ? numberAt(reading, bytes.data() + i * size, entry.order) : 0;
+        value.bytes = value.bytes << 8 | static_cast<uint8_t>(number);
+    }
     return value;
 }
 
@@ -152,6 +170,10 @@ std::string_view codedNote(const TagDef& tag, const Entry& entry, std::span<cons
 void appendDerivedNote(const TagDef& tag, const Entry& entry, std::span<const uint8_t> bytes,
                        std::string& note) {
     if (tag.derived == DerivedNote::None) return;
+    if (tag.derived == DerivedNote::Text) {
+        appendPrintableText(bytes, note);
+        return;
+    }
     const TiffTypeInfo& type = tiffType(entry.type);
     const bool numeric = type.kind == ValueKind::Rational ||
                          type.kind == ValueKind::SignedRational ||
@@ -161,6 +183,7 @@ void appendDerivedNote(const TagDef& tag, const Entry& entry, std::span<const ui
     if (!first) return;
     switch (tag.derived) {
         case DerivedNote::None:
+        case DerivedNote::Text:
             break;
         case DerivedNote::ExposureTime:
             appendSeconds(note, *first);

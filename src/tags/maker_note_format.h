@@ -43,6 +43,11 @@ struct MakerNoteFormat {
     NoteByteOrder order = NoteByteOrder::Exif;
     uint32_t orderAt = 0;
     const TagTable* tags = nullptr;
+    // The note may end in 8 bytes that record how it was written: a byte-order mark, 42, and
+    // where it lay, counted from the Exif block's TIFF header. Software that moves the note,
+    // or writes the Exif block in the other byte order, keeps them; the note is then read in
+    // that order, its offsets counted from where it lay.
+    bool footerKeepsPosition = false;
     // Entries that hold where other data lies (previews, sub-IFDs) or bytes that must never be
     // rewritten (encrypted blocks): shown, never edited.
     std::span<const uint16_t> structural;
@@ -51,7 +56,8 @@ struct MakerNoteFormat {
 // Every maker-note format, in the order they are tried: those known by a signature first.
 std::span<const MakerNoteFormat* const> makerNoteFormats();
 
-// The maker-note tables, for lookups of names by the command line.
-bool isStructuralMakerNoteTag(const MakerNoteFormat& format, uint16_t tag);
+// Whether an entry of the note, named by `table` (the note's own table or a sub-IFD's), holds
+// where other data lies or bytes that must never be rewritten.
+bool isStructuralMakerNoteTag(const MakerNoteFormat& format, const TagTable* table, uint16_t tag);
 
 }  // namespace brevino

@@ -500,7 +500,7 @@ const TagDef kGpsTagTable[] = {
 
 }  // namespace
 
-constinit const TagTable kPrimaryTags{"0th", kPrimaryTagTable, {}, &kTiffTags};
+constinit const TagTable kPrimaryTags{"0th", kPrimaryTagTable, {}, {}, nullptr, {}, &kTiffTags};
 constinit const TagTable kExifTags{"Exif", kExifTagTable};
 constinit const TagTable kInteropTags{"Interop", kInteropTagTable};
 constinit const TagTable kGpsTags{"GPS", kGpsTagTable};

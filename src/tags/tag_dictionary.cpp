@@ -69,6 +69,10 @@ bool valueNameMatches(const ValueName& entry, const CodedValue& value) {
         case MatchLastPair:
             return value.count >= 2 && same(value.trailing[0], entry.first) &&
                    same(value.trailing[1], entry.second);
+        case MatchBytes:
+            return value.count >= 1 && value.character < 0 &&
+                   ((value.bytes ^ static_cast<uint32_t>(entry.first)) &
+                    static_cast<uint32_t>(entry.second)) == 0;
     }
     return false;
 }

@@ -22,6 +22,9 @@ enum MatchKind : uint8_t {
     MatchFirstPair,  // the first two values equal (first, second): codes that newer cameras
                      // follow with further values (the Pentax lens type)
     MatchLastPair,   // the last two values equal (first, second)
+    MatchBytes,      // the first four values, each as a byte, packed with the first one in the
+                     // top byte, equal `first` in the bytes that `second` keeps: 0xFF00FFFF
+                     // compares all but the second value (the Olympus lens type)
 };
 
 // One coded value and its note.
@@ -42,6 +45,7 @@ enum class DerivedNote : uint8_t {
     FocalLength,   // "34 mm"
     ExposureBias,  // "−0.7 EV"
     LensRange,     // "18-55mm f/3.5-5.6" from four rationals
+    Text,          // bytes that hold printable text up to a zero byte ("0130"), as that text
 };
 
 struct TagTable;
@@ -56,7 +60,11 @@ struct TagDef {
     std::span<const ValueName> values;  // empty when the tag has no notes
     DerivedNote derived = DerivedNote::None;
     const TagTable* subIfd = nullptr;  // the value points to an IFD named by this table
-    const TagTable* fields = nullptr;  // the values are fields named by this table (by index)
+    // The values are fields named by this table, by index. A field whose `types` are given
+    // is read as `count` values (one when 0) of the first of those types from the value's
+    // byte at its index times the array's value size: a name of 20 characters inside a block
+    // of bytes.
+    const TagTable* fields = nullptr;
 
     // A standard tag: key, display name, types and count.
     constexpr TagDef(uint16_t tag, const char* key, const char* name, TypeSet types, uint32_t count,
@@ -103,13 +111,30 @@ struct TagTable {
     // The heading of an IFD this table names when it is not one of the standard ones (a
     // maker note's sub-IFD: "【メーカーノート Equipment】"); empty: the IFD kind's heading.
     std::string_view heading;
+    // For the fields of an array whose layout changed between versions: the bytes the array
+    // begins with when these names apply (empty: any), and the table of the next version to
+    // try when it does not. An array no version matches shows no fields.
+    std::string_view version;
+    const TagTable* otherVersion = nullptr;
+    // For a maker note's sub-IFD: its entries that hold where other data lies (a preview's
+    // start and length), shown and never edited.
+    std::span<const uint16_t> structural;
     // The table that names what this one does not (the TIFF and raw-file tags of the primary
     // IFDs); nullptr for none.
     const TagTable* fallback = nullptr;
 
     constexpr TagTable(std::string_view name, std::span<const TagDef> tags,
-                       std::string_view heading = {}, const TagTable* fallback = nullptr)
-        : name(name), tags(tags), heading(heading), fallback(fallback) {}
+                       std::string_view heading = {}, std::string_view version = {},
+                       const TagTable* otherVersion = nullptr,
+                       std::span<const uint16_t> structural = {},
+                       const TagTable* fallback = nullptr)
+        : name(name),
+          tags(tags),
+          heading(heading),
+          version(version),
+          otherVersion(otherVersion),
+          structural(structural),
+          fallback(fallback) {}
     TagTable(const TagTable&) = delete;
     TagTable& operator=(const TagTable&) = delete;
 
@@ -151,6 +176,7 @@ struct CodedValue {
     int64_t leading[2] = {};   // the first two values (a rational's numerator, a text's number)
     int64_t trailing[2] = {};  // the last two values
     int character = -1;        // a text's first byte (0 for an empty text); -1 for no text
+    uint32_t bytes = 0;        // the low bytes of the first four values, the first in the top byte
 };
 
 // The note of the first value-name entry of the tag that matches the value; empty when none.

@@ -11,6 +11,14 @@ segment follows a JFIF APP0), and a value of 4 bytes or fewer at its entry's
 own value field.  The script checks this for every entry: the dumped bytes
 must equal the file's bytes at that address, or it stops with exit status 2.
 
+The maker notes of the makers whose notes brevino-cli decodes (Canon, Nikon, Fujifilm,
+Olympus and OM System, Panasonic, Apple) are compared the same way: every entry of the
+note's IFDs that exiftool reads (sub-IFDs included) must be a row at the same file offset
+with the same type, count and value; every named field of an array (the fields exiftool
+reads from a binary block, such as Canon's camera settings) that brevino-cli shows must lie
+where exiftool reads it and hold the same number; and every maker-note row with a note must
+say what exiftool's printed value says (a second run with -MakerNotes:all gives those).
+
 Usage: cross_check.py BREVINO_CLI [CORPUS]
 CORPUS defaults to $BREVINO_CORPUS, then ../shared/corpus beside the repository.
 Exit status: 0 all agree (or corpus absent), 1 problems found, 2 the check broke.
@@ -110,6 +118,226 @@ def expected_value(e, data, order):
     return " ".join(str(n) for n in nums)
 
 
+
+# Makers whose notes brevino-cli decodes, by the start of the 0th IFD's Make.
+NOTE_MAKERS = ("Canon", "NIKON", "FUJIFILM", "OLYMPUS", "OM Digital", "Panasonic", "Apple")
+FIELD_DIRS = ("BinaryData", "SerialData")
+FIELD = re.compile(BARS + r"([A-Za-z][\w-]*) = ")
+PRINTED = re.compile(r"^\[[\w-]+\]\s+(\S+)\s+: ?(.*)$")
+
+
+def parse_maker_notes(text, files):
+    """The maker-note entries (IFD entries and fields of binary blocks) exiftool reads in the
+    first Exif APP1 segment of each file, in the order it reads them."""
+    notes = defaultdict(list)
+    current = files[0] if len(files) == 1 else None
+    seen_exif, in_app1 = set(), False
+    dirs, pending, parents, last = [], None, {}, None
+    for line in text.splitlines():
+        if m := HEADER.match(line):
+            current, in_app1 = m.group(1), False
+            continue
+        if not line.startswith(" "):
+            in_app1 = line.startswith("JPEG APP1 ") and current not in seen_exif
+            continue
+        if in_app1 and line.startswith("  ExifByteOrder = "):
+            seen_exif.add(current)
+            dirs = []
+            continue
+        if not in_app1:
+            continue
+        if m := DIRECTORY.match(line):
+            depth = len(m.group(1)) // 2
+            dirs, last = dirs[:depth] + [m.group(2)], None
+        elif m := ENTRY.match(line):
+            depth = len(m.group(1)) // 2
+            name = (line[m.end():].split() or [""])[0]
+            pending, last = (depth, name), None
+        elif (m := FIELD.match(line)) and dirs and dirs[-1] in FIELD_DIRS:
+            pending, last = (len(m.group(1)) // 2, m.group(2)), None
+        elif m := TAG.match(line):
+            depth = len(m.group(1)) // 2
+            path = dirs[:depth]
+            last = None
+            if "MakerNotes" not in path or pending is None or m.group(4) not in FORMATS:
+                continue
+            fmt, size = FORMATS[m.group(4)], int(m.group(3))
+            count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
+            last = dict(tag=int(m.group(2), 16), name=pending[1], type=fmt, count=count,
+                        size=size, offset=None, dump=b"", parent=None, format=m.group(4))
+            if path[-1] in FIELD_DIRS:
+                last["parent"] = parents.get(depth - 1)
+            else:
+                parents[depth] = last
+            notes[current].append(last)
+            pending = None
+        elif (m := HEXLINE.match(line)) and last is not None:
+            if last["offset"] is None:
+                last["offset"] = int(m.group(1), 16)
+            last["dump"] += bytes.fromhex(m.group(2))
+    return notes
+
+
+def parse_printed(text, files):
+    """exiftool's printed maker-note values of each file: tag name -> values in order."""
+    printed = defaultdict(lambda: defaultdict(list))
+    current = files[0] if len(files) == 1 else None
+    for line in text.splitlines():
+        if m := HEADER.match(line):
+            current = m.group(1)
+        elif m := PRINTED.match(line):
+            printed[current][m.group(1)].append(m.group(2))
+    return printed
+
+
+def raw_numbers(e, data, order):
+    """The numbers of an integer value as exiftool's format reads them, or None."""
+    code = NUMERIC.get(e["type"])
+    if code is None or len(code) != 1 or e["offset"] is None:
+        return None
+    raw = data[e["offset"]:e["offset"] + e["count"] * SIZES[e["type"]]]
+    if len(raw) < e["count"] * SIZES[e["type"]]:
+        return None
+    return struct.unpack(order + code * e["count"], raw)
+
+
+def shown_undefined(raw):
+    """Bytes as brevino-cli shows an UNDEFINED maker-note value: hexadecimal, the first 64."""
+    text = " ".join(f"{b:02X}" for b in raw[:64])
+    return text + ("…" if len(raw) > 64 else "")
+
+
+# Notes that say the same as exiftool in other words, by tag name.
+EXPLAINED = {
+    "MakerNoteVersion": "exiftool writes the version's four digits as a decimal number (2.10)",
+    "Sharpness": "exiftool writes Fujifilm's levels as steps from normal ('0 (normal)')",
+    "Saturation": "exiftool writes Fujifilm's levels as steps from normal ('0 (normal)')",
+    "NoiseReduction": "exiftool reads Olympus's value as bit flags and writes none set as '(none)'",
+}
+
+
+def same_meaning(note, printed):
+    fold = lambda t: " ".join(t.split()).casefold()
+    return fold(note) == fold(printed)
+
+
+def note_order(notes, data):
+    """The byte order of a maker note: the one in which the tag numbers stand before the value
+    fields of the entries whose values exiftool dumps in place."""
+    votes = defaultdict(int)
+    for e in notes:
+        if e["parent"] is None and e["offset"] is not None and 0 < e["size"] <= 4 and e["offset"] >= 8:
+            for order in "<>":
+                if struct.unpack(order + "H", data[e["offset"] - 8:e["offset"] - 6])[0] == e["tag"]:
+                    votes[order] += 1
+    return max(votes, key=votes.get) if votes else None
+
+
+def check_maker_notes(f, name, doc, data, notes, printed, problems, counts):
+    """Compares the maker-note rows of one file with exiftool's reading of its note."""
+    rows = [r for r in doc["rows"] if not r["heading"] and r["ifd"] == "makernote"]
+    by_place = defaultdict(list)
+    for r in rows:
+        by_place[(r["tagId"], r.get("field"), r["offset"])].append(r)
+    order = note_order(notes, data) or ("<" if doc["byteOrder"] == "II" else ">")
+    matched = set()
+    occurrence = defaultdict(int)
+    for e in notes:
+        nth, occurrence[e["name"]] = occurrence[e["name"]], occurrence[e["name"]] + 1
+        where = f"{name}: makernote {e['name']} (0x{e['tag']:04X})"
+        if e["parent"] is not None:  # a field of a binary block
+            parent = e["parent"]
+            offset = f"0x{e['offset']:08X}" if e["offset"] is not None else None
+            candidates = by_place.get((parent["tag"], e["tag"], offset), [])
+            if not candidates:
+                if any(r["tagId"] == parent["tag"] and r.get("field") == e["tag"] for r in rows):
+                    problems["maker-note field elsewhere"].append(
+                        f"{where} of 0x{parent['tag']:04X}: exiftool reads it at {offset}")
+                else:
+                    counts["maker-note fields brevino does not name"] += 1
+                continue
+            row = candidates[0]
+            counts["maker-note fields compared"] += 1
+        else:
+            counts["maker-note entries compared"] += 1
+            if e["offset"] is None:
+                counts["maker-note offsets not given by exiftool"] += 1
+                if not any(r["tagId"] == e["tag"] and r.get("field") is None for r in rows):
+                    problems["maker-note entry missing"].append(f"{where}: no row")
+                continue
+            candidates = by_place.get((e["tag"], None, f"0x{e['offset']:08X}"), [])
+            if not candidates:
+                elsewhere = [r["offset"] for r in rows
+                             if r["tagId"] == e["tag"] and r.get("field") is None]
+                if elsewhere:
+                    problems["maker-note wrong offset"].append(
+                        f"{where}: {', '.join(elsewhere[:3])}, exiftool 0x{e['offset']:08X}")
+                else:
+                    problems["maker-note entry missing"].append(
+                        f"{where}: no row (type {e['type']}, count {e['count']})")
+                continue
+            row = candidates[0]
+            if (row["type"], row["count"]) != (str(e["type"]), str(e["count"])):
+                problems["maker-note wrong value"].append(
+                    f"{where}: type/count {row['type']}/{row['count']}, exiftool {e['type']}/{e['count']}")
+                continue
+        matched.add(id(row))
+        # The value, from the bytes exiftool read.
+        numbers = raw_numbers(e, data, order)
+        if e["parent"] is not None and numbers is not None:
+            bits = 8 * SIZES[e["type"]]
+            try:
+                got = [int(t) for t in row["content"].split()]
+            except ValueError:
+                got = None
+            if got is None or [g % (1 << bits) for g in got] != [n % (1 << bits) for n in numbers]:
+                problems["maker-note wrong value"].append(
+                    f"{where}: {row['content'][:40]!r}, exiftool {' '.join(map(str, numbers))[:40]!r}")
+        elif e["parent"] is None:
+            if e["type"] == 7:
+                want = shown_undefined(data[e["offset"]:e["offset"] + e["size"]])
+            else:
+                want = expected_value(dict(e, ifd="makernote"), data, order)
+            got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
+            if isinstance(want, bytes):
+                code = order + ("f" if e["type"] == 11 else "d") * e["count"]
+                try:
+                    same = struct.pack(code, *map(float, got.split())) == want
+                except (ValueError, struct.error):
+                    same = False
+                if not same:
+                    problems["maker-note wrong value"].append(f"{where}: {got[:40]!r}")
+            elif want is None:
+                counts["maker-note values not comparable"] += 1
+            elif got != want and not (len(got.encode()) >= 1000 and want.startswith(got)):
+                # (a list of numbers is shown up to 1023 bytes)
+                problems["maker-note wrong value"].append(f"{where}: {got[:40]!r}, exiftool {want[:40]!r}")
+        # The note, against exiftool's printed value.
+        if row["note"]:
+            values = printed.get(e["name"], [])
+            counts["maker-note notes compared"] += 1
+            if nth >= len(values) or same_meaning(row["note"], values[nth]):
+                pass
+            elif values[nth].strip() == row["content"].strip():
+                counts["maker-note notes where exiftool shows only the number"] += 1
+            elif values[nth].casefold().startswith(row["note"].casefold()):
+                problems["maker-note note worded otherwise"].append(
+                    f"{where}: {row['note']!r}, exiftool {values[nth]!r}: exiftool adds a detail "
+                    "or what the further values say")
+            elif e["name"] in EXPLAINED:
+                problems["maker-note note worded otherwise"].append(
+                    f"{where}: {row['note']!r}, exiftool {values[nth]!r}: {EXPLAINED[e['name']]}")
+            else:
+                problems["maker-note note differs"].append(
+                    f"{where} = {row['content'][:20]}: {row['note']!r}, exiftool {values[nth]!r}")
+    for r in rows:
+        if id(r) not in matched:
+            kind = "field" if r.get("field") is not None else "entry"
+            problems["maker-note rows exiftool does not report"].append(
+                f"{name}: {kind} 0x{r['tagId']:04X}{'' if r.get('field') is None else '/' + str(r['field'])} "
+                f"{r['tag']} at {r['offset']}")
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -132,7 +360,12 @@ def main():
     # One exiftool run and one brevino-cli run over all files keep the check fast.
     peer = subprocess.run(["exiftool", "-v3", "-@", "-"], input="\n".join(files).encode(),
                           capture_output=True)
-    entries, warnings, has_exif = parse_peer(peer.stdout.decode("utf-8", "surrogateescape"), files)
+    peer_text = peer.stdout.decode("utf-8", "surrogateescape")
+    entries, warnings, has_exif = parse_peer(peer_text, files)
+    maker_notes = parse_maker_notes(peer_text, files)
+    printed_run = subprocess.run(["exiftool", "-a", "-G1", "-s", "-MakerNotes:all", "-@", "-"],
+                                 input="\n".join(files).encode(), capture_output=True)
+    printed = parse_printed(printed_run.stdout.decode("utf-8", "surrogateescape"), files)
     for line in peer.stderr.decode("utf-8", "surrogateescape").splitlines():
         for f in files:
             if f in line:
@@ -171,8 +404,18 @@ def main():
         fill_empty_offsets(found)
         rows = defaultdict(list)
         for r in doc["rows"]:
-            if not r["heading"]:
+            if not r["heading"] and r["ifd"] != "makernote":
                 rows[(r["ifd"], r["tagId"])].append(r)
+        make = next((r["content"] for r in doc["rows"]
+                     if not r["heading"] and r["ifd"] == "0th" and r["tagId"] == 0x010F), "")
+        decoded = any(r["heading"] and r["offset"].startswith("【メーカーノート") for r in doc["rows"])
+        if maker_notes[f] and make.startswith(NOTE_MAKERS):
+            counts["maker notes compared"] += 1
+            if not decoded:
+                problems["maker-note entry missing"].append(f"{name}: the {make} note is not decoded")
+            check_maker_notes(f, name, doc, data, maker_notes[f], printed[f], problems, counts)
+        elif maker_notes[f]:
+            counts["maker notes of other makers, not compared"] += 1
         seen = defaultdict(int)  # the n-th entry of a repeated tag meets the n-th row
         for e in found:
             key = (e["ifd"], e["tag"])
@@ -209,22 +452,34 @@ def main():
             for r in rs[seen[(ifd, tag)]:]:
                 problems["rows exiftool does not report"].append(f"{name}: {ifd} 0x{tag:04X} at {r['offset']}")
 
-    failing = ("missing", "wrong offset", "wrong value", "read by one reader only")
+    failing = ("missing", "wrong offset", "wrong value", "read by one reader only",
+               "maker-note entry missing", "maker-note wrong offset", "maker-note wrong value",
+               "maker-note field elsewhere", "maker-note note differs")
     print(f"files: {len(files)} ({len(has_exif)} with Exif for exiftool, "
           f"{sum(1 for d in shown.values() if d['ok'])} read by brevino)")
-    for kind in ("entries compared", "offset not given by exiftool"):
+    for kind in ("entries compared", "offset not given by exiftool", "maker notes compared",
+                 "maker notes of other makers, not compared", "maker-note entries compared",
+                 "maker-note offsets not given by exiftool", "maker-note values not comparable",
+                 "maker-note fields compared", "maker-note fields brevino does not name",
+                 "maker-note notes compared",
+                 "maker-note notes where exiftool shows only the number"):
         print(f"{kind}: {counts[kind]}")
     print(f"uncomparable values: {sum(uncomparable.values())} (by type: "
           + ", ".join(f"{t}: {n}" for t, n in sorted(uncomparable.items())) + ")")
-    for kind in failing + ("rows exiftool does not report",):
+    lenient = ("rows exiftool does not report", "maker-note rows exiftool does not report",
+               "maker-note note worded otherwise")
+    for kind in failing + lenient:
         print(f"{kind}: {len(problems[kind])}")
-    for kind in failing + ("rows exiftool does not report",):
+    for kind in failing + lenient:
         if problems[kind]:
             print(f"\n{kind} ({len(problems[kind])}, first {min(len(problems[kind]), LIMIT)}):")
             if kind == "rows exiftool does not report":
                 print("  (exiftool does not follow an IFD pointer of the wrong type, nor one that "
                       "leads to an IFD it has read already; brevino-cli shows the entries it "
                       "finds there)")
+            if kind == "maker-note rows exiftool does not report":
+                print("  (the entries of sub-IFDs exiftool rejects, and the named fields of arrays "
+                      "exiftool does not split into fields; brevino-cli shows what it finds there)")
             print("\n".join("  " + line for line in problems[kind][:LIMIT]))
     return 1 if any(problems[kind] for kind in failing) else 0
 
