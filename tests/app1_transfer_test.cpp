@@ -236,6 +236,8 @@ TEST(TransferNames, OutputPathAndSideFileShape) {
     EXPECT_EQ(importOutputStem("/pho.tos/noext"), "/pho.tos/noext_out");
     EXPECT_TRUE(isSideFile({0xFF, 0xD8, 0xFF, 0xE1, 0, 8, 'E', 'x', 'i', 'f', 0, 0}));
     EXPECT_FALSE(isSideFile({0xFF, 0xD8, 0xFF, 0xE1, 0, 9, 'E', 'x', 'i', 'f', 0, 0}));
+    // Another marker (here end-of-image) would not be found as the Exif once imported.
+    EXPECT_FALSE(isSideFile({0xFF, 0xD8, 0xFF, 0xD9, 0, 8, 'E', 'x', 'i', 'f', 0, 0}));
 }
 
 TEST(TransferCorpus, ExportImportRoundTripOfEveryCameraFile) {

@@ -75,7 +75,11 @@ std::string importOutputStem(const std::string& currentFile) {
 }
 
 bool isSideFile(const std::vector<uint8_t>& bytes) {
-    if (bytes.size() < 10 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes[2] != 0xFF) return false;
+    // The start-of-image marker, then an APP1 marker: a segment of another kind would not be
+    // found as the file's Exif once imported.
+    if (bytes.size() < 10 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes[2] != 0xFF ||
+        bytes[3] != 0xE1)
+        return false;
     const uint64_t length = static_cast<uint64_t>(bytes[4]) << 8 | bytes[5];
     return length + 4 == bytes.size() && std::memcmp(&bytes[6], "Exif", 4) == 0;
 }

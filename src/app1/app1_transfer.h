@@ -38,7 +38,7 @@ TransferResult importApp1(const AnalysedFile& file, const ExifLocation& location
 // its extension, and "_out".
 std::string importOutputStem(const std::string& currentFile);
 
-// Whether the bytes are a side file: 0xFF 0xD8, one segment whose length matches the file's
+// Whether the bytes are a side file: 0xFF 0xD8, one APP1 segment whose length matches the file's
 // size, and a payload that begins "Exif".
 bool isSideFile(const std::vector<uint8_t>& bytes);
 
