@@ -6,6 +6,7 @@
 #include "cli/app1_commands.h"
 #include "cli/batch_command.h"
 #include "cli/cli_support.h"
+#include "cli/delete_command.h"
 #include "cli/set_command.h"
 #include "cli/show_command.h"
 #include "cli/undo_command.h"
@@ -18,7 +19,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Commands:\n"
     "  show      print the Exif rows of JPEG files\n"
-    "  set       edit rows of a file by name and save them in place\n"
+    "  set       edit rows of a file by name (or add missing ones) and save them\n"
+    "  delete    remove entries, or the GPS position, from files in place\n"
     "  export    write a file's Exif segment to a side file (.ap1)\n"
     "  import    write a copy of a file with a side file's Exif segment\n"
     "  batch     run one batch operation over many files\n"
@@ -41,7 +43,7 @@ constexpr NamedCommand kCommands[] = {
     {"show", brevino::cli::runShow},     {"set", brevino::cli::runSet},
     {"export", brevino::cli::runExport}, {"import", brevino::cli::runImport},
     {"batch", brevino::cli::runBatch},   {"undo", brevino::cli::runUndo},
-    {"redo", brevino::cli::runRedo},
+    {"redo", brevino::cli::runRedo},     {"delete", brevino::cli::runDelete},
 };
 
 Command commandNamed(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "cli/set_command.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,7 +29,9 @@ constexpr std::string_view kHelp =
     "row of that IFD: 0th:, exif:, gps:, interop:, 1st: or makernote: (1st:0x011A=300/1).\n"
     "Numbers must be plain decimals within the type's range, dates real Exif dates\n"
     "(YYYY:MM:DD HH:MM:SS); rows that hold the file's structure are not edited. A text longer\n"
-    "than its field is refused unless --truncate is given. When any value is refused,\n"
+    "than its field is refused unless --truncate is given. A standard tag the file lacks is\n"
+    "added (JPEG only; the Exif segment is then written anew, checked, and put in place;\n"
+    "a JPEG without Exif gets a segment). When any value is refused,\n"
     "nothing is saved. Without NAME=VALUE pairs the file is just saved (with\n"
     "--option ExifDate=1 that aligns its dates and times with its file-change date).\n"
     "  --option KEY=VALUE  DateUp, AllDate or ExifDate, 0 or 1, for this run\n"
@@ -86,31 +90,55 @@ int runSet(int argc, char** argv) {
     workspace.saveKind = OperationKind::Set;
     workspace.settings = settings;
     workspace.currentFile = positional[0];
-    if (!workspace.analyze(workspace.currentFile)) return kExitFailed;
+    // A JPEG without Exif may still take new entries: its missing segment is reported only
+    // when nothing is to be added.
+    workspace.reporter = nullptr;
+    const bool walked = workspace.analyze(workspace.currentFile);
+    workspace.reporter = &reporter;
+    const Problem problem = workspace.document().problem;
+    const bool noExif = problem == Problem::NoExifSegment;
+    if (!walked && (!noExif || pairs.empty())) {
+        workspace.report(problem == Problem::None ? Problem::CannotOpen : problem);
+        return kExitFailed;
+    }
 
     bool refused = false;
+    std::vector<EntryAddition> additions;
     for (const auto& [name, value] : pairs) {
-        const RowLookup lookup =
-            findRow(workspace.document(), workspace.rows(), parseRowName(name));
-        if (lookup.editable < 0) {
-            if (lookup.exists()) {
-                const auto row = static_cast<size_t>(lookup.first);
-                workspace.report(Problem::NotEditable);
-                const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
-                std::string why(workspace.cell(row, Column::Tag));
-                why.append(": ").append(messageText(reason));
-                reporter.report(why, messageFor(reason).caption);
-            } else {
-                reporter.report("no row named " + name, "brevino-cli");
-            }
-            refused = true;
+        const RowName rowName = parseRowName(name);
+        const RowLookup lookup = findRow(workspace.document(), workspace.rows(), rowName);
+        if (lookup.editable >= 0) {
+            if (!workspace.setRow(static_cast<size_t>(lookup.editable), value, longText))
+                refused = true;
             continue;
         }
-        if (!workspace.setRow(static_cast<size_t>(lookup.editable), value, longText))
-            refused = true;
+        bool added = false;
+        if (lookup.exists()) {
+            const auto row = static_cast<size_t>(lookup.first);
+            workspace.report(Problem::NotEditable);
+            const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
+            std::string why(workspace.cell(row, Column::Tag));
+            why.append(": ").append(messageText(reason));
+            reporter.report(why, messageFor(reason).caption);
+        } else if (const std::optional<StandardTag> standard = standardTagNamed(rowName)) {
+            // A standard entry the file lacks is added.
+            const bool twice = std::any_of(additions.begin(), additions.end(), [&](const auto& a) {
+                return a.ifd == standard->ifd && a.tag == standard->tag->tag;
+            });
+            if (twice) {
+                reporter.report("named twice: " + name, "brevino-cli");
+            } else if (std::optional<EntryAddition> addition =
+                           workspace.addition(standard->ifd, standard->tag->tag, value)) {
+                additions.push_back(std::move(*addition));
+                added = true;
+            }
+        } else {
+            reporter.report("no row named " + name, "brevino-cli");
+        }
+        if (!added) refused = true;
     }
     if (refused) return kExitFailed;
-    return workspace.save() ? kExitOk : kExitFailed;
+    return workspace.saveWith(additions) ? kExitOk : kExitFailed;
 }
 
 }  // namespace brevino::cli

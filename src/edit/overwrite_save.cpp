@@ -32,6 +32,19 @@ void addChecksumChange(const Document& document, FileChange& change) {
     if (after != before) change.values.push_back({location.checksumAt, before, after});
 }
 
+// The times a change sets: the given ones, or those the file had when it writes something and
+// times are kept.
+void setTimesOf(FileChange& change, const AnalysedFile& file, const SaveOptions& options,
+                bool writes) {
+    if (options.setTimes) {
+        FileTimes times = file.times;
+        times.access = times.modification = *options.setTimes;
+        change.newTimes = times;
+    } else if (options.keepTimes && writes) {
+        change.newTimes = file.times;
+    }
+}
+
 }  // namespace
 
 SaveOptions saveOptionsFor(const Document& document, const RowList& rows, Edits& edits,
@@ -55,19 +68,36 @@ FileChange planSave(const Document& document, const Edits& edits, const Analysed
             {entry.position, std::vector<uint8_t>(before.begin(), before.end()), value.bytes});
     }
     addChecksumChange(document, change);
-    if (options.setTimes) {
-        FileTimes times = file.times;
-        times.access = times.modification = *options.setTimes;
-        change.newTimes = times;
-    } else if (options.keepTimes && !edits.empty()) {
-        change.newTimes = file.times;
-    }
+    setTimesOf(change, file, options, !edits.empty());
     return change;
 }
 
-SaveResult carryOutSave(FileChange& change) {
+FileChange planValueWrites(std::vector<ValueChange> values, const Document& document,
+                           const AnalysedFile& file, const SaveOptions& options) {
+    FileChange change;
+    change.path = file.path;
+    change.identity = file.identity;
+    change.times = file.times;
+    change.values = std::move(values);
+    addChecksumChange(document, change);
+    setTimesOf(change, file, options, !change.values.empty());
+    return change;
+}
+
+FileChange planSegmentWrite(SegmentChange segment, const AnalysedFile& file,
+                            const SaveOptions& options) {
+    FileChange change;
+    change.path = file.path;
+    change.identity = file.identity;
+    change.times = file.times;
+    change.segment = std::move(segment);
+    setTimesOf(change, file, options, true);
+    return change;
+}
+
+SaveResult carryOutSave(FileChange& change, const RewriteCheck& check) {
     SaveResult result;
-    const ChangeResult applied = applyChange(change);
+    const ChangeResult applied = applyChange(change, check);
     result.wrote = applied.wrote;
     result.problems = applied.problems;
     result.ok = applied.problems.empty();

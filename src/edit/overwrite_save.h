@@ -9,6 +9,7 @@
 #include "exif/analysis.h"
 #include "exif/row_list.h"
 #include "journal/change.h"
+#include "journal/change_apply.h"
 
 namespace brevino {
 
@@ -34,9 +35,17 @@ SaveOptions saveOptionsFor(const Document& document, const RowList& rows, Edits&
 FileChange planSave(const Document& document, const Edits& edits, const AnalysedFile& file,
                     const SaveOptions& options);
 
+// The change that writes `values` (planned elsewhere: a removal's) with the times as a save's.
+FileChange planValueWrites(std::vector<ValueChange> values, const Document& document,
+                           const AnalysedFile& file, const SaveOptions& options);
+// The change that writes the Exif segment anew, with the times as a save's.
+FileChange planSegmentWrite(SegmentChange segment, const AnalysedFile& file,
+                            const SaveOptions& options);
+
 // Carries out a planned save. The file must be unchanged since the analysis (else
 // OpenFirstToSave, nothing written); a file that cannot be opened for writing is left
 // wholly alone (CannotOpen), its times too.
-SaveResult carryOutSave(FileChange& change);
+// A segment written anew must pass `check` before it replaces the file.
+SaveResult carryOutSave(FileChange& change, const RewriteCheck& check = {});
 
 }  // namespace brevino

@@ -66,6 +66,18 @@ bool isKnownRowName(const RowName& name) {
     return false;
 }
 
+std::optional<StandardTag> standardTagNamed(const RowName& name) {
+    const IfdKind standard[] = {IfdKind::Zeroth, IfdKind::Exif, IfdKind::Gps, IfdKind::Interop,
+                                IfdKind::First};
+    for (const IfdKind kind : standard) {
+        if (name.ifd != kind && (name.ifd != IfdKind::None || kind == IfdKind::First)) continue;
+        const TagTable& table = *standardTable(kind);
+        const TagDef* tag = name.number ? table.find(*name.number) : table.findNamed(name.name);
+        if (tag != nullptr) return StandardTag{kind, tag};
+    }
+    return std::nullopt;
+}
+
 RowLookup findRow(const Document& document, const RowList& rows, const RowName& name) {
     RowLookup lookup;
     for (size_t r = 0; r < rows.size(); ++r) {

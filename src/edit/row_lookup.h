@@ -26,6 +26,14 @@ RowName parseRowName(std::string_view text);
 // Whether some dictionary (of the named IFD, when one is given) names the tag.
 bool isKnownRowName(const RowName& name);
 
+// The standard tag the name stands for, with the IFD it belongs in (the named one, or the
+// first standard IFD whose table has it: 0th, Exif, GPS, Interop); nothing for another name.
+struct StandardTag {
+    IfdKind ifd = IfdKind::None;
+    const TagDef* tag = nullptr;
+};
+std::optional<StandardTag> standardTagNamed(const RowName& name);
+
 struct RowLookup {
     long editable = -1;  // the first editable row that matches, in walk order
     long first = -1;     // the first row that matches, editable or not

@@ -36,6 +36,13 @@ enum class Problem : uint8_t {
     ZeroDenominator,
     DateForm,
     TooLong,  // the detail is the field's length in bytes
+    // Adding and removing entries.
+    AddJpegOnly,         // a file of another container cannot take a new entry
+    SegmentTooLarge,     // the Exif segment would pass its limit
+    RewriteCheckFailed,  // the file written anew did not read back as planned
+    NotRemovable,
+    EntryAdded,    // the detail is the tag's name
+    EntryRemoved,  // the same
     // Saving.
     OpenFirstToSave,
     TimesWriteError,

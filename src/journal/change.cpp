@@ -7,13 +7,14 @@
 namespace brevino {
 namespace {
 
-constexpr std::array<std::pair<OperationKind, std::string_view>, 6> kKindNames = {{
+constexpr std::array<std::pair<OperationKind, std::string_view>, 7> kKindNames = {{
     {OperationKind::Save, "save"},
     {OperationKind::Set, "set"},
     {OperationKind::Import, "import"},
     {OperationKind::Batch, "batch"},
     {OperationKind::Undo, "undo"},
     {OperationKind::Redo, "redo"},
+    {OperationKind::Delete, "delete"},
 }};
 
 }  // namespace

@@ -74,9 +74,9 @@ struct FileChange {
     FileTimes times;        // its access and modification times before the operation
     std::vector<ValueChange> values;
     std::optional<SegmentChange> segment;  // a part written anew (then no values)
-    std::optional<FileTimes> newTimes;    // times set after the values are written
-    std::optional<std::string> renameTo;  // the name it is given
-    bool made = false;                    // the operation made the file (an import's output)
+    std::optional<FileTimes> newTimes;     // times set after the values are written
+    std::optional<std::string> renameTo;   // the name it is given
+    bool made = false;                     // the operation made the file (an import's output)
     // The operation removes the file, keeping its bytes at `keptAs` (so that the removal can
     // be taken back), or puts back the file kept there (`restore`).
     bool remove = false;
@@ -85,9 +85,10 @@ struct FileChange {
     std::optional<FileFacts> after;  // as the operation left it; none before it ran
 };
 
-enum class OperationKind : uint8_t { Save, Set, Import, Batch, Undo, Redo };
+enum class OperationKind : uint8_t { Save, Set, Import, Batch, Undo, Redo, Delete };
 
-// "save", "set", "import", "batch", "undo", "redo": as the journal and the list write them.
+// "save", "set", "import", "batch", "undo", "redo", "delete": as the journal and the list write
+// them.
 std::string_view operationKindName(OperationKind kind);
 std::optional<OperationKind> operationKindNamed(std::string_view name);
 

@@ -180,7 +180,7 @@ std::optional<TemporaryFile> createTemporaryBeside(const std::string& target) {
         std::snprintf(name, sizeof name, "/.brevino-%016llx.tmp",
                       static_cast<unsigned long long>(random()));
         std::string path = folder + name;
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) return TemporaryFile{FileHandle(fd), path};
         if (errno != EEXIST) return std::nullopt;
     }

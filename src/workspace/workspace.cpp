@@ -245,6 +245,119 @@ bool Workspace::save() {
     return true;
 }
 
+bool Workspace::saveWith(std::span<const EntryAddition> additions) {
+    if (additions.empty()) return save();
+    if (!isAnalysedCurrentFile() ||
+        (document_.location.exifEnd == 0 && document_.problem != Problem::NoExifSegment)) {
+        report(Problem::OpenFirstToSave);
+        return false;
+    }
+    const SaveOptions options =
+        saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), settings.alignsDates());
+    // A JPEG without Exif takes its segment after its first bytes' JFIF segment.
+    std::vector<uint8_t> head(6, 0);
+    const FileHandle file = openForRead(file_->path);
+    if (!file.isOpen() || file.readAt(0, head.data(), head.size()) != head.size()) head.clear();
+    const SegmentPlan plan = planAdditions(document_, edits_, additions, head);
+    if (plan.problem != Problem::None) {
+        report(plan.problem);
+        return false;
+    }
+    const RewriteCheck check = rewriteCheck(document_, edits_, additions);
+    if (!carryOut(planSegmentWrite(plan.change, *file_, options), check)) return false;
+    for (const EntryAddition& each : additions) {
+        const TagDef* tag = standardTable(each.ifd)->find(each.tag);
+        report(Problem::EntryAdded, tag ? tag->name : "");
+    }
+    return true;
+}
+
+std::optional<EntryAddition> Workspace::addition(IfdKind ifd, uint16_t tag,
+                                                 std::string_view input) {
+    const TagTable* table = standardTable(ifd);
+    const TagDef* def = table ? table->find(tag) : nullptr;
+    if (def == nullptr || document_.find(ifd, tag) != nullptr) {
+        report(Problem::NotEditable);
+        return std::nullopt;
+    }
+    AdditionResult result = encodeAddition(ifd, *def, input, document_.byteOrder);
+    if (result.problem != Problem::None) {
+        report(result.problem, result.detail);
+        return std::nullopt;
+    }
+    return std::move(result.addition);
+}
+
+bool Workspace::removeRows(std::span<const size_t> rows) {
+    if (!isAnalysedCurrentFile() || !document_.walked()) {
+        report(Problem::OpenFirstToSave);
+        return false;
+    }
+    std::vector<size_t> entries;
+    for (const size_t row : rows) {
+        if (row >= rows_.size() || rows_.isHeading(row) ||
+            whyNotRemovable(document_, document_.entries[rows_.entryIndex(row)]) != Problem::None) {
+            report(Problem::NotRemovable);
+            return false;
+        }
+        entries.push_back(rows_.entryIndex(row));
+    }
+    if (entries.empty()) return true;
+    std::vector<std::string> names;
+    for (const size_t row : rows)
+        names.emplace_back(rows_.cell(row, Column::Tag));
+    if (hasUnsavedEdits() && !save()) return false;
+    const SaveOptions options =
+        saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), false);
+    if (!carryOut(planValueWrites(planRemoval(document_, entries), document_, *file_, options), {}))
+        return false;
+    for (const std::string& name : names)
+        report(Problem::EntryRemoved, name);
+    return true;
+}
+
+bool Workspace::removeGps() {
+    if (!isAnalysedCurrentFile() || !document_.walked()) {
+        report(Problem::OpenFirstToSave);
+        return false;
+    }
+    if (hasUnsavedEdits() && !save()) return false;
+    std::vector<ValueChange> values = planGpsRemoval(document_);
+    if (values.empty()) return true;  // no position to remove
+    const SaveOptions options =
+        saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), false);
+    if (!carryOut(planValueWrites(std::move(values), document_, *file_, options), {})) return false;
+    report(Problem::EntryRemoved, "位置情報");
+    return true;
+}
+
+bool Workspace::carryOut(FileChange planned, const RewriteCheck& check) {
+    Operation operation;
+    operation.kind = saveKind;
+    operation.title = std::string(fileNameOf(file_->path));
+    operation.files.push_back(std::move(planned));
+    FileChange& change = operation.files.back();
+    if (journal && !journal->begin(operation)) {
+        report(Problem::JournalWriteError);
+        return false;
+    }
+    const SaveResult result = carryOutSave(change, check);
+    if (journal) {
+        if (result.wrote) {
+            journal->finish(operation);
+        } else {
+            journal->discard(operation);
+        }
+    }
+    for (Problem problem : result.problems)
+        report(problem);
+    if (!result.ok) return false;
+    // The rows show what the file now holds.
+    FileAnalysis analysis = analyzeFile(change.path);
+    takeAnalysis(std::move(analysis));
+    return true;
+}
+
 bool Workspace::readyToExport() {
     if (!isAnalysedCurrentFile()) {
         report(Problem::OpenFirstToExport);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "edit/edits.h"
+#include "edit/entry_changes.h"
 #include "edit/value_input.h"
 #include "exif/analysis.h"
 #include "exif/row_list.h"
@@ -88,6 +89,18 @@ class Workspace {
     // keeps or sets its times as the settings say. Reports failures, not the success. After
     // a save the rows show what the file now holds.
     bool save();
+    // The same with standard entries added: the JPEG's Exif segment is written anew beside
+    // the file, read back and checked before it takes the file's place. Reports each entry
+    // added.
+    bool saveWith(std::span<const EntryAddition> additions);
+    // The addition of a standard entry the analysed file lacks, typed as `input` says; or
+    // nothing, with the reason reported.
+    std::optional<EntryAddition> addition(IfdKind ifd, uint16_t tag, std::string_view input);
+    // Removes the entries of the rows in place, at once (after saving unsaved edits); rows
+    // that cannot be removed are refused before anything is written. Reports each removal.
+    bool removeRows(std::span<const size_t> rows);
+    // Removes the GPS position: the pointer to the GPS IFD and the IFD with all its values.
+    bool removeGps();
     // Whether the current file can be exported from (or imported into); reports why not.
     bool readyToExport();
     bool readyToImport();
@@ -104,6 +117,8 @@ class Workspace {
   private:
     bool isAnalysedCurrentFile() const;
     void takeAnalysis(FileAnalysis analysis);
+    // Journals and writes a planned change of the analysed file, then reads the file again.
+    bool carryOut(FileChange change, const RewriteCheck& check);
 
     Document document_;  // holds the bytes of the file it was read from
     RowList rows_;
