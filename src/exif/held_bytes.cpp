@@ -62,7 +62,7 @@ bool HeldBytes::fetch(const ByteSource& source, uint64_t offset, uint64_t length
 
 void HeldBytes::hold(uint64_t offset, std::span<const uint8_t> bytes) {
     Part& part = newPart(offset, bytes.size());
-    std::memcpy(part.bytes.data(), bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(part.bytes.data(), bytes.data(), bytes.size());
     total_ += bytes.size();
 }
 

@@ -62,6 +62,7 @@ void appendValue(ValueKind kind, unsigned size, const uint8_t* p, ByteOrder orde
 }
 
 std::string_view untilZero(const uint8_t* bytes, size_t length) {
+    if (length == 0) return {};  // an empty value may come without bytes (a null pointer)
     const auto* text = reinterpret_cast<const char*>(bytes);
     const void* zero = std::memchr(text, 0, length);
     return {text, zero ? static_cast<size_t>(static_cast<const char*>(zero) - text) : length};
@@ -70,7 +71,7 @@ std::string_view untilZero(const uint8_t* bytes, size_t length) {
 void appendUserComment(const uint8_t* bytes, size_t count, std::string& text) {
     const size_t length = std::min(count, kAsciiLimit);
     uint8_t code[8] = {};
-    std::memcpy(code, bytes, std::min<size_t>(length, 8));
+    if (length > 0) std::memcpy(code, bytes, std::min<size_t>(length, 8));
     const uint8_t* body = length > 8 ? bytes + 8 : bytes;
     const size_t bodyLength = length > 8 ? length - 8 : 0;
     const size_t start = text.size();
