@@ -1,5 +1,8 @@
 #include "batch/batch_run.h"
 
+#include <iterator>
+#include <utility>
+
 #include "batch/date_shift.h"
 #include "batch/name_dates.h"
 #include "batch/renaming.h"
@@ -7,6 +10,7 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/change_apply.h"
+#include "platform/file_io.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 
@@ -64,6 +68,14 @@ bool BatchRun::plan(std::vector<std::string>& files, std::string_view operationT
     valueText_ = cutToInput(valueText);
     if (operationText_.empty() || files.empty()) return false;
     kind_ = batchOperationFor(operationText_);
+    if (kind_ == BatchOperation::SetOffset) {
+        const std::optional<std::string> zone = parseZoneOffset(valueText_);
+        if (!zone) {
+            startProblem_ = Problem::OffsetForm;
+            return false;
+        }
+        valueText_ = *zone;
+    }
     if (kind_ == BatchOperation::ShiftDates) {
         const std::optional<int64_t> shift = parseDateShift(valueText_);
         if (!shift || (!settings.zone.empty() && !parseZoneOffset(settings.zone))) {
@@ -79,6 +91,7 @@ bool BatchRun::plan(std::vector<std::string>& files, std::string_view operationT
 
     // The whole run is worked out before anything is written.
     operation_ = Operation{};
+    checks_.clear();
     operation_.kind = OperationKind::Batch;
     operation_.title = operationText_;
     if (!valueText_.empty()) operation_.title += " " + valueText_;
@@ -126,7 +139,7 @@ BatchRun::Step BatchRun::step() {
     result.notes = std::move(planned.notes);
     if (planned.change != SIZE_MAX) {
         FileChange& change = operation_.files[planned.change];
-        const ChangeResult applied = applyChange(change);
+        const ChangeResult applied = applyChange(change, checks_[planned.change]);
         for (const Problem problem : applied.problems)
             result.reports.push_back({problem, {}});
         if (change.renameTo && change.after && change.after->path != change.path) {
@@ -166,8 +179,15 @@ void BatchRun::planFile(const std::string& path, Planned& planned) {
     const FileAnalysis& analysis = analysis_;
     // A photo without Exif lacks what every operation needs: left alone, like a file without
     // the row asked for.
-    if (analysis.document.problem == Problem::NoExifSegment)
+    // Author and copyright give it a segment of its own.
+    const bool adds = kind_ == BatchOperation::SetAuthor || kind_ == BatchOperation::SetCopyright;
+    if (analysis.document.problem == Problem::NoExifSegment && !(adds && analysis.file))
         return skip(planned, Problem::NoExifSegment);
+    if (analysis.document.problem == Problem::NoExifSegment) {
+        FileState state{path, analysis.document, *analysis.file, {}, {}};
+        const uint16_t tag = kind_ == BatchOperation::SetAuthor ? tags::kArtist : tags::kCopyright;
+        return planSetOrAdd(state, planned, IfdKind::Zeroth, std::span(&tag, 1), valueText_);
+    }
     if (!analysis.document.walked() || !analysis.file) {
         planned.reports.push_back({analysis.document.problem, {}});
         return;
@@ -191,6 +211,30 @@ void BatchRun::planFile(const std::string& path, Planned& planned) {
             title.number = tags::kImageDescription;
             return planSetRow(state, planned, title, baseNameOf(path), LongText::Cut);
         }
+        case BatchOperation::StripGps:
+            return planStripGps(state, planned);
+        case BatchOperation::SetAuthor: {
+            constexpr uint16_t kAuthor[] = {tags::kArtist};
+            return planSetOrAdd(state, planned, IfdKind::Zeroth, kAuthor, valueText_);
+        }
+        case BatchOperation::SetCopyright: {
+            constexpr uint16_t kCopyrightTag[] = {tags::kCopyright};
+            return planSetOrAdd(state, planned, IfdKind::Zeroth, kCopyrightTag, valueText_);
+        }
+        case BatchOperation::SetOffset: {
+            // The offset of each date the file has.
+            std::vector<uint16_t> offsets;
+            const std::pair<IfdKind, uint16_t> dates[] = {
+                {IfdKind::Zeroth, tags::kDateTime},
+                {IfdKind::Exif, tags::kDateTimeOriginal},
+                {IfdKind::Exif, tags::kDateTimeDigitized}};
+            for (size_t i = 0; i < std::size(dates); ++i) {
+                if (state.document.find(dates[i].first, dates[i].second))
+                    offsets.push_back(static_cast<uint16_t>(tags::kOffsetTime + i));
+            }
+            if (offsets.empty()) return skip(planned, Problem::SkippedNoDateRows);
+            return planSetOrAdd(state, planned, IfdKind::Exif, offsets, valueText_);
+        }
         case BatchOperation::SetTag:
             // A typed value is refused where it does not fit, unless cutting is asked for.
             return planSetRow(state, planned, parseRowName(operationText_), valueText_,
@@ -206,6 +250,7 @@ void BatchRun::skip(Planned& planned, Problem reason) {
 void BatchRun::keep(Planned& planned, FileChange change) {
     planned.change = operation_.files.size();
     operation_.files.push_back(std::move(change));
+    checks_.emplace_back();
 }
 
 void BatchRun::save(FileState& state, Planned& planned) {
@@ -305,6 +350,61 @@ void BatchRun::planSetRow(FileState& state, Planned& planned, const RowName& nam
         return;
     }
     save(state, planned);
+}
+
+void BatchRun::planStripGps(FileState& state, Planned& planned) {
+    std::vector<ValueChange> values = planGpsRemoval(state.document);
+    if (values.empty()) return skip(planned, Problem::SkippedNoGps);
+    const SaveOptions options =
+        saveOptionsFor(state.document, state.rows, state.edits, settings_.keepTimes, false);
+    keep(planned, planValueWrites(std::move(values), state.document, state.file, options));
+}
+
+void BatchRun::planSetOrAdd(FileState& state, Planned& planned, IfdKind ifd,
+                            std::span<const uint16_t> tagNumbers, const std::string& value) {
+    std::vector<EntryAddition> additions;
+    EditOptions options;
+    options.longText = settings_.longText;
+    for (const uint16_t tag : tagNumbers) {
+        RowName name;
+        name.ifd = ifd;
+        name.number = tag;
+        const RowLookup lookup = findRow(state.document, state.rows, name);
+        if (lookup.editable >= 0) {
+            const EditResult edited =
+                applyEdit(state.document, state.rows, state.edits,
+                          static_cast<size_t>(lookup.editable), value, options);
+            if (edited.problem != Problem::None) {
+                planned.reports.push_back({edited.problem, edited.detail});
+                return;
+            }
+            continue;
+        }
+        if (lookup.exists()) {
+            planned.reports.push_back({Problem::NotEditable, {}});
+            return;
+        }
+        AdditionResult added =
+            encodeAddition(ifd, *standardTable(ifd)->find(tag), value, state.document.byteOrder);
+        if (added.problem != Problem::None) {
+            planned.reports.push_back({added.problem, added.detail});
+            return;
+        }
+        additions.push_back(std::move(added.addition));
+    }
+    if (additions.empty()) return save(state, planned);
+    const SaveOptions saveOptions = saveOptionsFor(state.document, state.rows, state.edits,
+                                                   settings_.keepTimes, settings_.alignDates);
+    std::vector<uint8_t> head(6, 0);
+    const FileHandle file = openForRead(state.path);
+    if (!file.isOpen() || file.readAt(0, head.data(), head.size()) != head.size()) head.clear();
+    const SegmentPlan plan = planAdditions(state.document, state.edits, additions, head);
+    if (plan.problem != Problem::None) {
+        planned.reports.push_back({plan.problem, {}});
+        return;
+    }
+    keep(planned, planSegmentWrite(plan.change, state.file, saveOptions));
+    checks_.back() = rewriteCheck(state.document, state.edits, additions);
 }
 
 }  // namespace brevino

@@ -10,10 +10,12 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "edit/entry_changes.h"
 #include "edit/overwrite_save.h"
 #include "edit/row_lookup.h"
 #include "edit/value_input.h"
@@ -30,6 +32,10 @@ enum class BatchOperation {
     AlignTimes,
     NameToTitle,
     ShiftDates,
+    StripGps,
+    SetAuthor,
+    SetCopyright,
+    SetOffset,
     SetTag,
 };
 
@@ -40,7 +46,7 @@ struct BatchOperationInfo {
 };
 
 // The operations the batch dialog lists before the tag names, in its order.
-inline constexpr std::array<BatchOperationInfo, 6> kBatchOperations = {{
+inline constexpr std::array<BatchOperationInfo, 10> kBatchOperations = {{
     {BatchOperation::RenameByChangeDate, "rename-by-change-date",
      "Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"},
     {BatchOperation::RenameByOriginalDate, "rename-by-original-date",
@@ -49,6 +55,10 @@ inline constexpr std::array<BatchOperationInfo, 6> kBatchOperations = {{
     {BatchOperation::AlignTimes, "align-times", "ﾌｧｲﾙ変更日時に合わせる"},
     {BatchOperation::NameToTitle, "name-to-title", "ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"},
     {BatchOperation::ShiftDates, "shift-dates", "日付をずらす"},
+    {BatchOperation::StripGps, "strip-gps", "位置情報を削除"},
+    {BatchOperation::SetAuthor, "set-author", "作成者を設定"},
+    {BatchOperation::SetCopyright, "set-copyright", "著作権者を設定"},
+    {BatchOperation::SetOffset, "set-offset", "時差を設定"},
 }};
 
 inline constexpr std::string_view kBatchPromptText = "変更するﾀｸﾞを選択して下さい";
@@ -157,6 +167,10 @@ class BatchRun {
     void planShiftDates(FileState& state, Planned& planned);
     void planSetRow(FileState& state, Planned& planned, const RowName& name,
                     const std::string& value, LongText longText);
+    void planStripGps(FileState& state, Planned& planned);
+    // Sets standard tags, editing those the file has and adding those it lacks.
+    void planSetOrAdd(FileState& state, Planned& planned, IfdKind ifd,
+                      std::span<const uint16_t> tags, const std::string& value);
     // A file left alone, a change kept in the run's operation, and the save of the edits made.
     static void skip(Planned& planned, Problem reason);
     void keep(Planned& planned, FileChange change);
@@ -175,6 +189,8 @@ class BatchRun {
     std::vector<Planned> planned_;
     bool planReady_ = false;  // plan() succeeded and begin() has not run yet
     Operation operation_;     // every change of the run, as the journal records it
+    // For each change that writes a segment anew, what the written file must pass.
+    std::vector<RewriteCheck> checks_;
     JournalStore* journal_ = nullptr;
     std::set<std::string> reservedNames_;  // new names given to files of this run
     FileAnalysis analysis_;                // of the file being planned

@@ -34,9 +34,17 @@ constexpr std::string_view kHelp =
     "  align-times              ﾌｧｲﾙ変更日時に合わせる\n"
     "  name-to-title            ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする\n"
     "  shift-dates              日付をずらす (--by)\n"
+    "  strip-gps                位置情報を削除\n"
+    "  set-author TEXT          作成者を設定\n"
+    "  set-copyright TEXT       著作権者を設定\n"
+    "  set-offset ±HH:MM        時差を設定\n"
     "(the alias or the text), or a tag's display name or number, optionally after its IFD\n"
     "(0th:, exif:, gps:, interop:, 1st:, makernote:), which sets that tag of every file to\n"
     "the --value TEXT under the editor's rules and saves it.\n"
+    "strip-gps removes the GPS position in place (its IFD and values zeroed); set-author and\n"
+    "set-copyright set Artist and Copyright, set-offset the time-zone offsets of the dates a\n"
+    "file has: an entry a JPEG lacks is added, its Exif segment written anew and checked\n"
+    "before it replaces the file. Their TEXT follows the operation (or is given by --value).\n"
     "name-to-dates reads the date from names such as 2004：05：06 07：08：09.jpg,\n"
     "IMG_20220814_141231.jpg or 2022-08-14 14.12.31.jpg; other names are reported.\n"
     "shift-dates moves the date rows (file change, original, digitized) by the offset, with\n"
@@ -112,6 +120,17 @@ std::optional<int> parseArguments(int argc, char** argv, BatchArguments& argumen
     if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
     // An operation that cannot be carried out touches no file.
     const std::string& operation = arguments.positional[0];
+    const BatchOperation kind = batchOperationFor(operation);
+    const bool takesText = kind == BatchOperation::SetAuthor ||
+                           kind == BatchOperation::SetCopyright ||
+                           kind == BatchOperation::SetOffset;
+    if (takesText && !arguments.value) {
+        arguments.value = arguments.positional[1];
+        arguments.positional.erase(arguments.positional.begin() + 1);
+        if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
+    }
+    if (kind == BatchOperation::SetOffset && !parseZoneOffset(*arguments.value))
+        return usageError("set-offset needs ±HH:MM", kUsage);
     if (batchOperationFor(operation) == BatchOperation::ShiftDates &&
         (!arguments.value || !parseDateShift(*arguments.value)))
         return usageError("shift-dates needs --by [+|-][DAYS ]HH:MM[:SS]", kUsage);
@@ -170,6 +189,17 @@ int runBatch(int argc, char** argv) {
     BatchArguments arguments;
     if (const std::optional<int> status = parseArguments(argc, argv, arguments)) return *status;
     const std::string& operation = arguments.positional[0];
+    const BatchOperation kind = batchOperationFor(operation);
+    const bool takesText = kind == BatchOperation::SetAuthor ||
+                           kind == BatchOperation::SetCopyright ||
+                           kind == BatchOperation::SetOffset;
+    if (takesText && !arguments.value) {
+        arguments.value = arguments.positional[1];
+        arguments.positional.erase(arguments.positional.begin() + 1);
+        if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
+    }
+    if (kind == BatchOperation::SetOffset && !parseZoneOffset(*arguments.value))
+        return usageError("set-offset needs ±HH:MM", kUsage);
 
     std::vector<std::string> files;
     bool failed = false;

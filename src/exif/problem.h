@@ -41,6 +41,8 @@ enum class Problem : uint8_t {
     SegmentTooLarge,     // the Exif segment would pass its limit
     RewriteCheckFailed,  // the file written anew did not read back as planned
     NotRemovable,
+    OffsetForm,    // a time-zone offset that is not ±HH:MM
+    SkippedNoGps,  // a batch file without a GPS position
     EntryAdded,    // the detail is the tag's name
     EntryRemoved,  // the same
     // Saving.

@@ -11,6 +11,8 @@ namespace brevino::tags {
 
 inline constexpr uint16_t kImageDescription = 0x010E;
 inline constexpr uint16_t kMake = 0x010F;
+inline constexpr uint16_t kArtist = 0x013B;
+inline constexpr uint16_t kCopyright = 0x8298;
 inline constexpr uint16_t kOrientation = 0x0112;
 inline constexpr uint16_t kDateTime = 0x0132;           // file change
 inline constexpr uint16_t kDateTimeOriginal = 0x9003;   // original image data

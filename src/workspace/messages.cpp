@@ -37,6 +37,8 @@ constexpr std::pair<Problem, MessageText> kMessages[] = {
     {Problem::RewriteCheckFailed,
      {kCaptionMessage, "書き直したﾌｧｲﾙを確かめられなかったため、元のﾌｧｲﾙのままにしました。"}},
     {Problem::NotRemovable, {kCaptionMessage, "削除出来ないﾀｸﾞです。"}},
+    {Problem::OffsetForm, {kCaptionMessage, "時差は「±HH:MM」の形で入力して下さい。"}},
+    {Problem::SkippedNoGps, {kCaptionSkipped, "no GPS position"}},
     {Problem::EntryAdded, {kCaptionMessage, "%s を追加しました。"}},
     {Problem::EntryRemoved, {kCaptionMessage, "%s を削除しました。"}},
     {Problem::OpenFirstToSave, {kCaptionMessage, "ﾌｧｲﾙを開いてから、上書き保存を選択して下さい。"}},
