@@ -1,5 +1,6 @@
 #!/bin/sh
-# Cross-check brevino-cli against exiftool over the camera corpus.
+# Cross-check brevino-cli against exiftool over the camera corpus, and check entries added
+# and removed with exiftool, exiv2 and jhead.
 # Usage: tests/peer/run.sh [BREVINO_CLI] [CORPUS]
 # Defaults: build/release/src/brevino-cli, then $BREVINO_CORPUS or ../shared/corpus beside the repository.
 # Installs exiftool (libimage-exiftool-perl) when it is missing and root or sudo is available.
@@ -30,4 +31,12 @@ if ! command -v exiftool >/dev/null 2>&1; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq libimage-exiftool-perl >/dev/null
 fi
-exec python3 "$here/cross_check.py" "$cli" "$corpus"
+# The readers that check added and removed entries, where they can be installed.
+if ! command -v jhead >/dev/null 2>&1 || ! command -v exiv2 >/dev/null 2>&1; then
+    if [ "$(id -u)" = 0 ] || { command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; }; then
+        [ "$(id -u)" = 0 ] && sudo= || sudo=sudo
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq jhead exiv2 >/dev/null || true
+    fi
+fi
+python3 "$here/cross_check.py" "$cli" "$corpus"
+exec python3 "$here/entry_changes.py" "$cli" "$corpus"
