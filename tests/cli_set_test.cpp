@@ -122,7 +122,8 @@ TEST_F(CliSet, ARefusedPairSavesNothing) {
         std::string err;
     } cases[] = {
         {{"画像タイトル=changed", "画像の幅の解像度=72"}, "message: [/]を必ず入れて下さい。\n"},
-        {{"作者名=x"}, "brevino-cli: no row named 作者名\n"},
+        // A missing entry that would be added is not added either.
+        {{"作者名=x", "0x011A=300/0"}, "message: 分母に0は使えません。\n"},
         {{"Exif バージョン=1"},
          "message: 編集出来ない[type]です。\n" + path +
              ": brevino-cli: Exif バージョン: its type is not edited\n"},

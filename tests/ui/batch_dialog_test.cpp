@@ -87,7 +87,10 @@ void BatchDialogTest::controlsAndInitialTexts() {
     // The hints are placeholders, never the fields' texts.
     QCOMPARE(box->currentText(), QString());
     QCOMPARE(box->lineEdit()->placeholderText(), QString::fromUtf8("変更するﾀｸﾞを選択して下さい"));
-    QCOMPARE(box->count(), 6 + 165);  // the operations, then every standard tag name
+    // The operations, then every standard tag name.
+    QCOMPARE(box->count(), static_cast<int>(kBatchOperations.size()) + 165);
+    QCOMPARE(box->itemText(6), QString::fromUtf8("位置情報を削除"));
+    QCOMPARE(box->itemText(9), QString::fromUtf8("時差を設定"));
     QCOMPARE(box->itemText(0), QString::fromUtf8("Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"));
     QCOMPARE(box->itemText(4), QString::fromUtf8("ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"));
     QVERIFY(box->findText(QString::fromUtf8("画像タイトル")) >= 5);
