@@ -225,6 +225,19 @@ AdditionResult encodeAddition(IfdKind ifd, const TagDef& tag, std::string_view i
     return result;
 }
 
+std::vector<const TagDef*> addableTags(const Document& document, IfdKind ifd) {
+    std::vector<const TagDef*> tags;
+    const TagTable* table = standardTable(ifd);
+    if (table == nullptr) return tags;
+    for (const TagDef& tag : table->tags) {
+        if (document.find(ifd, tag.tag) != nullptr) continue;
+        if (encodeAddition(ifd, tag, "", document.byteOrder).problem == Problem::NotEditable)
+            continue;
+        tags.push_back(&tag);
+    }
+    return tags;
+}
+
 SegmentPlan planAdditions(const Document& document, const Edits& edits,
                           std::span<const EntryAddition> additions, std::span<const uint8_t> head) {
     SegmentPlan plan;

@@ -42,6 +42,10 @@ struct AdditionResult {
 AdditionResult encodeAddition(IfdKind ifd, const TagDef& tag, std::string_view input,
                               ByteOrder order);
 
+// The standard tags the document's IFD lacks that can be added (typed as edits are), in the
+// table's order.
+std::vector<const TagDef*> addableTags(const Document& document, IfdKind ifd);
+
 // A file's Exif segment written anew, as the change that makes it.
 struct SegmentPlan {
     Problem problem = Problem::None;  // AddJpegOnly, SegmentTooLarge, BadTiffHeader

@@ -25,6 +25,7 @@
 #include "exif/gps_position.h"
 #include "exif/image_orientation.h"
 #include "journal/undo.h"
+#include "ui/add_entry_dialog.h"
 #include "ui/batch_dialog.h"
 #include "ui/dialog_units.h"
 #include "ui/file_list_model.h"
@@ -165,6 +166,9 @@ void MainWindow::buildMenu() {
         {"編集(&E)",
          {{"元に戻す", ids::kUndo, "Ctrl+Z"},
           {"やり直し", ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
+          {nullptr, 0},
+          {"ﾀｸﾞを追加...", ids::kAddEntry},
+          {"ﾀｸﾞを削除", ids::kRemoveEntries},
           {nullptr, 0},
           {"複数ﾌｧｲﾙ一括変更", ids::kBatch},
           {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard, "Ctrl+C"},
@@ -417,6 +421,12 @@ void MainWindow::dispatch(int id) {
         case ids::kRedo:
             redoOperation();
             break;
+        case ids::kAddEntry:
+            addEntry();
+            break;
+        case ids::kRemoveEntries:
+            removeEntries();
+            break;
         case ids::kOptions:
             showOptions();
             break;
@@ -540,6 +550,29 @@ void MainWindow::overwrite() {
     // A new Orientation turns the picture at once.
     if (saved && imageOrientation(workspace_.document()) != before) showCurrentPicture();
     if (saved) workspace_.report(Problem::Saved);
+}
+
+void MainWindow::addEntry() {
+    if (!workspace_.document().walked() &&
+        workspace_.document().problem != Problem::NoExifSegment) {
+        workspace_.report(Problem::OpenFirstToSave);
+        return;
+    }
+    AddEntryDialog dialog(workspace_, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.addition()) return;
+    // Unsaved edits are written along with the new entry.
+    workspace_.saveWith(std::span(&*dialog.addition(), 1));
+    refreshRows();
+    updateTitle();
+}
+
+void MainWindow::removeEntries() {
+    const std::vector<size_t> rows = selectedRows();
+    if (rows.empty()) return;
+    if (workspace_.ask(kRemoveQuestion) != Answer::Yes) return;
+    workspace_.removeRows(rows);
+    refreshRows();
+    updateTitle();
 }
 
 void MainWindow::editedRowsChanged() {

@@ -122,6 +122,9 @@ class MainWindow : public QMainWindow {
     void keepLayout();
     void openFolder();
     void overwrite();
+    // Adds a standard entry the file lacks; removes the selected rows' entries.
+    void addEntry();
+    void removeEntries();
     void exportSegment();
     void importSegment();
     void copyToClipboard();

@@ -27,6 +27,8 @@ inline constexpr int kVersion = 208;
 inline constexpr int kShowOnMap = 209;
 inline constexpr int kUndo = 210;
 inline constexpr int kRedo = 211;
+inline constexpr int kAddEntry = 212;
+inline constexpr int kRemoveEntries = 213;
 
 // Toolbar buttons.
 inline constexpr int kToolOpenFolder = 500;

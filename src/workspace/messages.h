@@ -27,6 +27,8 @@ inline constexpr std::string_view kConfirmBatch =
 // what was asked ("12（日付をずらす +1:00）").
 inline constexpr std::string_view kUndoQuestion = "操作 %sを元に戻しますか？";
 inline constexpr std::string_view kRedoQuestion = "操作 %sをやり直しますか？";
+// Before the selected rows' entries are removed from the file.
+inline constexpr std::string_view kRemoveQuestion = "選択したﾀｸﾞをﾌｧｲﾙから削除しますか？";
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);

@@ -2,6 +2,7 @@
 // Japanese, and the file choosers' filters.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include "platform/settings_profile.h"
+#include "ui/add_entry_dialog.h"
 #include "ui/application_setup.h"
 #include "ui/gui_hooks.h"
 #include "ui/input_dialog.h"
@@ -28,6 +30,7 @@ class DialogsTest : public QObject {
     void inputDialogCancelsWithEsc();
     void inputDialogHoldsAtMost255Bytes();
     void inputDialogShowsTheLimitAndKeepsRefusedText();
+    void addEntryDialogListsMissingTagsAndKeepsRefusedValues();
     void optionsOkStoresTheBoxesAndWritesEverySetting();
     void optionsCancelChangesNothing();
     void messageBoxHasOneOkButtonAndNoIcon();
@@ -132,6 +135,42 @@ void DialogsTest::inputDialogShowsTheLimitAndKeepsRefusedText() {
         QCOMPARE(dialog.isVisible(), !c.refused.empty());
         QCOMPARE(dialog.field()->text(), c.typed);
     }
+}
+
+void DialogsTest::addEntryDialogListsMissingTagsAndKeepsRefusedValues() {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::ascii(0x010F, "Maker"), fixture::ascii(0x013B, "Taro")};
+    tiff.exif = fixture::Ifd{{fixture::rationals(0x829A, {{1, 60}})}};
+    testing::TestWorkspace t;
+    QVERIFY(t.analyze(fixture::jpegWith(tiff)));
+    ui::AddEntryDialog dialog(t.workspace);
+    dialog.show();
+    QCOMPARE(dialog.ifdBox()->currentText(), QStringLiteral("0th"));
+    // Only the tags the IFD lacks, and none that holds the file's structure.
+    QCOMPARE(dialog.tagBox()->findData(0x013B), -1);
+    QCOMPARE(dialog.tagBox()->findData(0x8769), -1);
+    QVERIFY(dialog.tagBox()->findData(0x8298) >= 0);
+    dialog.ifdBox()->setCurrentIndex(dialog.ifdBox()->findText(QStringLiteral("exif")));
+    QCOMPARE(dialog.tagBox()->findData(0x829A), -1);
+    dialog.tagBox()->setCurrentIndex(dialog.tagBox()->findData(0x8827));
+    const struct {
+        QString typed;
+        std::string refused;  // the message, or empty when OK takes the value
+    } cases[] = {
+        {QStringLiteral("many"), "数値を入力して下さい。"},
+        {QStringLiteral("70000"), "値が範囲外です。(0〜65535)"},
+        {QStringLiteral("200"), ""},
+    };
+    for (const auto& c : cases) {
+        dialog.valueField()->setText(c.typed);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        const std::vector<testing::Message> told = t.takeMessages();
+        QCOMPARE(told.empty() ? std::string() : told.front().text, c.refused);
+        QCOMPARE(dialog.isVisible(), !c.refused.empty());
+    }
+    QVERIFY(dialog.addition());
+    QCOMPARE(dialog.addition()->tag, uint16_t{0x8827});
+    QCOMPARE(dialog.addition()->ifd, IfdKind::Exif);
 }
 
 void DialogsTest::optionsOkStoresTheBoxesAndWritesEverySetting() {
