@@ -35,6 +35,11 @@ TEST(CliShow, JsonGivesOneObjectPerFile) {
     EXPECT_NE(lines[0].find("\"ok\":true"), std::string::npos);
     EXPECT_NE(lines[0].find("\"exifStart\":0,\"exifEnd\":"), std::string::npos);
     EXPECT_NE(lines[0].find("\"byteOrder\":\"II\""), std::string::npos);
+    // The segment's room: 65,533 less "Exif\0\0" and the TIFF data (which starts 12 bytes in).
+    const size_t exifEnd = std::stoul(lines[0].substr(lines[0].find("\"exifEnd\":") + 10));
+    EXPECT_NE(lines[0].find("\"room\":" + std::to_string(65533 - (exifEnd - 12 + 6))),
+              std::string::npos);
+    EXPECT_NE(lines[2].find("\"room\":null"), std::string::npos);
     EXPECT_NE(lines[0].find("{\"heading\":true,\"offset\":\"【0th IFD】\",\"type\":\"\""),
               std::string::npos);
     EXPECT_NE(lines[0].find(

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "edit/editing.h"
+#include "edit/entry_changes.h"
 #include "exif/gps_position.h"
 #include "platform/decimal_text.h"
 #include "platform/hex_text.h"
@@ -262,6 +263,15 @@ void appendJson(std::string& out, const FileReport& report) {
         out += ",\"skippedBytes\":";
         appendDecimal(out, location.skippedBytes);
         out += document.byteOrder == Intel ? ",\"byteOrder\":\"II\"" : ",\"byteOrder\":\"MM\"";
+    }
+    // The bytes a JPEG's Exif segment can still grow by before it reaches 65,533 (entries
+    // added); null where no segment can grow.
+    out += ",\"room\":";
+    if (const std::optional<uint64_t> room =
+            report.nameRefused ? std::nullopt : segmentRoom(document)) {
+        appendDecimal(out, *room);
+    } else {
+        out += "null";
     }
     out += ",\"rows\":[";
     if (report.rows) {
