@@ -57,12 +57,16 @@ while IFS='|' read -r line expected; do
     echo "FAIL: '$line' completed to '$got', expected '$expected'"
   fi
 done <<'CASES'
-brevino-cli |--help --version batch export help import redo set show undo
+brevino-cli |--help --version batch delete export help import redo set show undo
 brevino-cli b|batch
 brevino-cli --version |
 brevino-cli batch re|rename-by-change-date rename-by-original-date
 brevino-cli batch --by 1:00 sh|shift-dates
-brevino-cli batch --zone +09:00 s|shift-dates
+brevino-cli batch --zone +09:00 s|set-author set-copyright set-offset shift-dates strip-gps
+brevino-cli batch set-author |
+brevino-cli batch set-offset +09:00 |a.jpg b.JPG dir
+brevino-cli delete a.jpg g|gps
+brevino-cli delete |a.jpg b.JPG dir gps
 brevino-cli batch --by +9:00 shift-dates |a.jpg b.JPG dir
 brevino-cli batch --value x 0x010E |a.jpg b.JPG dir
 brevino-cli batch --|--by --help --option --truncate --value --verbose --zone
@@ -79,7 +83,7 @@ brevino-cli import |a.jpg b.JPG dir
 brevino-cli import a.jpg |dir side.ap1
 brevino-cli import a.jpg side.ap1 |
 brevino-cli undo --|--help --list
-brevino-cli help |batch export help import redo set show undo
+brevino-cli help |batch delete export help import redo set show undo
 brevino-cli help show |
 CASES
 
