@@ -13,7 +13,7 @@ if [ "${1:-}" = "--ci" ]; then
   runs=${2:-4000}
 fi
 build=build/fuzz
-targets=(analyze_fuzzer edit_save_fuzzer import_export_fuzzer journal_fuzzer)
+targets=(analyze_fuzzer edit_save_fuzzer entry_changes_fuzzer import_export_fuzzer journal_fuzzer)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVINO_WERROR=ON -DBREVINO_BUILD_FUZZ=ON \
   -DBREVINO_BUILD_TESTS=OFF -DBREVINO_BUILD_GUI=OFF >/dev/null

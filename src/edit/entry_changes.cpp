@@ -435,12 +435,12 @@ std::vector<ValueChange> planRemoval(const Document& document, std::span<const s
                          removed.begin() + static_cast<long>(last), [](bool each) { return each; }))
             continue;
         const std::span<const uint8_t> count = document.bytesAt(section.offset, 2);
-        if (count.empty()) continue;
+        if (count.empty()) return {};  // a table that cannot be read is not half removed
         const ByteOrder order = document.entries[first].order;
         const uint64_t entryCount = readU16(count.data(), order);
         const uint64_t length = 2 + 12 * entryCount + 4;
         const std::span<const uint8_t> table = document.bytesAt(section.offset, length);
-        if (table.empty()) continue;
+        if (table.empty()) return {};
         // The records kept, in their order; the entries of the section are the records in turn
         // (the fields an array adds follow its record and are no records of their own).
         std::vector<uint8_t> rewritten(2, 0);
@@ -481,12 +481,15 @@ std::vector<ValueChange> planGpsRemoval(const Document& document) {
     if (gps == nullptr || pointer == nullptr) return {};
     const size_t index = static_cast<size_t>(pointer - document.entries.data());
     std::vector<ValueChange> changes = planRemoval(document, std::span<const size_t>(&index, 1));
+    if (changes.empty()) return {};
     // The GPS IFD's table and every value of its own, zeroed.
     std::vector<size_t> gpsEntries;
     for (size_t e = 0; e < document.entries.size(); ++e) {
         if (document.entries[e].ifd == IfdKind::Gps) gpsEntries.push_back(e);
     }
-    for (ValueChange& change : planRemoval(document, gpsEntries)) {
+    std::vector<ValueChange> gpsChanges = planRemoval(document, gpsEntries);
+    if (gpsChanges.empty() && !gpsEntries.empty()) return {};
+    for (ValueChange& change : gpsChanges) {
         if (change.position == gps->offset) std::fill(change.after.begin(), change.after.end(), 0);
         changes.push_back(std::move(change));
     }

@@ -71,10 +71,11 @@ Problem whyNotRemovable(const Document& document, const Entry& entry);
 // Removes the entries (by index in the document) in place: each IFD's table written again
 // without them, the link to the next IFD right after the last entry, the bytes freed zeroed;
 // the values of the removed entries zeroed where no remaining entry shares their bytes.
+// Empty when a table cannot be read whole.
 std::vector<ValueChange> planRemoval(const Document& document, std::span<const size_t> entries);
 
 // Removes the GPS position: the GPS pointer from the 0th IFD (as above), and the whole GPS
-// IFD and its values zeroed. Empty when the document has no GPS IFD.
+// IFD and its values zeroed. Empty when the document has no GPS IFD, or it cannot be removed.
 std::vector<ValueChange> planGpsRemoval(const Document& document);
 
 // The file-offset room left in the Exif segment: bytes until a segment's 65,533; nothing for a

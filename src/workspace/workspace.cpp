@@ -323,7 +323,13 @@ bool Workspace::removeGps() {
     }
     if (hasUnsavedEdits() && !save()) return false;
     std::vector<ValueChange> values = planGpsRemoval(document_);
-    if (values.empty()) return true;  // no position to remove
+    const bool hasGps = std::any_of(document_.sections.begin(), document_.sections.end(),
+                                    [](const Section& each) { return each.ifd == IfdKind::Gps; });
+    if (values.empty() && !hasGps) return true;  // no position to remove
+    if (values.empty()) {
+        report(Problem::NotRemovable);
+        return false;
+    }
     const SaveOptions options =
         saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), false);
     if (!carryOut(planValueWrites(std::move(values), document_, *file_, options), {})) return false;
