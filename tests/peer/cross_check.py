@@ -44,46 +44,132 @@ HEXLINE = re.compile(r"^  (?:\| )*\s*([0-9a-f]{4,8}): ((?:[0-9a-f]{2} )+)")
 WARNING = re.compile(r"^[ |]*(Warning|Error) = (.*)$")
 
 
-def parse_peer(text, files):
-    """Entries of the first Exif APP1 segment of each file, its byte order, and warnings."""
-    entries, warnings, has_exif = defaultdict(list), defaultdict(list), {}
+CONTAINERS = {".jpg": "JPEG", ".jpeg": "JPEG", ".heic": "HEIF", ".heif": "HEIF", ".avif": "AVIF",
+              ".cr3": "CR3", ".dng": "DNG", ".tif": "TIFF", ".tiff": "TIFF", ".webp": "WebP",
+              ".png": "PNG", ".jxl": "JPEG XL"}
+TIFF_TREE = re.compile(r"^  ((?:\| )*)\+ \[TIFF directory\]")
+TIFF_HEADERS = (b"II*\0", b"MM\0*")
+
+
+def container(path):
+    return CONTAINERS.get(os.path.splitext(path)[1].lower())
+
+
+def exif_blocks(text, files):
+    """The Exif structures exiftool reads in each file, as blocks of its dump: for a JPEG the
+    first Exif APP1 segment; for the other containers every TIFF structure (one per Exif item or
+    chunk, one per CMT box of a CR3, the file itself for TIFF and DNG). A block's lines have the
+    tree's outer nesting taken off, so that its IFDs stand at depth 0 as in a JPEG's dump.
+    header is the file position of the block's TIFF header as the container's raw dump shows it:
+    exiftool dumps the values of some containers (PNG, WebP, JPEG XL) from there, not from
+    byte 0."""
+    blocks = defaultdict(list)
     current = files[0] if len(files) == 1 else None  # one file: no header line
-    in_app1 = in_tree = False
-    dirs, index, last = [], None, None
+    jpeg = current is not None and container(current) == "JPEG"
+    in_app1, block, root, run = False, None, 0, None
     for line in text.splitlines():
         if m := HEADER.match(line):
-            current, in_app1, in_tree = m.group(1), False, False
+            current, in_app1, block, run = m.group(1), False, None, None
+            jpeg = container(current) == "JPEG"
             continue
-        if m := WARNING.match(line):
+        if jpeg:
+            if not line.startswith(" "):  # a new segment of the JPEG
+                in_app1, block = line.startswith("JPEG APP1 ") and not blocks[current], None
+                continue
+            if in_app1 and block is None and line.startswith("  ExifByteOrder = "):
+                block = dict(lines=[], header=None)
+                blocks[current].append(block)
+            if block is not None:
+                block["lines"].append(line)
+            continue
+        if block is not None:
+            prefix = "  " + "| " * root
+            if line.startswith(prefix) and (root or line.startswith("  ")):
+                block["lines"].append("  " + line[len(prefix):])
+                continue
+            block = None
+        if m := TIFF_TREE.match(line):
+            root = len(m.group(1)) // 2 + 1
+            header = None
+            if run is not None:
+                found = [run[1].find(h) for h in TIFF_HEADERS if h in run[1]]
+                header = run[0] + min(found) if found else None
+            block = dict(lines=[], header=header)
+            blocks[current].append(block)
+        elif line.startswith("  ExifByteOrder = "):  # a TIFF file: its tree is the file's
+            root, block = 0, dict(lines=[line], header=0)
+            blocks[current].append(block)
+        elif m := HEXLINE.match(line):
+            if run is not None and run[2]:
+                run[1] += bytes.fromhex(m.group(2))
+            else:
+                run = [int(m.group(1), 16), bytes.fromhex(m.group(2)), True]
+        elif run is not None:
+            run[2] = False  # the run of hex lines has ended
+    return blocks
+
+
+def parse_peer(blocks):
+    """Entries of the Exif structures of each file, and the byte order of its first."""
+    entries, has_exif = defaultdict(list), {}
+    for current, found in blocks.items():
+        for number, block in enumerate(found):
+            dirs, index, last = [], None, None
+            for line in block["lines"]:
+                if line.startswith("  ExifByteOrder = "):
+                    has_exif.setdefault(current, "<" if line.endswith("II") else ">")
+                    continue
+                if m := DIRECTORY.match(line):
+                    depth = len(m.group(1)) // 2
+                    dirs, last = dirs[:depth] + [m.group(2)], None
+                elif m := ENTRY.match(line):
+                    index, last = int(m.group(2)), None
+                elif m := TAG.match(line):
+                    path = dirs[:len(m.group(1)) // 2]
+                    last = None
+                    if path and all(d in IFD_NAMES for d in path) and m.group(4) in FORMATS:
+                        fmt, size = FORMATS[m.group(4)], int(m.group(3))
+                        count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
+                        last = dict(ifd=IFD_NAMES[path[-1]], index=index, tag=int(m.group(2), 16),
+                                    type=fmt, count=count, size=size, offset=None, dump=b"",
+                                    block=number)
+                        entries[current].append(last)
+                elif (m := HEXLINE.match(line)) and last is not None:
+                    if last["offset"] is None:
+                        last["offset"] = int(m.group(1), 16)
+                    last["dump"] += bytes.fromhex(m.group(2))
+    return entries, has_exif
+
+
+def parse_warnings(text, files):
+    warnings = defaultdict(list)
+    current = files[0] if len(files) == 1 else None
+    for line in text.splitlines():
+        if m := HEADER.match(line):
+            current = m.group(1)
+        elif m := WARNING.match(line):
             warnings[current].append(m.group(2))
-        if not line.startswith(" "):  # a new segment of the JPEG
-            in_app1, in_tree = line.startswith("JPEG APP1 ") and current not in has_exif, False
-            continue
-        if in_app1 and line.startswith("  ExifByteOrder = "):
-            has_exif[current] = "<" if line.endswith("II") else ">"
-            in_tree, dirs = True, []
-            continue
-        if not in_tree:
-            continue
-        if m := DIRECTORY.match(line):
-            depth = len(m.group(1)) // 2
-            dirs, last = dirs[:depth] + [m.group(2)], None
-        elif m := ENTRY.match(line):
-            index, last = int(m.group(2)), None
-        elif m := TAG.match(line):
-            path = dirs[:len(m.group(1)) // 2]
-            last = None
-            if path and all(d in IFD_NAMES for d in path) and m.group(4) in FORMATS:
-                fmt, size = FORMATS[m.group(4)], int(m.group(3))
-                count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
-                last = dict(ifd=IFD_NAMES[path[-1]], index=index, tag=int(m.group(2), 16),
-                            type=fmt, count=count, size=size, offset=None, dump=b"")
-                entries[current].append(last)
-        elif (m := HEXLINE.match(line)) and last is not None:
-            if last["offset"] is None:
-                last["offset"] = int(m.group(1), 16)
-            last["dump"] += bytes.fromhex(m.group(2))
-    return entries, warnings, has_exif
+    return warnings
+
+
+def rebase(blocks, entries, notes, data):
+    """Turns the dumped addresses of each block's entries and maker-note entries into file
+    offsets: they count from byte 0 or from the block's TIFF header, whichever every dumped
+    value of the block's IFDs is found at (a maker note's dump may show decrypted bytes).
+    False when neither fits."""
+    for number, block in enumerate(blocks):
+        mine = [e for e in entries if e["block"] == number]
+        for base in dict.fromkeys((0, block["header"])):
+            if base is not None and all(
+                    data[e["offset"] + base:e["offset"] + base + len(e["dump"])] == e["dump"]
+                    for e in mine if e["dump"]):
+                break
+        else:
+            return False
+        for e in mine + [e for e in notes if e["block"] == number]:
+            if e["offset"] is not None:
+                e["offset"] += base
+    return True
 
 
 def fill_empty_offsets(entries):
@@ -126,55 +212,45 @@ FIELD = re.compile(BARS + r"([A-Za-z][\w-]*) = ")
 PRINTED = re.compile(r"^\[[\w-]+\]\s+(\S+)\s+: ?(.*)$")
 
 
-def parse_maker_notes(text, files):
+def parse_maker_notes(blocks):
     """The maker-note entries (IFD entries and fields of binary blocks) exiftool reads in the
-    first Exif APP1 segment of each file, in the order it reads them."""
+    Exif structures of each file, in the order it reads them."""
     notes = defaultdict(list)
-    current = files[0] if len(files) == 1 else None
-    seen_exif, in_app1 = set(), False
-    dirs, pending, parents, last = [], None, {}, None
-    for line in text.splitlines():
-        if m := HEADER.match(line):
-            current, in_app1 = m.group(1), False
-            continue
-        if not line.startswith(" "):
-            in_app1 = line.startswith("JPEG APP1 ") and current not in seen_exif
-            continue
-        if in_app1 and line.startswith("  ExifByteOrder = "):
-            seen_exif.add(current)
-            dirs = []
-            continue
-        if not in_app1:
-            continue
-        if m := DIRECTORY.match(line):
-            depth = len(m.group(1)) // 2
-            dirs, last = dirs[:depth] + [m.group(2)], None
-        elif m := ENTRY.match(line):
-            depth = len(m.group(1)) // 2
-            name = (line[m.end():].split() or [""])[0]
-            pending, last = (depth, name), None
-        elif (m := FIELD.match(line)) and dirs and dirs[-1] in FIELD_DIRS:
-            pending, last = (len(m.group(1)) // 2, m.group(2)), None
-        elif m := TAG.match(line):
-            depth = len(m.group(1)) // 2
-            path = dirs[:depth]
-            last = None
-            if "MakerNotes" not in path or pending is None or m.group(4) not in FORMATS:
-                continue
-            fmt, size = FORMATS[m.group(4)], int(m.group(3))
-            count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
-            last = dict(tag=int(m.group(2), 16), name=pending[1], type=fmt, count=count,
-                        size=size, offset=None, dump=b"", parent=None, format=m.group(4))
-            if path[-1] in FIELD_DIRS:
-                last["parent"] = parents.get(depth - 1)
-            else:
-                parents[depth] = last
-            notes[current].append(last)
-            pending = None
-        elif (m := HEXLINE.match(line)) and last is not None:
-            if last["offset"] is None:
-                last["offset"] = int(m.group(1), 16)
-            last["dump"] += bytes.fromhex(m.group(2))
+    for current, found in blocks.items():
+        for number, block in enumerate(found):
+            dirs, pending, parents, last = [], None, {}, None
+            for line in block["lines"]:
+                if m := DIRECTORY.match(line):
+                    depth = len(m.group(1)) // 2
+                    dirs, last = dirs[:depth] + [m.group(2)], None
+                elif m := ENTRY.match(line):
+                    depth = len(m.group(1)) // 2
+                    name = (line[m.end():].split() or [""])[0]
+                    pending, last = (depth, name), None
+                elif (m := FIELD.match(line)) and dirs and dirs[-1] in FIELD_DIRS:
+                    pending, last = (len(m.group(1)) // 2, m.group(2)), None
+                elif m := TAG.match(line):
+                    depth = len(m.group(1)) // 2
+                    path = dirs[:depth]
+                    last = None
+                    if "MakerNotes" not in path or pending is None or m.group(4) not in FORMATS:
+                        continue
+                    fmt, size = FORMATS[m.group(4)], int(m.group(3))
+                    count = int(m.group(5)) if m.group(5) else size // SIZES[fmt]
+                    last = dict(tag=int(m.group(2), 16), name=pending[1], type=fmt, count=count,
+                                size=size, offset=None, dump=b"", parent=None,
+                                format=m.group(4), block=number)
+                    if path[-1] in FIELD_DIRS:
+                        last["parent"] = parents.get(depth - 1)
+                    # (a field that is a block of fields itself, as Nikon's custom settings in
+                    # the shot info, is the parent of its fields)
+                    parents[depth] = last
+                    notes[current].append(last)
+                    pending = None
+                elif (m := HEXLINE.match(line)) and last is not None:
+                    if last["offset"] is None:
+                        last["offset"] = int(m.group(1), 16)
+                    last["dump"] += bytes.fromhex(m.group(2))
     return notes
 
 
@@ -349,9 +425,9 @@ def main():
         print(f"cross-check skipped: no corpus at {corpus}")
         return 0
     files = sorted(os.path.join(d, f) for d, _, names in os.walk(os.path.abspath(corpus))
-                   for f in names if f.lower().endswith((".jpg", ".jpeg")))
+                   for f in names if container(f))
     if not files:
-        print(f"cross-check skipped: no JPEG files under {corpus}")
+        print(f"cross-check skipped: no image files under {corpus}")
         return 0
     if not shutil.which("exiftool"):
         print("cross-check skipped: exiftool is not installed (tests/peer/run.sh installs it)")
@@ -361,8 +437,10 @@ def main():
     peer = subprocess.run(["exiftool", "-v3", "-@", "-"], input="\n".join(files).encode(),
                           capture_output=True)
     peer_text = peer.stdout.decode("utf-8", "surrogateescape")
-    entries, warnings, has_exif = parse_peer(peer_text, files)
-    maker_notes = parse_maker_notes(peer_text, files)
+    blocks = exif_blocks(peer_text, files)
+    entries, has_exif = parse_peer(blocks)
+    warnings = parse_warnings(peer_text, files)
+    maker_notes = parse_maker_notes(blocks)
     printed_run = subprocess.run(["exiftool", "-a", "-G1", "-s", "-MakerNotes:all", "-@", "-"],
                                  input="\n".join(files).encode(), capture_output=True)
     printed = parse_printed(printed_run.stdout.decode("utf-8", "surrogateescape"), files)
@@ -383,74 +461,84 @@ def main():
 
     problems = defaultdict(list)  # kind -> one line per problem
     counts, uncomparable = defaultdict(int), defaultdict(int)  # the latter by type
+    per_container = defaultdict(lambda: defaultdict(int))  # container -> kind -> count
     for f in files:
         name, doc = os.path.relpath(f, corpus), shown[f]
-        if (f in has_exif) != doc["ok"]:
-            reader = "brevino refuses it" if f in has_exif else "exiftool finds no Exif"
-            why = "; ".join(m["text"] for m in doc["messages"]) or "-"
-            problems["read by one reader only"].append(
-                f"{name}: {reader} (exiftool: {'; '.join(warnings[f]) or '-'} | brevino: {why})")
-        if f not in has_exif or not doc["ok"]:
-            continue
-        with open(f, "rb") as fh:
-            data = fh.read()
-        order = has_exif[f]
-        found = entries[f]
-        for e in found:  # every dumped byte must sit at the claimed file offset
-            if e["dump"] and data[e["offset"]:e["offset"] + len(e["dump"])] != e["dump"]:
-                print(f"{name}: exiftool's dump of tag 0x{e['tag']:04X} is not at file offset "
-                      f"0x{e['offset']:X}; the offset conversion is wrong")
+        before = dict(counts), {kind: len(lines) for kind, lines in problems.items()}
+        try:
+            if (f in has_exif) != doc["ok"]:
+                reader = "brevino refuses it" if f in has_exif else "exiftool finds no Exif"
+                why = "; ".join(m["text"] for m in doc["messages"]) or "-"
+                problems["read by one reader only"].append(
+                    f"{name}: {reader} (exiftool: {'; '.join(warnings[f]) or '-'} | brevino: {why})")
+            if f not in has_exif or not doc["ok"]:
+                continue
+            with open(f, "rb") as fh:
+                data = fh.read()
+            order = has_exif[f]
+            found = entries[f]
+            # every dumped byte must sit at the file offset the dump's address comes to
+            if not rebase(blocks[f], found, maker_notes[f], data):
+                print(f"{name}: exiftool's dump is at neither the file offsets nor the offsets "
+                      "from the TIFF header it gives; the offset conversion is wrong")
                 return 2
-        fill_empty_offsets(found)
-        rows = defaultdict(list)
-        for r in doc["rows"]:
-            if not r["heading"] and r["ifd"] != "makernote":
-                rows[(r["ifd"], r["tagId"])].append(r)
-        make = next((r["content"] for r in doc["rows"]
-                     if not r["heading"] and r["ifd"] == "0th" and r["tagId"] == 0x010F), "")
-        decoded = any(r["heading"] and r["offset"].startswith("【メーカーノート") for r in doc["rows"])
-        if maker_notes[f] and make.startswith(NOTE_MAKERS):
-            counts["maker notes compared"] += 1
-            if not decoded:
-                problems["maker-note entry missing"].append(f"{name}: the {make} note is not decoded")
-            check_maker_notes(f, name, doc, data, maker_notes[f], printed[f], problems, counts)
-        elif maker_notes[f]:
-            counts["maker notes of other makers, not compared"] += 1
-        seen = defaultdict(int)  # the n-th entry of a repeated tag meets the n-th row
-        for e in found:
-            key = (e["ifd"], e["tag"])
-            nth, seen[key] = seen[key], seen[key] + 1
-            where = f"{name}: {e['ifd']} 0x{e['tag']:04X}"
-            counts["entries compared"] += 1
-            if nth >= len(rows[key]):
-                problems["missing"].append(f"{where}: no row (type {e['type']}, count {e['count']})")
-                continue
-            row = rows[key][nth]
-            if e["offset"] is None:
-                counts["offset not given by exiftool"] += 1
-            elif row["offset"] != f"0x{e['offset']:08X}":
-                problems["wrong offset"].append(f"{where}: {row['offset']}, exiftool 0x{e['offset']:08X}")
-            if (row["type"], row["count"]) != (str(e["type"]), str(e["count"])):
-                problems["wrong value"].append(f"{where}: type/count {row['type']}/{row['count']}, "
-                                               f"exiftool {e['type']}/{e['count']}")
-                continue
-            want = expected_value(e, data, order) if e["offset"] is not None else None
-            got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
-            if isinstance(want, bytes):
-                code = order + ("f" if e["type"] == 11 else "d") * e["count"]
-                try:
-                    same = struct.pack(code, *map(float, got.split())) == want
-                except (ValueError, struct.error):
-                    same = False
-                if not same:
-                    problems["wrong value"].append(f"{where}: {got[:60]!r}, exiftool {want.hex(' ')[:60]!r}")
-            elif want is None:
-                uncomparable[e["type"]] += 1
-            elif got != want:
-                problems["wrong value"].append(f"{where}: {row['content'][:60]!r}, exiftool {want[:60]!r}")
-        for (ifd, tag), rs in rows.items():  # lenience, not a fault: listed for information
-            for r in rs[seen[(ifd, tag)]:]:
-                problems["rows exiftool does not report"].append(f"{name}: {ifd} 0x{tag:04X} at {r['offset']}")
+            fill_empty_offsets(found)
+            rows = defaultdict(list)
+            for r in doc["rows"]:
+                if not r["heading"] and r["ifd"] != "makernote":
+                    rows[(r["ifd"], r["tagId"])].append(r)
+            make = next((r["content"] for r in doc["rows"]
+                         if not r["heading"] and r["ifd"] == "0th" and r["tagId"] == 0x010F), "")
+            decoded = any(r["heading"] and r["offset"].startswith("【メーカーノート") for r in doc["rows"])
+            if maker_notes[f] and make.startswith(NOTE_MAKERS):
+                counts["maker notes compared"] += 1
+                if not decoded:
+                    problems["maker-note entry missing"].append(f"{name}: the {make} note is not decoded")
+                check_maker_notes(f, name, doc, data, maker_notes[f], printed[f], problems, counts)
+            elif maker_notes[f]:
+                counts["maker notes of other makers, not compared"] += 1
+            seen = defaultdict(int)  # the n-th entry of a repeated tag meets the n-th row
+            for e in found:
+                key = (e["ifd"], e["tag"])
+                nth, seen[key] = seen[key], seen[key] + 1
+                where = f"{name}: {e['ifd']} 0x{e['tag']:04X}"
+                counts["entries compared"] += 1
+                if nth >= len(rows[key]):
+                    problems["missing"].append(f"{where}: no row (type {e['type']}, count {e['count']})")
+                    continue
+                row = rows[key][nth]
+                if e["offset"] is None:
+                    counts["offset not given by exiftool"] += 1
+                elif row["offset"] != f"0x{e['offset']:08X}":
+                    problems["wrong offset"].append(f"{where}: {row['offset']}, exiftool 0x{e['offset']:08X}")
+                if (row["type"], row["count"]) != (str(e["type"]), str(e["count"])):
+                    problems["wrong value"].append(f"{where}: type/count {row['type']}/{row['count']}, "
+                                                   f"exiftool {e['type']}/{e['count']}")
+                    continue
+                want = expected_value(e, data, order) if e["offset"] is not None else None
+                got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
+                if isinstance(want, bytes):
+                    code = order + ("f" if e["type"] == 11 else "d") * e["count"]
+                    try:
+                        same = struct.pack(code, *map(float, got.split())) == want
+                    except (ValueError, struct.error):
+                        same = False
+                    if not same:
+                        problems["wrong value"].append(f"{where}: {got[:60]!r}, exiftool {want.hex(' ')[:60]!r}")
+                elif want is None:
+                    uncomparable[e["type"]] += 1
+                elif got != want:
+                    problems["wrong value"].append(f"{where}: {row['content'][:60]!r}, exiftool {want[:60]!r}")
+            for (ifd, tag), rs in rows.items():  # lenience, not a fault: listed for information
+                for r in rs[seen[(ifd, tag)]:]:
+                    problems["rows exiftool does not report"].append(f"{name}: {ifd} 0x{tag:04X} at {r['offset']}")
+        finally:  # the figures of each container
+            tally = per_container[container(f)]
+            tally["files"] += 1
+            for kind, n in counts.items():
+                tally[kind] += n - before[0].get(kind, 0)
+            for kind, lines in problems.items():
+                tally[kind] += len(lines) - before[1].get(kind, 0)
 
     failing = ("missing", "wrong offset", "wrong value", "read by one reader only",
                "maker-note entry missing", "maker-note wrong offset", "maker-note wrong value",
@@ -466,6 +554,15 @@ def main():
         print(f"{kind}: {counts[kind]}")
     print(f"uncomparable values: {sum(uncomparable.values())} (by type: "
           + ", ".join(f"{t}: {n}" for t, n in sorted(uncomparable.items())) + ")")
+    print("by container:")
+    for name, t in sorted(per_container.items(), key=lambda item: item[0] != "JPEG"):
+        print(f"  {name}: {t['files']} files, {t['entries compared']} entries compared "
+              f"({t['missing']} missing, {t['wrong offset']} at another offset, "
+              f"{t['wrong value']} with another value); {t['maker-note entries compared']} "
+              f"maker-note entries and {t['maker-note fields compared']} fields compared "
+              f"({t['maker-note entry missing']} missing, {t['maker-note wrong offset']} at "
+              f"another offset, {t['maker-note wrong value'] + t['maker-note field elsewhere']} "
+              f"with another value or place)")
     lenient = ("rows exiftool does not report", "maker-note rows exiftool does not report",
                "maker-note note worded otherwise")
     for kind in failing + lenient:
