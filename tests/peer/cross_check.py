@@ -34,6 +34,7 @@ SIZES = {1: 1, 2: 1, 3: 2, 4: 4, 5: 8, 6: 1, 7: 1, 8: 2, 9: 4, 10: 8, 11: 4, 12:
 # struct codes of the integer and rational types, whose values compare exactly
 NUMERIC = {1: "B", 3: "H", 4: "I", 5: "II", 6: "b", 8: "h", 9: "i", 10: "ii", 13: "I"}
 LIMIT = 50  # problems listed per kind
+KNOWN_TYPES = {str(t) for t in SIZES}  # the types whose values brevino-cli reads
 
 HEADER = re.compile(r"^======== (.*)$")
 BARS = r"^  ((?:\| )*)"  # nesting depth of exiftool's tree = number of "| "
@@ -205,9 +206,34 @@ def expected_value(e, data, order):
 
 
 
+SHOWN_LIMIT = 1000  # a list of numbers is shown up to 1023 bytes, its last number perhaps cut
+
+
+def shown_in_part(got, want):
+    """Whether `got` is the beginning of a list of numbers too long to be shown whole."""
+    return len(got.encode()) >= SHOWN_LIMIT and want.startswith(got)
+
+
+def same_floats(got, want, order, fmt):
+    """Whether the decimals shown read back the value's bits (those shown, for a long list)."""
+    values, size = got.split(), SIZES[fmt]
+    if len(got.encode()) >= SHOWN_LIMIT and len(values) * size <= len(want):
+        values = values[:-1]
+    elif len(values) * size != len(want):
+        return False
+    try:
+        return struct.pack(order + ("f" if fmt == 11 else "d") * len(values),
+                           *map(float, values)) == want[:len(values) * size]
+    except (ValueError, struct.error):
+        return False
+
+
 # Makers whose notes brevino-cli decodes, by the start of the 0th IFD's Make.
 NOTE_MAKERS = ("Canon", "NIKON", "FUJIFILM", "OLYMPUS", "OM Digital", "Panasonic", "Apple")
 FIELD_DIRS = ("BinaryData", "SerialData")
+# Directories of records inside one maker-note value (Canon's custom functions, in groups),
+# which exiftool lists as entries of their own.
+RECORD_DIRS = ("CanonCustom2",)
 FIELD = re.compile(BARS + r"([A-Za-z][\w-]*) = ")
 PRINTED = re.compile(r"^\[[\w-]+\]\s+(\S+)\s+: ?(.*)$")
 
@@ -240,7 +266,7 @@ def parse_maker_notes(blocks):
                     last = dict(tag=int(m.group(2), 16), name=pending[1], type=fmt, count=count,
                                 size=size, offset=None, dump=b"", parent=None,
                                 format=m.group(4), block=number)
-                    if path[-1] in FIELD_DIRS:
+                    if path[-1] in FIELD_DIRS + RECORD_DIRS:
                         last["parent"] = parents.get(depth - 1)
                     # (a field that is a block of fields itself, as Nikon's custom settings in
                     # the shot info, is the parent of its fields)
@@ -288,6 +314,7 @@ EXPLAINED = {
     "MakerNoteVersion": "exiftool writes the version's four digits as a decimal number (2.10)",
     "Sharpness": "exiftool writes Fujifilm's levels as steps from normal ('0 (normal)')",
     "Saturation": "exiftool writes Fujifilm's levels as steps from normal ('0 (normal)')",
+    "ShootingMode": "exiftool writes Nikon's single-frame mode with a hyphen ('Single-Frame')",
     "NoiseReduction": "exiftool reads Olympus's value as bit flags and writes none set as '(none)'",
 }
 
@@ -376,17 +403,11 @@ def check_maker_notes(f, name, doc, data, notes, printed, problems, counts):
                 want = expected_value(dict(e, ifd="makernote"), data, order)
             got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
             if isinstance(want, bytes):
-                code = order + ("f" if e["type"] == 11 else "d") * e["count"]
-                try:
-                    same = struct.pack(code, *map(float, got.split())) == want
-                except (ValueError, struct.error):
-                    same = False
-                if not same:
+                if not same_floats(got, want, order, e["type"]):
                     problems["maker-note wrong value"].append(f"{where}: {got[:40]!r}")
             elif want is None:
                 counts["maker-note values not comparable"] += 1
-            elif got != want and not (len(got.encode()) >= 1000 and want.startswith(got)):
-                # (a list of numbers is shown up to 1023 bytes)
+            elif got != want and not shown_in_part(got, want):
                 problems["maker-note wrong value"].append(f"{where}: {got[:40]!r}, exiftool {want[:40]!r}")
         # The note, against exiftool's printed value.
         if row["note"]:
@@ -407,7 +428,10 @@ def check_maker_notes(f, name, doc, data, notes, printed, problems, counts):
                 problems["maker-note note differs"].append(
                     f"{where} = {row['content'][:20]}: {row['note']!r}, exiftool {values[nth]!r}")
     for r in rows:
-        if id(r) not in matched:
+        if id(r) not in matched and r["type"] not in KNOWN_TYPES:
+            problems["rows of types brevino does not read"].append(
+                f"{name}: makernote 0x{r['tagId']:04X} of type {r['type']} at {r['offset']}")
+        elif id(r) not in matched:
             kind = "field" if r.get("field") is not None else "entry"
             problems["maker-note rows exiftool does not report"].append(
                 f"{name}: {kind} 0x{r['tagId']:04X}{'' if r.get('field') is None else '/' + str(r['field'])} "
@@ -489,7 +513,7 @@ def main():
                     rows[(r["ifd"], r["tagId"])].append(r)
             make = next((r["content"] for r in doc["rows"]
                          if not r["heading"] and r["ifd"] == "0th" and r["tagId"] == 0x010F), "")
-            decoded = any(r["heading"] and r["offset"].startswith("【メーカーノート") for r in doc["rows"])
+            decoded = any(r["heading"] and "メーカーノート" in r["offset"] for r in doc["rows"])
             if maker_notes[f] and make.startswith(NOTE_MAKERS):
                 counts["maker notes compared"] += 1
                 if not decoded:
@@ -518,19 +542,22 @@ def main():
                 want = expected_value(e, data, order) if e["offset"] is not None else None
                 got = row["content"].rstrip(" ") if e["type"] == 2 else row["content"]
                 if isinstance(want, bytes):
-                    code = order + ("f" if e["type"] == 11 else "d") * e["count"]
-                    try:
-                        same = struct.pack(code, *map(float, got.split())) == want
-                    except (ValueError, struct.error):
-                        same = False
-                    if not same:
+                    if len(got.encode()) >= SHOWN_LIMIT:
+                        counts["values shown in part (long lists)"] += 1
+                    if not same_floats(got, want, order, e["type"]):
                         problems["wrong value"].append(f"{where}: {got[:60]!r}, exiftool {want.hex(' ')[:60]!r}")
                 elif want is None:
                     uncomparable[e["type"]] += 1
-                elif got != want:
+                elif shown_in_part(got, want):
+                    counts["values shown in part (long lists)"] += 1
+                elif got != want and not shown_in_part(got, want):
                     problems["wrong value"].append(f"{where}: {row['content'][:60]!r}, exiftool {want[:60]!r}")
             for (ifd, tag), rs in rows.items():  # lenience, not a fault: listed for information
                 for r in rs[seen[(ifd, tag)]:]:
+                    if r["type"] not in KNOWN_TYPES:
+                        problems["rows of types brevino does not read"].append(
+                            f"{name}: {ifd} 0x{tag:04X} of type {r['type']} at {r['offset']}")
+                        continue
                     problems["rows exiftool does not report"].append(f"{name}: {ifd} 0x{tag:04X} at {r['offset']}")
         finally:  # the figures of each container
             tally = per_container[container(f)]
@@ -545,7 +572,8 @@ def main():
                "maker-note field elsewhere", "maker-note note differs")
     print(f"files: {len(files)} ({len(has_exif)} with Exif for exiftool, "
           f"{sum(1 for d in shown.values() if d['ok'])} read by brevino)")
-    for kind in ("entries compared", "offset not given by exiftool", "maker notes compared",
+    for kind in ("entries compared", "offset not given by exiftool",
+                 "values shown in part (long lists)", "maker notes compared",
                  "maker notes of other makers, not compared", "maker-note entries compared",
                  "maker-note offsets not given by exiftool", "maker-note values not comparable",
                  "maker-note fields compared", "maker-note fields brevino does not name",
@@ -564,6 +592,7 @@ def main():
               f"another offset, {t['maker-note wrong value'] + t['maker-note field elsewhere']} "
               f"with another value or place)")
     lenient = ("rows exiftool does not report", "maker-note rows exiftool does not report",
+               "rows of types brevino does not read",
                "maker-note note worded otherwise")
     for kind in failing + lenient:
         print(f"{kind}: {len(problems[kind])}")
@@ -574,6 +603,10 @@ def main():
                 print("  (exiftool does not follow an IFD pointer of the wrong type, nor one that "
                       "leads to an IFD it has read already; brevino-cli shows the entries it "
                       "finds there)")
+            if kind == "rows of types brevino does not read":
+                print("  (brevino-cli shows an entry of a type it does not know, such as an 8-byte "
+                      "integer (16) or none (0), with no value, at the entry; exiftool reads the "
+                      "8-byte integers at their offset, and skips type 0 with a warning)")
             if kind == "maker-note rows exiftool does not report":
                 print("  (the entries of sub-IFDs exiftool rejects, and the named fields of arrays "
                       "exiftool does not split into fields; brevino-cli shows what it finds there)")
