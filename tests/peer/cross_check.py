@@ -26,7 +26,9 @@ Exit status: 0 all agree (or corpus absent), 1 problems found, 2 the check broke
 import json, os, re, shutil, struct, subprocess, sys
 from collections import defaultdict
 
-IFD_NAMES = {"IFD0": "0th", "ExifIFD": "exif", "GPS": "gps", "InteropIFD": "interop", "IFD1": "1st"}
+IFD_NAMES = {"IFD0": "0th", "ExifIFD": "exif", "GPS": "gps", "InteropIFD": "interop", "IFD1": "1st",
+             # the sub-images of a TIFF or DNG, in the order the 0th IFD points to them
+             "SubIFD": "subifd", **{f"SubIFD{n}": "subifd" for n in range(1, 10)}}
 FORMATS = {"int8u": 1, "string": 2, "int16u": 3, "int32u": 4, "rational64u": 5, "int8s": 6,
            "undef": 7, "int16s": 8, "int32s": 9, "rational64s": 10, "float": 11, "double": 12,
            "ifd": 13}
