@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Cross-check brevino-cli against exiftool over the real-camera corpus.
+"""Cross-check brevino-cli against exiftool over the real-camera corpus, and over the files
+of other containers (HEIF, AVIF, CR3, DNG, TIFF, WebP, PNG, JPEG XL) it holds.
 
 For every Exif entry of the five standard IFDs that exiftool reports, the row
 that brevino-cli shows must exist, name the same value position and hold the
@@ -8,8 +9,13 @@ number, on-disk format, count and a hex dump of the value.  The dump's
 addresses count from byte 0 of the file: a value at offset T from the TIFF
 header is dumped at T + the header's file position (0x1E when the Exif APP1
 segment follows a JFIF APP0), and a value of 4 bytes or fewer at its entry's
-own value field.  The script checks this for every entry: the dumped bytes
-must equal the file's bytes at that address, or it stops with exit status 2.
+own value field.  In the other containers exiftool dumps each TIFF structure (an
+Exif item, chunk or box, each CMT box of a CR3, a whole TIFF file) from byte 0 of
+the file or, for some (PNG, WebP, JPEG XL), from the structure's TIFF header, whose
+file position the container's raw dump shows.  The script checks this for every
+entry: the dumped bytes must equal the file's bytes at that address, counted the one
+way or the other, or it stops with exit status 2.  The figures are also given per
+container.
 
 The maker notes of the makers whose notes brevino-cli decodes (Canon, Nikon, Fujifilm,
 Olympus and OM System, Panasonic, Apple) are compared the same way: every entry of the
