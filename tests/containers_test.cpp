@@ -120,6 +120,18 @@ TEST(Containers, Cr3BlocksAndTiffChains) {
     EXPECT_EQ(t.cell(t.findRow("原画像データの生成日時"), Column::Content), "2021:05:12 12:21:21");
     EXPECT_EQ(t.cell(t.findRow("北緯(N)or南緯(S)"), Column::Note), "南緯");
 
+    // Its maker note in CMT3, a TIFF structure of its own, is known by the Make that CMT1
+    // holds, and read with the maker's dictionary.
+    fixture::Tiff note;
+    note.ifd0.entries = {fixture::longs(0x0010, {0x1110000})};
+    const std::string withNote =
+        dir.write("c.cr3", fixture::cr3With(fixture::buildTiff(zeroth), fixture::buildTiff(exif),
+                                            fixture::buildTiff(note), fixture::buildTiff(gps)));
+    ASSERT_TRUE(t.analyzePath(withNote));
+    const long model = t.findRow("CanonModelID");
+    ASSERT_GE(model, 0);
+    EXPECT_EQ(t.cell(model, Column::Note), "PowerShot S40");
+
     // A TIFF whose 0th IFD links to further images and points to sub-images, one of them in
     // a loop back to the 0th IFD: each walked once, under its own heading.
     fixture::Tiff chained;

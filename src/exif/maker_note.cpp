@@ -14,11 +14,15 @@ bool beginsWith(IfdWalk& walk, uint64_t at, std::string_view text) {
     return !bytes.empty() && std::memcmp(bytes.data(), text.data(), text.size()) == 0;
 }
 
-// Whether the 0th IFD's Make begins with `make`.
+// Whether the 0th IFD's Make begins with `make`. The 0th IFD may be in another block than
+// the note (a CR3's CMT1 box, where CMT3 holds the note), read already and held.
 bool madeBy(IfdWalk& walk, std::string_view make) {
     const Entry* entry = walk.document().find(IfdKind::Zeroth, tags::kMake);
     if (entry == nullptr || !entry->is(TiffType::Ascii) || !entry->valueInside) return false;
-    return entry->count >= make.size() && beginsWith(walk, entry->position, make);
+    if (entry->count < make.size()) return false;
+    if (beginsWith(walk, entry->position, make)) return true;
+    const std::span<const uint8_t> held = walk.document().held.at(entry->position, make.size());
+    return !held.empty() && std::memcmp(held.data(), make.data(), make.size()) == 0;
 }
 
 bool recognises(const MakerNoteFormat& format, IfdWalk& walk, uint64_t note) {

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Cross-check brevino-cli against exiftool over the camera corpus, and check entries added
-# and removed with exiftool, exiv2 and jhead.
+# Cross-check brevino-cli against exiftool over the camera corpus and the files of other
+# containers, check entries added and removed with exiftool, exiv2 and jhead, and a value
+# edited in place in each container other than JPEG with exiftool.
 # Usage: tests/peer/run.sh [BREVINO_CLI] [CORPUS]
 # Defaults: build/release/src/brevino-cli, then $BREVINO_CORPUS or ../shared/corpus beside the repository.
 # Installs exiftool (libimage-exiftool-perl) when it is missing and root or sudo is available.
@@ -39,4 +40,7 @@ if ! command -v jhead >/dev/null 2>&1 || ! command -v exiv2 >/dev/null 2>&1; the
     fi
 fi
 python3 "$here/cross_check.py" "$cli" "$corpus"
-exec python3 "$here/entry_changes.py" "$cli" "$corpus"
+status=0
+python3 "$here/entry_changes.py" "$cli" "$corpus" || status=$?
+python3 "$here/container_edits.py" "$cli" "$corpus" || status=$?
+exit $status
