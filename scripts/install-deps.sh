@@ -7,7 +7,7 @@ purpose=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev libqt6svg6
           qt6-translations-l10n libbrotli-dev)
 case "$purpose" in
-  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl groff-base
+  test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl jhead exiv2 groff-base
                    bash-completion) ;;
   run) packages+=(fonts-noto-cjk) ;;
   build) ;;
