@@ -253,5 +253,34 @@ TEST(EditLimits, LongCellsReachTheDialogCutTo255Bytes) {
     EXPECT_EQ(t.cell(1, Column::Content), std::string(255, 'z'));
 }
 
+TEST(EditNotes, AnUnsavedValueShowsTheNoteItWillHaveOnceSaved) {
+    fixture::Tiff tiff;
+    tiff.ifd0.entries = {fixture::shorts(0x0112, {1})};
+    tiff.exif = fixture::Ifd{{fixture::rationals(0x829A, {{1, 60}}), fixture::shorts(0x8822, {2})}};
+    const struct {
+        const char* tag;
+        const char* typed;
+    } cases[] = {
+        {"画像方向", "3"},      // a coded value with a meaning
+        {"画像方向", "9"},      // one without: no note, not the old one
+        {"露出時間", "1/250"},  // a reading worked out from the value
+        {"露出プログラム", "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.tag) + "=" + c.typed);
+        fixture::TempDir dir;
+        const std::string path = dir.write("photo.jpg", fixture::jpegWith(tiff));
+        TestWorkspace t;
+        ASSERT_TRUE(t.analyzePath(path));
+        const auto row = static_cast<size_t>(t.findRow(c.tag));
+        const std::string before = t.cell(row, Column::Note);
+        ASSERT_TRUE(t.workspace.setRow(row, c.typed));
+        const std::string unsaved = t.cell(row, Column::Note);
+        EXPECT_NE(unsaved, before);
+        ASSERT_TRUE(t.workspace.save());
+        EXPECT_EQ(unsaved, t.cell(row, Column::Note));
+    }
+}
+
 }  // namespace
 }  // namespace brevino

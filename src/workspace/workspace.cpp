@@ -6,6 +6,7 @@
 #include "edit/date_rows.h"
 #include "edit/editing.h"
 #include "edit/overwrite_save.h"
+#include "exif/value_notes.h"
 #include "journal/change_apply.h"
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
@@ -75,7 +76,19 @@ void Workspace::clearAnalysis() {
 }
 
 std::string_view Workspace::cell(size_t row, Column column) const {
-    return column == Column::Content ? contentOf(rows_, edits_, row) : rows_.cell(row, column);
+    if (column == Column::Content) return contentOf(rows_, edits_, row);
+    if (column == Column::Note && !rows_.isHeading(row)) {
+        // An unsaved value shows the note of what was typed, not of what the file holds.
+        const Entry& entry = document_.entries[rows_.entryIndex(row)];
+        const EncodedValue* edit = edits_.find(rows_.entryIndex(row));
+        const TagDef* tag = edit ? document_.tagOf(entry) : nullptr;
+        if (tag != nullptr) {
+            std::string note(codedNote(*tag, entry, edit->bytes));
+            if (note.empty()) appendDerivedNote(*tag, entry, edit->bytes, note);
+            return editedNotes_[row] = std::move(note);
+        }
+    }
+    return rows_.cell(row, column);
 }
 
 bool Workspace::isEditable(size_t row) const {

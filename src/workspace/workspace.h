@@ -4,6 +4,7 @@
 // tests make their own.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -128,6 +129,8 @@ class Workspace {
     using EditStep = std::vector<std::pair<size_t, std::optional<EncodedValue>>>;
     std::vector<EditStep> editHistory_;  // oldest first
     std::optional<AnalysedFile> file_;
+    // The notes of unsaved values, by row, as cell() last worked them out.
+    mutable std::map<size_t, std::string> editedNotes_;
 };
 
 }  // namespace brevino
