@@ -18,7 +18,7 @@ source "$script"
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cd "$folder" || exit 1
-touch a.jpg b.JPG c.txt side.ap1
+touch a.jpg b.JPG c.txt d.heic side.ap1
 mkdir dir
 
 # Splits LINE into COMP_WORDS like readline: at blanks, with '=' and ':' as words of
@@ -64,22 +64,22 @@ brevino-cli batch re|rename-by-change-date rename-by-original-date
 brevino-cli batch --by 1:00 sh|shift-dates
 brevino-cli batch --zone +09:00 s|set-author set-copyright set-offset shift-dates strip-gps
 brevino-cli batch set-author |
-brevino-cli batch set-offset +09:00 |a.jpg b.JPG dir
+brevino-cli batch set-offset +09:00 |a.jpg b.JPG d.heic dir
 brevino-cli delete a.jpg g|gps
-brevino-cli delete |a.jpg b.JPG dir gps
-brevino-cli batch --by +9:00 shift-dates |a.jpg b.JPG dir
-brevino-cli batch --value x 0x010E |a.jpg b.JPG dir
+brevino-cli delete |a.jpg b.JPG d.heic dir gps
+brevino-cli batch --by +9:00 shift-dates |a.jpg b.JPG d.heic dir
+brevino-cli batch --value x 0x010E |a.jpg b.JPG d.heic dir
 brevino-cli batch --|--by --help --option --truncate --value --verbose --zone
-brevino-cli batch -- align-times |a.jpg b.JPG dir
+brevino-cli batch -- align-times |a.jpg b.JPG d.heic dir
 brevino-cli set --option Da|DateUp=
 brevino-cli set --option DateUp=|0 1
 brevino-cli set --option AllDate=1 --tr|--truncate
 brevino-cli set a.jpg |
-brevino-cli set --option ExifDate=1 |a.jpg b.JPG dir
+brevino-cli set --option ExifDate=1 |a.jpg b.JPG d.heic dir
 brevino-cli show --|--help --json --tsv
-brevino-cli show --json a.jpg |a.jpg b.JPG dir
-brevino-cli export a.jpg |a.jpg b.JPG c.txt dir side.ap1
-brevino-cli import |a.jpg b.JPG dir
+brevino-cli show --json a.jpg |a.jpg b.JPG d.heic dir
+brevino-cli export a.jpg |a.jpg b.JPG c.txt d.heic dir side.ap1
+brevino-cli import |a.jpg b.JPG d.heic dir
 brevino-cli import a.jpg |dir side.ap1
 brevino-cli import a.jpg side.ap1 |
 brevino-cli undo --|--help --list
