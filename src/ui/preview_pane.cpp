@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QTransform>
 
+#include "exif/containers/container.h"
+#include "exif/embedded_preview.h"
 #include "exif/image_orientation.h"
 #include "exif/thumbnail.h"
 #include "platform/file_io.h"
+#include "ui/picture_decoders.h"
 #include "ui/qt_text.h"
 #include "workspace/preview_fit.h"
 
@@ -65,8 +68,11 @@ QImage turnedUpright(QImage image, int orientation) {
     return image;
 }
 
-QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
-                     qreal scale) {
+namespace {
+
+// Decodes through Qt's image readers, at the drawn size (see decodeForPane).
+QImage decodeByReader(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
+                      qreal scale) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -87,6 +93,55 @@ QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, Q
     const QSize decoded = turnedSize(drawn, orientation);
     if (decoded != stored) reader.setScaledSize(decoded);
     return turnedUpright(reader.read(), orientation);
+}
+
+// Shrinks a picture decoded whole, already upright, to the size the pane draws it at.
+QImage fitWhole(const QImage& image, QSize paneSize, QSize* naturalSize, qreal scale) {
+    if (naturalSize) *naturalSize = image.size();
+    if (image.isNull()) return {};
+    const PreviewFit fit =
+        fitPreview(image.width(), image.height(), paneSize.width(), paneSize.height());
+    if (fit.width <= 0 || fit.height <= 0) return {};
+    const QSize drawn = QSize(qRound(fit.width * scale), qRound(fit.height * scale))
+                            .boundedTo(image.size())
+                            .expandedTo(QSize(1, 1));
+    if (drawn == image.size()) return image;
+    return image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize readerSize(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
+}
+
+}  // namespace
+
+QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
+                     qreal scale) {
+    const std::span<const uint8_t> file(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                        static_cast<size_t>(bytes.size()));
+    const ContainerFormat* format =
+        recogniseContainer(file.first(std::min(file.size(), kHeadLength)));
+    // Pictures whose files say themselves how they stand: the Exif Orientation is not applied.
+    if (format != nullptr) {
+        if (const PictureDecoder* decoder = pictureDecoderFor(format->kind))
+            return fitWhole(decoder->decode(bytes), paneSize, naturalSize, scale);
+    }
+    // Raw files show their embedded JPEG, turned as the raw file's orientation says (the JPEG
+    // is stored as the sensor saw it). A TIFF that Qt reads larger than its JPEG shows itself.
+    if (const std::optional<EmbeddedJpeg> jpeg = embeddedPreview(file)) {
+        const QByteArray preview = QByteArray::fromRawData(bytes.constData() + jpeg->offset,
+                                                           static_cast<qsizetype>(jpeg->length));
+        const QSize own =
+            format != nullptr && format->kind == ContainerKind::Tiff ? readerSize(bytes) : QSize();
+        const QSize embedded = readerSize(preview);
+        if (!own.isValid() ||
+            own.width() * qint64{own.height()} < embedded.width() * qint64{embedded.height()})
+            return decodeByReader(preview, paneSize, orientation, naturalSize, scale);
+    }
+    return decodeByReader(bytes, paneSize, orientation, naturalSize, scale);
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {
