@@ -17,7 +17,7 @@ constexpr uint64_t kMaxPixels = uint64_t{1} << 28;
 
 }  // namespace
 
-QImage decodeJxl(const QByteArray& bytes) {
+QImage decodeJxl(const QByteArray& bytes, const DrawnSize& /*drawn*/, QSize* natural) {
     JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     if (!decoder) return {};
     // A few threads: the preview decodes one picture at a time.
@@ -63,6 +63,7 @@ QImage decodeJxl(const QByteArray& bytes) {
                 break;
             }
             case JXL_DEC_FULL_IMAGE:
+                *natural = image.size();
                 return image;
             default:  // an error, or the input ended before the picture
                 return {};

@@ -70,6 +70,19 @@ QImage turnedUpright(QImage image, int orientation) {
 
 namespace {
 
+// The size a picture of its own size `natural` is drawn at in the pane, in the screen's
+// pixels, never beyond its own; empty when it is not drawn.
+QSize drawnSize(QSize natural, QSize paneSize, qreal scale) {
+    if (!natural.isValid() || natural.isEmpty()) return {};
+    const PreviewFit fit =
+        fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
+    if (fit.width <= 0 || fit.height <= 0) return {};
+    // The fit is of the turned picture in the pane's pixels.
+    return QSize(qRound(fit.width * scale), qRound(fit.height * scale))
+        .boundedTo(natural)
+        .expandedTo(QSize(1, 1));
+}
+
 // Decodes through Qt's image readers, at the drawn size (see decodeForPane).
 QImage decodeByReader(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
                       qreal scale) {
@@ -81,30 +94,24 @@ QImage decodeByReader(const QByteArray& bytes, QSize paneSize, int orientation, 
     const QSize stored = reader.size();
     const QSize natural = turnedSize(stored, orientation);
     if (naturalSize) *naturalSize = natural;
-    if (!natural.isValid() || natural.isEmpty()) return {};
-    const PreviewFit fit =
-        fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
-    if (fit.width <= 0 || fit.height <= 0) return {};
-    // Decoding straight at the drawn size keeps large photos fast; the fit is of the turned
-    // picture in the pane's pixels, the decode of the stored one in the screen's.
-    const QSize drawn = QSize(qRound(fit.width * scale), qRound(fit.height * scale))
-                            .boundedTo(natural)
-                            .expandedTo(QSize(1, 1));
+    const QSize drawn = drawnSize(natural, paneSize, scale);
+    if (drawn.isEmpty()) return {};
+    // Decoding straight at the drawn size keeps large photos fast; the decode is of the stored
+    // picture.
     const QSize decoded = turnedSize(drawn, orientation);
     if (decoded != stored) reader.setScaledSize(decoded);
     return turnedUpright(reader.read(), orientation);
 }
 
-// Shrinks a picture decoded whole, already upright, to the size the pane draws it at.
-QImage fitWhole(const QImage& image, QSize paneSize, QSize* naturalSize, qreal scale) {
-    if (naturalSize) *naturalSize = image.size();
-    if (image.isNull()) return {};
-    const PreviewFit fit =
-        fitPreview(image.width(), image.height(), paneSize.width(), paneSize.height());
-    if (fit.width <= 0 || fit.height <= 0) return {};
-    const QSize drawn = QSize(qRound(fit.width * scale), qRound(fit.height * scale))
-                            .boundedTo(image.size())
-                            .expandedTo(QSize(1, 1));
+// Decodes with the container's own decoder, then shrinks the picture to the drawn size.
+QImage decodeByOwn(const PictureDecoder& decoder, const QByteArray& bytes, QSize paneSize,
+                   QSize* naturalSize, qreal scale) {
+    QSize natural;
+    const QImage image = decoder.decode(
+        bytes, [&](QSize size) { return drawnSize(size, paneSize, scale); }, &natural);
+    if (naturalSize) *naturalSize = image.isNull() ? QSize() : natural;
+    const QSize drawn = drawnSize(natural, paneSize, scale);
+    if (image.isNull() || drawn.isEmpty()) return {};
     if (drawn == image.size()) return image;
     return image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
@@ -127,7 +134,7 @@ QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, Q
     // Pictures whose files say themselves how they stand: the Exif Orientation is not applied.
     if (format != nullptr) {
         if (const PictureDecoder* decoder = pictureDecoderFor(format->kind))
-            return fitWhole(decoder->decode(bytes), paneSize, naturalSize, scale);
+            return decodeByOwn(*decoder, bytes, paneSize, naturalSize, scale);
     }
     // Raw files show their embedded JPEG, turned as the raw file's orientation says (the JPEG
     // is stored as the sensor saw it). A TIFF that Qt reads larger than its JPEG shows itself.

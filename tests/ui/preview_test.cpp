@@ -189,24 +189,30 @@ void PreviewTest::filesThatDoNotOpenOrDecode() {
 void PreviewTest::everyContainerOfTheCorpusShows_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("natural");
+    QTest::addColumn<QSize>("pane");
+    const QSize pane(300, 220);
     // Qt's readers (with the image-formats plug-ins).
-    QTest::newRow("png") << "1343_exif.png" << QSize(200, 100);
-    QTest::newRow("webp") << "Nikon_D1X.webp" << QSize(600, 391);
-    QTest::newRow("tiff") << "Arbitro.tiff" << QSize(174, 38);
+    QTest::newRow("png") << "1343_exif.png" << QSize(200, 100) << pane;
+    QTest::newRow("webp") << "Nikon_D1X.webp" << QSize(600, 391) << pane;
+    QTest::newRow("tiff") << "Arbitro.tiff" << QSize(174, 38) << pane;
     // libheif, which turns the picture by its irot box; the Exif Orientation (6, the same
     // turn) must not turn it again.
-    QTest::newRow("heic turned") << "iphone_15_pro.heic" << QSize(3024, 4032);
-    QTest::newRow("heif") << "HMD_Nokia_8.3_5G_hdr.heif" << QSize(4608, 3456);
-    QTest::newRow("avif") << "avif_exif_xmp.avif" << QSize(120, 120);
-    QTest::newRow("jxl") << "Reagan.jxl" << QSize(200, 130);
+    QTest::newRow("heic turned") << "iphone_15_pro.heic" << QSize(3024, 4032) << pane;
+    // Drawn larger than its 320x240 thumbnail: the primary image itself, turned the same.
+    QTest::newRow("heic turned, whole")
+        << "iphone_15_pro.heic" << QSize(3024, 4032) << QSize(1000, 1000);
+    QTest::newRow("heif") << "HMD_Nokia_8.3_5G_hdr.heif" << QSize(4608, 3456) << pane;
+    QTest::newRow("avif") << "avif_exif_xmp.avif" << QSize(120, 120) << pane;
+    QTest::newRow("jxl") << "Reagan.jxl" << QSize(200, 130) << pane;
     // The largest embedded JPEG: the DNG's sub-IFD preview, not its 256x171 0th IFD.
-    QTest::newRow("dng") << "canon_eos_6d.dng" << QSize(1024, 683);
-    QTest::newRow("cr3") << "Canon-R6-pruned.CR3" << QSize(1620, 1080);
+    QTest::newRow("dng") << "canon_eos_6d.dng" << QSize(1024, 683) << pane;
+    QTest::newRow("cr3") << "Canon-R6-pruned.CR3" << QSize(1620, 1080) << pane;
 }
 
 void PreviewTest::everyContainerOfTheCorpusShows() {
     QFETCH(QString, file);
     QFETCH(QSize, natural);
+    QFETCH(QSize, pane);
     const std::string root = fixture::corpusDirectory();
     const std::string path = root + "/formats/" + file.toStdString();
     if (root.empty() || !QFile::exists(QString::fromStdString(path)))
@@ -214,7 +220,6 @@ void PreviewTest::everyContainerOfTheCorpusShows() {
     FileHandle handle = openForRead(path);
     const std::optional<ui::FileVersion> version = ui::versionOf(handle);
     QVERIFY(version);
-    const QSize pane(300, 220);
     const ui::PreviewPicture shown = ui::readAndDecode(handle, *version, {pane, true, 1});
     QCOMPARE(shown.natural, natural);
     QVERIFY(!shown.picture.isNull());
