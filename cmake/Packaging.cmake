@@ -131,10 +131,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BREVINO_PACKAGE_MAINTAINER}")
 # The shared libraries' packages, found by dpkg-shlibdeps; the Japanese font the window's
 # tag names and captions need; the Qt plug-ins loaded at run time, which dpkg-shlibdeps
-# cannot see: the display platforms and the SVG icon engine of the toolbar's icons; and Qt's
-# Japanese translations of its standard buttons and dialogs.
+# cannot see: the display platforms, the SVG icon engine of the toolbar's icons and the image
+# readers of the preview (TIFF, WebP); and Qt's Japanese translations of its standard buttons
+# and dialogs. libheif and libjxl are linked, so dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-noto-cjk, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
+    "fonts-noto-cjk, qt6-qpa-plugins, libqt6svg6, qt6-image-formats-plugins, qt6-translations-l10n")
 
 include(CPack)

@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QTransform>
 
+#include "exif/containers/container.h"
+#include "exif/embedded_preview.h"
 #include "exif/image_orientation.h"
 #include "exif/thumbnail.h"
 #include "platform/file_io.h"
+#include "ui/picture_decoders.h"
 #include "ui/qt_text.h"
 #include "workspace/preview_fit.h"
 
@@ -65,8 +68,24 @@ QImage turnedUpright(QImage image, int orientation) {
     return image;
 }
 
-QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
-                     qreal scale) {
+namespace {
+
+// The size a picture of its own size `natural` is drawn at in the pane, in the screen's
+// pixels, never beyond its own; empty when it is not drawn.
+QSize drawnSize(QSize natural, QSize paneSize, qreal scale) {
+    if (!natural.isValid() || natural.isEmpty()) return {};
+    const PreviewFit fit =
+        fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
+    if (fit.width <= 0 || fit.height <= 0) return {};
+    // The fit is of the turned picture in the pane's pixels.
+    return QSize(qRound(fit.width * scale), qRound(fit.height * scale))
+        .boundedTo(natural)
+        .expandedTo(QSize(1, 1));
+}
+
+// Decodes through Qt's image readers, at the drawn size (see decodeForPane).
+QImage decodeByReader(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
+                      qreal scale) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -75,18 +94,61 @@ QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, Q
     const QSize stored = reader.size();
     const QSize natural = turnedSize(stored, orientation);
     if (naturalSize) *naturalSize = natural;
-    if (!natural.isValid() || natural.isEmpty()) return {};
-    const PreviewFit fit =
-        fitPreview(natural.width(), natural.height(), paneSize.width(), paneSize.height());
-    if (fit.width <= 0 || fit.height <= 0) return {};
-    // Decoding straight at the drawn size keeps large photos fast; the fit is of the turned
-    // picture in the pane's pixels, the decode of the stored one in the screen's.
-    const QSize drawn = QSize(qRound(fit.width * scale), qRound(fit.height * scale))
-                            .boundedTo(natural)
-                            .expandedTo(QSize(1, 1));
+    const QSize drawn = drawnSize(natural, paneSize, scale);
+    if (drawn.isEmpty()) return {};
+    // Decoding straight at the drawn size keeps large photos fast; the decode is of the stored
+    // picture.
     const QSize decoded = turnedSize(drawn, orientation);
     if (decoded != stored) reader.setScaledSize(decoded);
     return turnedUpright(reader.read(), orientation);
+}
+
+// Decodes with the container's own decoder, then shrinks the picture to the drawn size.
+QImage decodeByOwn(const PictureDecoder& decoder, const QByteArray& bytes, QSize paneSize,
+                   QSize* naturalSize, qreal scale) {
+    QSize natural;
+    const QImage image = decoder.decode(
+        bytes, [&](QSize size) { return drawnSize(size, paneSize, scale); }, &natural);
+    if (naturalSize) *naturalSize = image.isNull() ? QSize() : natural;
+    const QSize drawn = drawnSize(natural, paneSize, scale);
+    if (image.isNull() || drawn.isEmpty()) return {};
+    if (drawn == image.size()) return image;
+    return image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize readerSize(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
+}
+
+}  // namespace
+
+QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation, QSize* naturalSize,
+                     qreal scale) {
+    const std::span<const uint8_t> file(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                        static_cast<size_t>(bytes.size()));
+    const ContainerFormat* format =
+        recogniseContainer(file.first(std::min(file.size(), kHeadLength)));
+    // Pictures whose files say themselves how they stand: the Exif Orientation is not applied.
+    if (format != nullptr) {
+        if (const PictureDecoder* decoder = pictureDecoderFor(format->kind))
+            return decodeByOwn(*decoder, bytes, paneSize, naturalSize, scale);
+    }
+    // Raw files show their embedded JPEG, turned as the raw file's orientation says (the JPEG
+    // is stored as the sensor saw it). A TIFF that Qt reads larger than its JPEG shows itself.
+    if (const std::optional<EmbeddedJpeg> jpeg = embeddedPreview(file)) {
+        const QByteArray preview = QByteArray::fromRawData(bytes.constData() + jpeg->offset,
+                                                           static_cast<qsizetype>(jpeg->length));
+        const QSize own =
+            format != nullptr && format->kind == ContainerKind::Tiff ? readerSize(bytes) : QSize();
+        const QSize embedded = readerSize(preview);
+        if (!own.isValid() ||
+            own.width() * qint64{own.height()} < embedded.width() * qint64{embedded.height()})
+            return decodeByReader(preview, paneSize, orientation, naturalSize, scale);
+    }
+    return decodeByReader(bytes, paneSize, orientation, naturalSize, scale);
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QFrame(parent) {

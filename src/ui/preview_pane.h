@@ -89,7 +89,9 @@ QImage turnedUpright(QImage image, int orientation);
 // Decodes the picture in `bytes` at the size that the preview pane of `paneSize` draws it,
 // times `scale` device pixels (never beyond the picture's own size), turned upright as
 // `orientation` says, or a null image when it does not decode. `naturalSize` receives the
-// picture's own size, turned.
+// picture's own size, turned. HEIF, AVIF and JPEG XL pictures are decoded by their own
+// libraries and stand as their files say (`orientation` is not applied to them); raw files
+// show the largest JPEG they embed.
 QImage decodeForPane(const QByteArray& bytes, QSize paneSize, int orientation = 1,
                      QSize* naturalSize = nullptr, qreal scale = 1);
 

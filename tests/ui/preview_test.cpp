@@ -1,6 +1,7 @@
 // The preview: the fit table decoded at the drawn size, pictures turned upright, the title,
 // the thumbnail shown until the picture is decoded, and files that do not open or decode.
 #include <QBuffer>
+#include <QFile>
 #include <QMutex>
 #include <QTest>
 #include <functional>
@@ -32,6 +33,8 @@ class PreviewTest : public QObject {
     void loadingNamesTheFileAndCentresThePicture();
     void thumbnailStandsInUntilThePictureIsDecoded();
     void filesThatDoNotOpenOrDecode();
+    void everyContainerOfTheCorpusShows_data();
+    void everyContainerOfTheCorpusShows();
 };
 
 void PreviewTest::decodesAtTheDrawnSize_data() {
@@ -181,6 +184,49 @@ void PreviewTest::filesThatDoNotOpenOrDecode() {
     QVERIFY(t.window.previewPane()->picture().isNull());
     QVERIFY(t.takeMessages().empty());
     QVERIFY(!t.window.tagListView()->emptyText().isEmpty());
+}
+
+void PreviewTest::everyContainerOfTheCorpusShows_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("natural");
+    QTest::addColumn<QSize>("pane");
+    const QSize pane(300, 220);
+    // Qt's readers (with the image-formats plug-ins).
+    QTest::newRow("png") << "1343_exif.png" << QSize(200, 100) << pane;
+    QTest::newRow("webp") << "Nikon_D1X.webp" << QSize(600, 391) << pane;
+    QTest::newRow("tiff") << "Arbitro.tiff" << QSize(174, 38) << pane;
+    // libheif, which turns the picture by its irot box; the Exif Orientation (6, the same
+    // turn) must not turn it again.
+    QTest::newRow("heic turned") << "iphone_15_pro.heic" << QSize(3024, 4032) << pane;
+    // Drawn larger than its 320x240 thumbnail: the primary image itself, turned the same.
+    QTest::newRow("heic turned, whole")
+        << "iphone_15_pro.heic" << QSize(3024, 4032) << QSize(1000, 1000);
+    QTest::newRow("heif") << "HMD_Nokia_8.3_5G_hdr.heif" << QSize(4608, 3456) << pane;
+    QTest::newRow("avif") << "avif_exif_xmp.avif" << QSize(120, 120) << pane;
+    QTest::newRow("jxl") << "Reagan.jxl" << QSize(200, 130) << pane;
+    // The largest embedded JPEG: the DNG's sub-IFD preview, not its 256x171 0th IFD.
+    QTest::newRow("dng") << "canon_eos_6d.dng" << QSize(1024, 683) << pane;
+    QTest::newRow("cr3") << "Canon-R6-pruned.CR3" << QSize(1620, 1080) << pane;
+}
+
+void PreviewTest::everyContainerOfTheCorpusShows() {
+    QFETCH(QString, file);
+    QFETCH(QSize, natural);
+    QFETCH(QSize, pane);
+    const std::string root = fixture::corpusDirectory();
+    const std::string path = root + "/formats/" + file.toStdString();
+    if (root.empty() || !QFile::exists(QString::fromStdString(path)))
+        QSKIP("the corpus file is absent");
+    FileHandle handle = openForRead(path);
+    const std::optional<ui::FileVersion> version = ui::versionOf(handle);
+    QVERIFY(version);
+    const ui::PreviewPicture shown = ui::readAndDecode(handle, *version, {pane, true, 1});
+    QCOMPARE(shown.natural, natural);
+    QVERIFY(!shown.picture.isNull());
+    // Decoded at the size the pane draws it, as a JPEG of its size is.
+    const PreviewFit fit =
+        fitPreview(natural.width(), natural.height(), pane.width(), pane.height());
+    QCOMPARE(shown.picture.size(), QSize(fit.width, fit.height).boundedTo(natural));
 }
 
 QTEST_MAIN(PreviewTest)
