@@ -7,11 +7,33 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "exif/byte_source.h"
 
 namespace brevino {
+
+// An allocator whose elements made by resize() are left as they are, not zeroed: a part is
+// read into right after it is made, and zeroing it first cost as much as the analysis.
+template <class T>
+struct UninitializedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitializedAllocator<U>;
+    };
+    UninitializedAllocator() = default;
+    template <class U>
+    UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* place) noexcept {
+        ::new (static_cast<void*>(place)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* place, Args&&... args) {
+        ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+    }
+};
 
 class HeldBytes {
   public:
@@ -40,7 +62,9 @@ class HeldBytes {
   private:
     struct Part {
         uint64_t start = 0;
-        std::vector<uint8_t> bytes;  // never reallocated once held: views into it stay valid
+        // Never reallocated once held: views into it stay valid. Only bytes read or copied
+        // into it are kept (it is cut to what was read).
+        std::vector<uint8_t, UninitializedAllocator<uint8_t>> bytes;
     };
     std::vector<std::unique_ptr<Part>> parts_;  // sorted by start
     std::vector<std::unique_ptr<Part>> spare_;  // emptied parts whose room is reused
