@@ -20,13 +20,15 @@ struct Candidate {
     IfdKind ifd;
     uint16_t tag;
 };
-constexpr Candidate kCandidates[] = {
-    {IfdKind::Zeroth, tags::kArtist},        {IfdKind::Zeroth, tags::kCopyright},
-    {IfdKind::Exif, 0x9011},                 {IfdKind::Gps, 0x0000},
-    {IfdKind::Interop, 0x0001},              {IfdKind::Zeroth, tags::kImageDescription},
-    {IfdKind::Exif, tags::kDateTimeOriginal}};
-const std::string kValues[] = {"Taro", "+09:00", "2 3 0 0", "R98", "2024:05:06 07:08:09",
-                               std::string(70000, 'x'), ""};
+constexpr Candidate kCandidates[] = {{IfdKind::Zeroth, tags::kArtist},
+                                     {IfdKind::Zeroth, tags::kCopyright},
+                                     {IfdKind::Exif, 0x9011},
+                                     {IfdKind::Gps, 0x0000},
+                                     {IfdKind::Interop, 0x0001},
+                                     {IfdKind::Zeroth, tags::kImageDescription},
+                                     {IfdKind::Exif, tags::kDateTimeOriginal}};
+const std::string kValues[] = {
+    "Taro", "+09:00", "2 3 0 0", "R98", "2024:05:06 07:08:09", std::string(70000, 'x'), ""};
 
 }  // namespace
 
@@ -69,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (action < 2) {
         if (after.size() != before.size()) fuzz::brokenPromise("a removal changed the size");
         for (size_t i = 0; i < after.size(); ++i) {
-            const bool checksum = location.checksumAt != 0 && i >= location.checksumAt &&
-                                  i < location.checksumAt + 4;
+            const bool checksum =
+                location.checksumAt != 0 && i >= location.checksumAt && i < location.checksumAt + 4;
             if (after[i] != before[i] && !checksum &&
                 (i < location.tiffStart || i >= location.exifEnd))
                 fuzz::brokenPromise("a removal wrote outside the Exif data");
