@@ -189,17 +189,6 @@ int runBatch(int argc, char** argv) {
     BatchArguments arguments;
     if (const std::optional<int> status = parseArguments(argc, argv, arguments)) return *status;
     const std::string& operation = arguments.positional[0];
-    const BatchOperation kind = batchOperationFor(operation);
-    const bool takesText = kind == BatchOperation::SetAuthor ||
-                           kind == BatchOperation::SetCopyright ||
-                           kind == BatchOperation::SetOffset;
-    if (takesText && !arguments.value) {
-        arguments.value = arguments.positional[1];
-        arguments.positional.erase(arguments.positional.begin() + 1);
-        if (arguments.positional.size() < 2) return usageError("no FILE given", kUsage);
-    }
-    if (kind == BatchOperation::SetOffset && !parseZoneOffset(*arguments.value))
-        return usageError("set-offset needs ±HH:MM", kUsage);
 
     std::vector<std::string> files;
     bool failed = false;

@@ -221,28 +221,10 @@ bool Workspace::save() {
     }
     const SaveOptions options =
         saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), settings.alignsDates());
-    Operation operation;
-    operation.kind = saveKind;
-    operation.title = std::string(fileNameOf(file_->path));
-    operation.files.push_back(planSave(document_, edits_, *file_, options));
-    FileChange& change = operation.files.back();
-    const bool changes = !change.values.empty() || change.newTimes;
-    // What the save is about to change is on record before it writes.
-    if (journal && changes && !journal->begin(operation)) {
-        report(Problem::JournalWriteError);
-        return false;
-    }
-    const SaveResult result = carryOutSave(change);
-    // Only what wrote is kept: a save that could not open the file leaves no record.
-    if (journal && changes) {
-        if (result.wrote) {
-            journal->finish(operation);
-        } else {
-            journal->discard(operation);
-        }
-    }
-    for (Problem problem : result.problems)
-        report(problem);
+    FileChange change = planSave(document_, edits_, *file_, options);
+    const std::optional<SaveResult> written = journalled(change, {});
+    if (!written) return false;
+    const SaveResult& result = *written;
     if (!result.ok) {
         // What was written stays written; the rows keep the edits that were asked for.
         if (result.file) file_ = result.file;
@@ -350,18 +332,22 @@ bool Workspace::removeGps() {
     return true;
 }
 
-bool Workspace::carryOut(FileChange planned, const RewriteCheck& check) {
+std::optional<SaveResult> Workspace::journalled(FileChange& change, const RewriteCheck& check) {
     Operation operation;
     operation.kind = saveKind;
     operation.title = std::string(fileNameOf(file_->path));
-    operation.files.push_back(std::move(planned));
-    FileChange& change = operation.files.back();
-    if (journal && !journal->begin(operation)) {
+    operation.files.push_back(change);
+    FileChange& planned = operation.files.back();
+    // What is about to change is on record before it is written; a change that writes
+    // nothing (no value, no times) leaves no record.
+    const bool changes = !planned.values.empty() || planned.segment || planned.newTimes;
+    if (journal && changes && !journal->begin(operation)) {
         report(Problem::JournalWriteError);
-        return false;
+        return std::nullopt;
     }
-    const SaveResult result = carryOutSave(change, check);
-    if (journal) {
+    SaveResult result = carryOutSave(planned, check);
+    // Only what wrote is kept: a change that could not open the file leaves no record.
+    if (journal && changes) {
         if (result.wrote) {
             journal->finish(operation);
         } else {
@@ -370,10 +356,15 @@ bool Workspace::carryOut(FileChange planned, const RewriteCheck& check) {
     }
     for (Problem problem : result.problems)
         report(problem);
-    if (!result.ok) return false;
+    change = std::move(planned);
+    return result;
+}
+
+bool Workspace::carryOut(FileChange planned, const RewriteCheck& check) {
+    const std::optional<SaveResult> result = journalled(planned, check);
+    if (!result || !result->ok) return false;
     // The rows show what the file now holds.
-    FileAnalysis analysis = analyzeFile(change.path);
-    takeAnalysis(std::move(analysis));
+    takeAnalysis(analyzeFile(planned.path));
     return true;
 }
 

@@ -13,6 +13,7 @@
 
 #include "edit/edits.h"
 #include "edit/entry_changes.h"
+#include "edit/overwrite_save.h"
 #include "edit/value_input.h"
 #include "exif/analysis.h"
 #include "exif/row_list.h"
@@ -118,7 +119,10 @@ class Workspace {
   private:
     bool isAnalysedCurrentFile() const;
     void takeAnalysis(FileAnalysis analysis);
-    // Journals and writes a planned change of the analysed file, then reads the file again.
+    // Journals and writes a planned change of the analysed file (the change as carried out
+    // is left in `change`), reporting each failure; nothing when the journal cannot record it.
+    std::optional<SaveResult> journalled(FileChange& change, const RewriteCheck& check);
+    // The same, then reads the file again.
     bool carryOut(FileChange change, const RewriteCheck& check);
 
     Document document_;  // holds the bytes of the file it was read from
