@@ -123,7 +123,7 @@ const NameTranslation kNames[] = {
     {"ImageUniqueID", "Image Unique ID"},
     {"CameraOwnerName", "Camera Owner Name"},
     {"BodySerialNumber", "Body Serial Number"},
-    {"LensSpecification", "Lens Specification"},
+    {"LensSpecification", "Lens Focal and Aperture Range"},
     {"LensMake", "Lens Make"},
     {"LensModel", "Lens Model"},
     {"LensSerialNumber", "Lens Serial Number"},
