@@ -186,6 +186,86 @@ std::vector<uint8_t> tiffOf(std::span<const EntryAddition> additions, ByteOrder 
     return tiff;
 }
 
+// Adds the entries to the TIFF data (a copy of the document's): each IFD that gains one, or a
+// pointer to an IFD made for one, is written anew after the data with its old table zeroed,
+// and the pointer to it follows it.
+Problem addEntries(const Document& document, std::span<const EntryAddition> additions,
+                   std::vector<uint8_t>& tiff) {
+    const ExifLocation& location = document.location;
+    const ByteOrder order = document.byteOrder;
+    // Which IFDs are written anew: those that gain an entry, those made, and the parents that
+    // gain a pointer to a new one.
+    std::map<IfdKind, std::vector<const EntryAddition*>> gains;
+    for (const EntryAddition& addition : additions)
+        gains[addition.ifd].push_back(&addition);
+    std::map<IfdKind, std::optional<Table>> tables;
+    std::map<IfdKind, std::vector<uint16_t>> newPointers;
+    auto tableOf = [&](IfdKind kind) -> std::optional<Table>& {
+        if (!tables.contains(kind)) {
+            const Section* section = sectionOf(document, kind);
+            tables[kind] = section ? readTable(tiff, section->offset - location.tiffStart, order)
+                                   : std::nullopt;
+        }
+        return tables[kind];
+    };
+    for (const IfdKind kind : {IfdKind::Interop, IfdKind::Exif, IfdKind::Gps}) {
+        if (gains.contains(kind) && !tableOf(kind)) {
+            newPointers[pointerTo(kind)->parent].push_back(pointerTo(kind)->tag);
+            gains[pointerTo(kind)->parent];
+        }
+    }
+    if (gains.contains(IfdKind::First) && !tableOf(IfdKind::First)) {
+        return Problem::NotEditable;  // a thumbnail IFD is not made from nothing
+    }
+    for (const auto& [kind, unused] : gains) {
+        if (sectionOf(document, kind) && !tableOf(kind)) {
+            return Problem::BadTiffHeader;  // an IFD that does not lie whole in the data
+        }
+    }
+    // The new tables after the data, each followed by its new entries' values.
+    std::map<IfdKind, uint64_t> written;
+    for (const IfdKind kind : kWritable) {
+        if (!gains.contains(kind)) continue;
+        const std::optional<Table>& old = tableOf(kind);
+        std::vector<std::array<uint8_t, 12>> records = old ? old->records : decltype(records){};
+        if (tiff.size() % 2) tiff.push_back(0);
+        for (const uint16_t pointer : newPointers[kind])
+            records.push_back(pointerRecord(pointer, order));
+        // Values first, so that the table can point to them.
+        for (const EntryAddition* addition : gains[kind])
+            records.push_back(recordOf(*addition, tiff, order));
+        written[kind] = appendTable(tiff, std::move(records), old ? old->link : 0, order);
+    }
+    // The old tables are zeroed, and the pointers follow the new ones.
+    for (const auto& [kind, at] : written) {
+        if (const std::optional<Table>& old = tableOf(kind)) {
+            std::fill_n(tiff.begin() + static_cast<long>(old->offset),
+                        2 + 12 * old->records.size() + 4, uint8_t{0});
+        }
+    }
+    auto tableNow = [&](IfdKind kind) -> std::optional<uint64_t> {
+        if (written.contains(kind)) return written[kind];
+        if (const std::optional<Table>& old = tableOf(kind)) return old->offset;
+        return std::nullopt;
+    };
+    for (const auto& [kind, at] : written) {
+        if (kind == IfdKind::Zeroth) {
+            writeU32(static_cast<uint32_t>(at), tiff.data() + 4, order);
+        } else if (kind == IfdKind::First) {
+            const uint64_t zeroth = *tableNow(IfdKind::Zeroth);
+            const uint64_t count = readU16(tiff.data() + zeroth, order);
+            writeU32(static_cast<uint32_t>(at), tiff.data() + zeroth + 2 + 12 * count, order);
+        } else {
+            const Pointer pointer = *pointerTo(kind);
+            const std::optional<uint64_t> parent = tableNow(pointer.parent);
+            if (!parent || !pointTo(tiff, *parent, pointer.tag, static_cast<uint32_t>(at), order)) {
+                return Problem::BadTiffHeader;
+            }
+        }
+    }
+    return Problem::None;
+}
+
 }  // namespace
 
 AdditionResult encodeAddition(IfdKind ifd, const TagDef& tag, std::string_view input,
@@ -268,7 +348,6 @@ SegmentPlan planAdditions(const Document& document, const Edits& edits,
         plan.problem = Problem::App1ReadError;
         return plan;
     }
-    const ByteOrder order = document.byteOrder;
     std::vector<uint8_t> tiff(old.begin() + 10, old.end());
     // The value edits, in place.
     for (const auto& [index, value] : edits) {
@@ -276,78 +355,9 @@ SegmentPlan planAdditions(const Document& document, const Edits& edits,
         if (at + value.bytes.size() > tiff.size()) continue;
         std::copy(value.bytes.begin(), value.bytes.end(), tiff.begin() + static_cast<long>(at));
     }
-    // Which IFDs are written anew: those that gain an entry, those made, and the parents that
-    // gain a pointer to a new one.
-    std::map<IfdKind, std::vector<const EntryAddition*>> gains;
-    for (const EntryAddition& addition : additions)
-        gains[addition.ifd].push_back(&addition);
-    std::map<IfdKind, std::optional<Table>> tables;
-    std::map<IfdKind, std::vector<uint16_t>> newPointers;
-    auto tableOf = [&](IfdKind kind) -> std::optional<Table>& {
-        if (!tables.contains(kind)) {
-            const Section* section = sectionOf(document, kind);
-            tables[kind] = section ? readTable(tiff, section->offset - location.tiffStart, order)
-                                   : std::nullopt;
-        }
-        return tables[kind];
-    };
-    for (const IfdKind kind : {IfdKind::Interop, IfdKind::Exif, IfdKind::Gps}) {
-        if (gains.contains(kind) && !tableOf(kind)) {
-            newPointers[pointerTo(kind)->parent].push_back(pointerTo(kind)->tag);
-            gains[pointerTo(kind)->parent];
-        }
-    }
-    if (gains.contains(IfdKind::First) && !tableOf(IfdKind::First)) {
-        plan.problem = Problem::NotEditable;  // a thumbnail IFD is not made from nothing
+    if (const Problem problem = addEntries(document, additions, tiff); problem != Problem::None) {
+        plan.problem = problem;
         return plan;
-    }
-    for (const auto& [kind, unused] : gains) {
-        if (sectionOf(document, kind) && !tableOf(kind)) {
-            plan.problem = Problem::BadTiffHeader;  // an IFD that does not lie whole in the data
-            return plan;
-        }
-    }
-    // The new tables after the data, each followed by its new entries' values.
-    std::map<IfdKind, uint64_t> written;
-    for (const IfdKind kind : kWritable) {
-        if (!gains.contains(kind)) continue;
-        const std::optional<Table>& old = tableOf(kind);
-        std::vector<std::array<uint8_t, 12>> records = old ? old->records : decltype(records){};
-        if (tiff.size() % 2) tiff.push_back(0);
-        for (const uint16_t pointer : newPointers[kind])
-            records.push_back(pointerRecord(pointer, order));
-        // Values first, so that the table can point to them.
-        for (const EntryAddition* addition : gains[kind])
-            records.push_back(recordOf(*addition, tiff, order));
-        written[kind] = appendTable(tiff, std::move(records), old ? old->link : 0, order);
-    }
-    // The old tables are zeroed, and the pointers follow the new ones.
-    for (const auto& [kind, at] : written) {
-        if (const std::optional<Table>& old = tableOf(kind)) {
-            std::fill_n(tiff.begin() + static_cast<long>(old->offset),
-                        2 + 12 * old->records.size() + 4, uint8_t{0});
-        }
-    }
-    auto tableNow = [&](IfdKind kind) -> std::optional<uint64_t> {
-        if (written.contains(kind)) return written[kind];
-        if (const std::optional<Table>& old = tableOf(kind)) return old->offset;
-        return std::nullopt;
-    };
-    for (const auto& [kind, at] : written) {
-        if (kind == IfdKind::Zeroth) {
-            writeU32(static_cast<uint32_t>(at), tiff.data() + 4, order);
-        } else if (kind == IfdKind::First) {
-            const uint64_t zeroth = *tableNow(IfdKind::Zeroth);
-            const uint64_t count = readU16(tiff.data() + zeroth, order);
-            writeU32(static_cast<uint32_t>(at), tiff.data() + zeroth + 2 + 12 * count, order);
-        } else {
-            const Pointer pointer = *pointerTo(kind);
-            const std::optional<uint64_t> parent = tableNow(pointer.parent);
-            if (!parent || !pointTo(tiff, *parent, pointer.tag, static_cast<uint32_t>(at), order)) {
-                plan.problem = Problem::BadTiffHeader;
-                return plan;
-            }
-        }
     }
     const std::optional<std::vector<uint8_t>> segment =
         segmentAround(tiff, old.subspan(4, kExifHeader.size()));
