@@ -10,7 +10,6 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/change_apply.h"
-#include "platform/file_io.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 
@@ -395,9 +394,7 @@ void BatchRun::planSetOrAdd(FileState& state, Planned& planned, IfdKind ifd,
     if (additions.empty()) return save(state, planned);
     const SaveOptions saveOptions = saveOptionsFor(state.document, state.rows, state.edits,
                                                    settings_.keepTimes, settings_.alignDates);
-    std::vector<uint8_t> head(6, 0);
-    const FileHandle file = openForRead(state.path);
-    if (!file.isOpen() || file.readAt(0, head.data(), head.size()) != head.size()) head.clear();
+    const std::vector<uint8_t> head = headForNewSegment(state.document, state.path);
     const SegmentPlan plan = planAdditions(state.document, state.edits, additions, head);
     if (plan.problem != Problem::None) {
         planned.reports.push_back({plan.problem, {}});

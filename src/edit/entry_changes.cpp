@@ -10,6 +10,7 @@
 #include "exif/analysis.h"
 #include "exif/ifd_writer.h"
 #include "exif/value_notes.h"
+#include "platform/file_io.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
 
@@ -316,6 +317,14 @@ std::vector<const TagDef*> addableTags(const Document& document, IfdKind ifd) {
         tags.push_back(&tag);
     }
     return tags;
+}
+
+std::vector<uint8_t> headForNewSegment(const Document& document, const std::string& path) {
+    if (document.problem != Problem::NoExifSegment) return {};
+    std::vector<uint8_t> head(6, 0);
+    const FileHandle file = openForRead(path);
+    if (!file.isOpen() || file.readAt(0, head.data(), head.size()) != head.size()) head.clear();
+    return head;
 }
 
 SegmentPlan planAdditions(const Document& document, const Edits& edits,

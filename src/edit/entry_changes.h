@@ -46,6 +46,10 @@ AdditionResult encodeAddition(IfdKind ifd, const TagDef& tag, std::string_view i
 // table's order.
 std::vector<const TagDef*> addableTags(const Document& document, IfdKind ifd);
 
+// The first bytes of the file that planAdditions needs to place a new segment: those of a
+// JPEG without Exif (read from `path`); none for a file that has its segment.
+std::vector<uint8_t> headForNewSegment(const Document& document, const std::string& path);
+
 // A file's Exif segment written anew, as the change that makes it.
 struct SegmentPlan {
     Problem problem = Problem::None;  // AddJpegOnly, SegmentTooLarge, BadTiffHeader

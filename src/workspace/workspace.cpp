@@ -249,10 +249,7 @@ bool Workspace::saveWith(std::span<const EntryAddition> additions) {
     }
     const SaveOptions options =
         saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), settings.alignsDates());
-    // A JPEG without Exif takes its segment after its first bytes' JFIF segment.
-    std::vector<uint8_t> head(6, 0);
-    const FileHandle file = openForRead(file_->path);
-    if (!file.isOpen() || file.readAt(0, head.data(), head.size()) != head.size()) head.clear();
+    const std::vector<uint8_t> head = headForNewSegment(document_, file_->path);
     const SegmentPlan plan = planAdditions(document_, edits_, additions, head);
     if (plan.problem != Problem::None) {
         report(plan.problem);
