@@ -251,7 +251,7 @@ TEST_F(Batch, TagSettingSetsOnlyTheNamedRowAndKeepsTheTimes) {
         EXPECT_EQ(fixture::readFile(path), before) << name;
     }
     // The prompt text itself names no tag: nothing changes.
-    EXPECT_EQ(run(kBatchPromptText, "x")[0].outcome, BatchRun::Outcome::Skipped);
+    EXPECT_EQ(run(batchPromptText(), "x")[0].outcome, BatchRun::Outcome::Skipped);
     EXPECT_EQ(fixture::readFile(path), before);
 }
 

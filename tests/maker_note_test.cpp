@@ -198,7 +198,8 @@ TEST(MakerNoteTables, ExamplesOfTheLists) {
         }
         value.trailing[0] = value.count == 2 ? value.leading[0] : value.leading[0];
         value.trailing[1] = value.leading[1];
-        return found ? std::string(lookupValueName(*found, value)) : std::string();
+        const ValueName* name = found ? lookupValueName(*found, value) : nullptr;
+        return name ? std::string(name->text) : std::string();
     };
     const TagTable& pentax = kPentaxTags;
     const TagTable& sony = kSonyTags;

@@ -10,6 +10,7 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/change_apply.h"
+#include "platform/language.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 
@@ -44,9 +45,24 @@ bool hasDateRow(const BatchRun::FileState& state) {
 
 BatchOperation batchOperationFor(std::string_view text) {
     for (const BatchOperationInfo& info : kBatchOperations) {
-        if (text == info.label || text == info.alias) return info.operation;
+        if (text == info.label || text == info.englishLabel || text == info.alias)
+            return info.operation;
     }
     return BatchOperation::SetTag;
+}
+
+std::string_view batchOperationText(const BatchOperationInfo& info) {
+    return textLanguage() == Language::Japanese ? info.label : info.englishLabel;
+}
+
+std::string_view batchPromptText() {
+    return textLanguage() == Language::Japanese ? "変更するﾀｸﾞを選択して下さい"
+                                                : "Choose the tag to change";
+}
+
+std::string_view batchValuePrompt() {
+    return textLanguage() == Language::Japanese ? "変更する値をここに入力して下さい"
+                                                : "Enter the value to set here";
 }
 
 std::string progressCaption(size_t done, size_t total) {

@@ -43,29 +43,38 @@ struct BatchOperationInfo {
     BatchOperation operation;
     std::string_view alias;  // the command line's name
     std::string_view label;  // the batch dialog's text
+    std::string_view englishLabel;
 };
 
 // The operations the batch dialog lists before the tag names, in its order.
 inline constexpr std::array<BatchOperationInfo, 10> kBatchOperations = {{
     {BatchOperation::RenameByChangeDate, "rename-by-change-date",
-     "Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする"},
+     "Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする", "Rename files by their Exif date/time"},
     {BatchOperation::RenameByOriginalDate, "rename-by-original-date",
-     "Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする"},
-    {BatchOperation::NameToDates, "name-to-dates", "ﾌｧｲﾙ名をExifの日付にする"},
-    {BatchOperation::AlignTimes, "align-times", "ﾌｧｲﾙ変更日時に合わせる"},
-    {BatchOperation::NameToTitle, "name-to-title", "ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする"},
-    {BatchOperation::ShiftDates, "shift-dates", "日付をずらす"},
-    {BatchOperation::StripGps, "strip-gps", "位置情報を削除"},
-    {BatchOperation::SetAuthor, "set-author", "作成者を設定"},
-    {BatchOperation::SetCopyright, "set-copyright", "著作権者を設定"},
-    {BatchOperation::SetOffset, "set-offset", "時差を設定"},
+     "Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする", "Rename files by their Exif date/time original"},
+    {BatchOperation::NameToDates, "name-to-dates", "ﾌｧｲﾙ名をExifの日付にする",
+     "Set the Exif dates from the file names"},
+    {BatchOperation::AlignTimes, "align-times", "ﾌｧｲﾙ変更日時に合わせる",
+     "Align with the file's modification time"},
+    {BatchOperation::NameToTitle, "name-to-title", "ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする",
+     "Set the Exif image title from the file names"},
+    {BatchOperation::ShiftDates, "shift-dates", "日付をずらす", "Shift the dates"},
+    {BatchOperation::StripGps, "strip-gps", "位置情報を削除", "Delete the GPS position"},
+    {BatchOperation::SetAuthor, "set-author", "作成者を設定", "Set the author"},
+    {BatchOperation::SetCopyright, "set-copyright", "著作権者を設定", "Set the copyright"},
+    {BatchOperation::SetOffset, "set-offset", "時差を設定", "Set the time offset"},
 }};
 
-inline constexpr std::string_view kBatchPromptText = "変更するﾀｸﾞを選択して下さい";
-inline constexpr std::string_view kBatchValuePrompt = "変更する値をここに入力して下さい";
+// The operation's text in the language of the texts.
+std::string_view batchOperationText(const BatchOperationInfo& info);
+// "変更するﾀｸﾞを選択して下さい": the batch dialog's prompt for an operation or a tag.
+std::string_view batchPromptText();
+// "変更する値をここに入力して下さい": its prompt for the value to set.
+std::string_view batchValuePrompt();
 inline constexpr std::string_view kBatchCaption = "Batch Convert";
 
-// The operation a dialog label or a command-line alias names; SetTag for any other text,
+// The operation a dialog label (in either language) or a command-line alias names; SetTag for
+// any other text,
 // which then names the tag to set.
 BatchOperation batchOperationFor(std::string_view text);
 

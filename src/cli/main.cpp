@@ -1,4 +1,5 @@
 // brevino-cli: the Exif core without a window, for scripts and large batches.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "cli/set_command.h"
 #include "cli/show_command.h"
 #include "cli/undo_command.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ constexpr std::string_view kHelp =
     "Options:\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
+    "  --lang ja|en  the language of tag names, notes and messages (any command; by default\n"
+    "                the locale's: LC_ALL, LC_MESSAGES or LANG; Japanese for C and POSIX)\n"
     "Run 'brevino-cli COMMAND --help' for the arguments of a command.\n";
 
 using Command = int (*)(int argc, char** argv);
@@ -53,10 +57,38 @@ Command commandNamed(std::string_view name) {
     return nullptr;
 }
 
+// Takes "--lang WORD" or "--lang=WORD" out of the arguments wherever it stands before "--", and
+// sets the language of the texts from it, or from the locale without it. False for a word
+// that names no language.
+bool takeLanguage(int& argc, char** argv) {
+    std::optional<brevino::LanguageChoice> choice = brevino::LanguageChoice::Auto;
+    int kept = 1;
+    bool filesOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (filesOnly || argument == "--") {
+            filesOnly = true;
+        } else if (argument == "--lang" && i + 1 < argc) {
+            choice = brevino::parseLanguageChoice(argv[++i]);
+            continue;
+        } else if (argument.starts_with("--lang=")) {
+            choice = brevino::parseLanguageChoice(argument.substr(7));
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    if (!choice) return false;
+    brevino::setTextLanguage(brevino::languageFor(*choice));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace brevino::cli;
+    if (!takeLanguage(argc, argv)) return usageError("--lang takes ja, en or auto", kUsage);
     if (argc < 2) return usageError("no command given", kUsage);
     const std::string_view command = argv[1];
     if (isHelpFlag(command)) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "edit/editing.h"
+#include "tags/tag_translation.h"
 
 namespace brevino {
 namespace {
@@ -14,11 +15,12 @@ bool tableNames(const TagTable& table, const RowName& name) {
 }
 
 // Whether the tag names `name`: by its number, its key (letter case counts) or its display
-// name.
+// name in Japanese or in the language of the texts.
 bool tagMatches(const Document& document, const Entry& entry, const RowName& name) {
     if (name.number) return entry.tag == *name.number;
     const TagDef* tag = document.tagOf(entry);
-    return tag != nullptr && (name.name == tag->key || name.name == tag->name);
+    return tag != nullptr &&
+           (name.name == tag->key || name.name == tag->name || name.name == displayName(*tag));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "edit/exif_date.h"
 #include "platform/decimal_text.h"
+#include "platform/language.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
@@ -108,7 +109,7 @@ std::string valueRange(const Entry& entry) {
     const Range range = rangeOf(type);
     std::string text;
     appendDecimal(text, range.minimum);
-    text += "〜";
+    text += textLanguage() == Language::Japanese ? "〜" : " to ";
     appendDecimal(text, range.maximum);
     return text;
 }

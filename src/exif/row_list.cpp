@@ -6,7 +6,9 @@
 #include "exif/value_notes.h"
 #include "exif/value_text.h"
 #include "platform/hex_text.h"
+#include "platform/language.h"
 #include "tags/tag_roles.h"
+#include "tags/tag_translation.h"
 
 namespace brevino {
 namespace {
@@ -69,6 +71,8 @@ void RowList::clear() {
 
 void RowList::build(const Document& document) {
     clear();
+    // Headings in another language than the tables' are made in the arena.
+    const bool english = textLanguage() != Language::Japanese;
     size_t section = 0;
     for (size_t e = 0; e <= document.entries.size(); ++e) {
         // Headings stand before the first entry of their IFD (an empty IFD's heading alone).
@@ -79,7 +83,8 @@ void RowList::build(const Document& document) {
             heading.ifd = walked.ifd;
             heading.tag = walked.table && !walked.table->heading.empty() ? walked.table->heading
                                                                          : headingText(walked.ifd);
-            if (walked.number != 0 || !walked.block.empty()) numberHeading(heading, walked);
+            if (walked.number != 0 || !walked.block.empty() || english)
+                numberHeading(heading, walked);
         }
         if (e == document.entries.size()) break;
         const Entry& entry = document.entries[e];
@@ -100,7 +105,7 @@ void RowList::build(const Document& document) {
             formatTagNumber(entry.tag, row.numberText);
             continue;
         }
-        row.tag = tag->name;
+        row.tag = displayName(*tag);
         if (!entry.valueInside) continue;
         const std::span<const uint8_t> value = document.valueBytes(entry, valueLength(entry));
         row.note = codedNote(*tag, entry, value);
@@ -119,20 +124,21 @@ void RowList::build(const Document& document) {
 
 void RowList::numberHeading(Row& heading, const Section& section) {
     // "【IFD】" becomes "【IFD2】", "【SubIFD】" "【SubIFD 1】", and a block's name goes first:
-    // "【CMT1 0th IFD】".
-    constexpr std::string_view kOpen = "【", kClose = "】";
-    std::string_view inner = heading.tag;
-    if (inner.starts_with(kOpen) && inner.ends_with(kClose))
-        inner = inner.substr(kOpen.size(), inner.size() - kOpen.size() - kClose.size());
+    // "【CMT1 0th IFD】"; in English "[CMT1 0th IFD]".
+    const std::string translated = displayHeading(heading.tag);
+    const std::string_view open = headingOpen(), close = headingClose();
+    std::string_view inner = translated;
+    if (inner.starts_with(open) && inner.ends_with(close))
+        inner = inner.substr(open.size(), inner.size() - open.size() - close.size());
     const size_t start = contentArena_.size();
-    contentArena_.append(kOpen);
+    contentArena_.append(open);
     if (!section.block.empty()) contentArena_.append(section.block).push_back(' ');
     contentArena_.append(inner);
     if (section.number != 0) {
         if (section.ifd == IfdKind::SubImage) contentArena_.push_back(' ');
         contentArena_.append(std::to_string(section.number));
     }
-    contentArena_.append(kClose);
+    contentArena_.append(close);
     heading.noteInArena = true;  // the arena holds the heading's title
     heading.noteStart = static_cast<uint32_t>(start);
     heading.noteLength = static_cast<uint32_t>(contentArena_.size() - start);

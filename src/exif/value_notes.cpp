@@ -7,7 +7,9 @@
 #include <optional>
 
 #include "exif/value_text.h"
+#include "platform/language.h"
 #include "platform/leading_number.h"
+#include "tags/tag_translation.h"
 #include "tags/tiff_type.h"
 
 namespace brevino {
@@ -71,7 +73,7 @@ std::string trimmed(double value, int decimals) {
 
 // Texts are appended piece by piece: chains of + trip a false warning of GCC 12 at -O3.
 
-// "1/178 秒" below a second, "2.5 秒" from a second on.
+// "1/178 秒" below a second, "2.5 秒" from a second on ("1/178 s" in English).
 void appendSeconds(std::string& note, double seconds) {
     if (seconds <= 0) return;
     if (seconds < 1) {
@@ -79,7 +81,7 @@ void appendSeconds(std::string& note, double seconds) {
     } else {
         note.append(trimmed(seconds, 1));
     }
-    note.append(" 秒");
+    note.append(textLanguage() == Language::Japanese ? " 秒" : " s");
 }
 
 void appendFNumber(std::string& note, double fNumber) {
@@ -164,7 +166,8 @@ CodedValue codedValueOf(const Entry& entry, std::span<const uint8_t> bytes) {
 
 std::string_view codedNote(const TagDef& tag, const Entry& entry, std::span<const uint8_t> bytes) {
     if (tag.values.empty() || showsRawBytes(entry)) return {};
-    return lookupValueName(tag, codedValueOf(entry, bytes));
+    const ValueName* name = lookupValueName(tag, codedValueOf(entry, bytes));
+    return name != nullptr ? displayNote(*name) : std::string_view();
 }
 
 void appendDerivedNote(const TagDef& tag, const Entry& entry, std::span<const uint8_t> bytes,

@@ -7,6 +7,7 @@
 
 #include "platform/decimal_text.h"
 #include "platform/hex_text.h"
+#include "platform/language.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
 #include "tags/tiff_type.h"
@@ -132,7 +133,7 @@ void appendUndefined(const Document& document, const Entry& entry, std::string& 
             break;
         case tags::UndefinedForm::ByteCount:
             appendDecimal(text, entry.count);
-            text += " ﾊﾞｲﾄ";
+            text += textLanguage() == Language::Japanese ? " ﾊﾞｲﾄ" : " bytes";
             break;
         case tags::UndefinedForm::Bytes:
             appendHexBytes(bytes, text);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tags/tag_translation.h"
+
 namespace brevino {
 
 const TagDef* TagTable::find(uint16_t tag) const {
@@ -25,7 +27,7 @@ const TagDef* TagTable::find(uint16_t tag) const {
 
 const TagDef* TagTable::findNamed(std::string_view wanted) const {
     for (const TagDef& tag : tags) {
-        if (wanted == tag.key || wanted == tag.name) return &tag;
+        if (wanted == tag.key || wanted == tag.name || wanted == displayName(tag)) return &tag;
     }
     return fallback != nullptr ? fallback->findNamed(wanted) : nullptr;
 }
@@ -77,11 +79,11 @@ bool valueNameMatches(const ValueName& entry, const CodedValue& value) {
     return false;
 }
 
-std::string_view lookupValueName(const TagDef& tag, const CodedValue& value) {
+const ValueName* lookupValueName(const TagDef& tag, const CodedValue& value) {
     for (const ValueName& entry : tag.values) {
-        if (valueNameMatches(entry, value)) return entry.text;
+        if (valueNameMatches(entry, value)) return &entry;
     }
-    return {};
+    return nullptr;
 }
 
 }  // namespace brevino

@@ -179,8 +179,8 @@ struct CodedValue {
     uint32_t bytes = 0;        // the low bytes of the first four values, the first in the top byte
 };
 
-// The note of the first value-name entry of the tag that matches the value; empty when none.
-std::string_view lookupValueName(const TagDef& tag, const CodedValue& value);
+// The first value-name entry of the tag that matches the value; nullptr when none.
+const ValueName* lookupValueName(const TagDef& tag, const CodedValue& value);
 
 // Whether one value-name entry matches the value.
 bool valueNameMatches(const ValueName& entry, const CodedValue& value);

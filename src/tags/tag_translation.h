@@ -5,11 +5,12 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
-namespace brevino {
+#include "platform/language.h"
 
-enum class Language : uint8_t { Japanese, English };
+namespace brevino {
 
 // A tag's display name in the catalog's language.
 struct NameTranslation {
@@ -36,5 +37,21 @@ struct TagCatalog {
 
 // The catalog of a language; nullptr for the tables' own (Japanese).
 const TagCatalog* tagCatalog(Language language);
+
+struct TagDef;
+struct ValueName;
+
+// A tag's name in the language of the texts (textLanguage()); the tables' own name where the
+// language's catalog has none (vendor tags, whose names are English already).
+std::string_view displayName(const TagDef& tag);
+// A coded value's note in the language of the texts; the table's own where none is given.
+std::string_view displayNote(const ValueName& value);
+// An IFD's heading in the language of the texts: the catalog's heading, or the tables' own
+// with its brackets and the words of the standard headings in that language
+// ("【メーカーノート Equipment】" becomes "[Maker note Equipment]").
+std::string displayHeading(std::string_view heading);
+// The brackets a heading of the language stands in: "【" "】", or "[" "]".
+std::string_view headingOpen();
+std::string_view headingClose();
 
 }  // namespace brevino

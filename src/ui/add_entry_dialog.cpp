@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "tags/ifd.h"
+#include "tags/tag_translation.h"
 #include "ui/qt_text.h"
 #include "workspace/workspace.h"
 
@@ -49,8 +50,8 @@ void AddEntryDialog::listTags() {
     for (const TagDef* tag : addableTags(workspace_.document(), ifd)) {
         char number[8];
         std::snprintf(number, sizeof number, "0x%04X", tag->tag);
-        tagBox_->addItem(fromUtf8(tag->name) + QStringLiteral(" (") + QString::fromLatin1(number) +
-                             QStringLiteral(")"),
+        tagBox_->addItem(fromUtf8(displayName(*tag)) + QStringLiteral(" (") +
+                             QString::fromLatin1(number) + QStringLiteral(")"),
                          tag->tag);
     }
     ok_->setEnabled(tagBox_->count() > 0);

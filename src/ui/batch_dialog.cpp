@@ -9,6 +9,7 @@
 #include "edit/row_lookup.h"
 #include "platform/file_io.h"
 #include "tags/tag_dictionary.h"
+#include "tags/tag_translation.h"
 #include "ui/dialog_units.h"
 #include "ui/qt_text.h"
 #include "workspace/command_ids.h"
@@ -39,13 +40,13 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     operation_->setGeometry(comboRect.x(), comboRect.y(), comboRect.width(),
                             operation_->sizeHint().height());
     for (const BatchOperationInfo& info : kBatchOperations)
-        operation_->addItem(fromUtf8(info.label));
+        operation_->addItem(fromUtf8(batchOperationText(info)));
     for (const TagTable* table : standardTables()) {
         for (const TagDef& tag : table->tags)
-            operation_->addItem(QString::fromUtf8(tag.name));
+            operation_->addItem(QString::fromUtf8(displayName(tag)));
     }
     // The hints are placeholders: shown while a field is empty, never taken as its text.
-    operation_->lineEdit()->setPlaceholderText(fromUtf8(kBatchPromptText));
+    operation_->lineEdit()->setPlaceholderText(fromUtf8(batchPromptText()));
     operation_->setEditText(QString());
 
     go_ = new QPushButton(QStringLiteral("GO"), this);
@@ -53,7 +54,7 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     go_->setGeometry(units.rect(225, 3, 39, 18));
 
     value_ = new QLineEdit(this);
-    value_->setPlaceholderText(fromUtf8(kBatchValuePrompt));
+    value_->setPlaceholderText(fromUtf8(batchValuePrompt()));
     value_->setObjectName(QString::number(ids::kBatchValue));
     value_->setGeometry(units.rect(3, 24, 216, 15));
 
@@ -96,7 +97,7 @@ void BatchDialog::start() {
     // A tag no dictionary names is refused before any file is read.
     if (batchOperationFor(operation) == BatchOperation::SetTag &&
         !isKnownRowName(parseRowName(operation))) {
-        workspace_.report(kBatchPromptText);
+        workspace_.report(batchPromptText());
         return;
     }
     const BatchSettings settings = batchSettingsOf(workspace_.settings);

@@ -569,7 +569,7 @@ void MainWindow::addEntry() {
 void MainWindow::removeEntries() {
     const std::vector<size_t> rows = selectedRows();
     if (rows.empty()) return;
-    if (workspace_.ask(kRemoveQuestion) != Answer::Yes) return;
+    if (workspace_.ask(questionText(Question::Remove)) != Answer::Yes) return;
     workspace_.removeRows(rows);
     refreshRows();
     updateTitle();
@@ -618,8 +618,8 @@ void MainWindow::undoLastOperation() {
         return;
     }
     // The user sees which operation goes before any file is touched.
-    if (workspace_.ask(withDetail(kUndoQuestion, operationLabel(latest->id, latest->title))) !=
-        Answer::Yes)
+    if (workspace_.ask(withDetail(questionText(Question::Undo),
+                                  operationLabel(latest->id, latest->title))) != Answer::Yes)
         return;
     showUndone(undoOperation(journal_, latest->id), false);
 }
@@ -632,8 +632,8 @@ void MainWindow::redoOperation() {
         workspace_.report(Problem::NothingToRedo);
         return;
     }
-    if (workspace_.ask(withDetail(kRedoQuestion, operationLabel(undo->target, undo->title))) !=
-        Answer::Yes)
+    if (workspace_.ask(withDetail(questionText(Question::Redo),
+                                  operationLabel(undo->target, undo->title))) != Answer::Yes)
         return;
     showUndone(brevino::redoOperation(journal_), true);
 }

@@ -71,7 +71,7 @@ OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidg
                             units.rect(18, 64, 195, 12)};
     for (size_t i = 0; i < kSwitchKeys.size(); ++i) {
         const SwitchKey& key = kSwitchKeys[i];
-        QCheckBox* box = new QCheckBox(fromUtf8(key.label), this);
+        QCheckBox* box = new QCheckBox(fromUtf8(switchLabel(key)), this);
         box->setObjectName(QString::number(key.dialogId));
         box->setGeometry(places[i]);
         box->setChecked(settings_.*key.field != 0);

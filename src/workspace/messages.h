@@ -1,7 +1,9 @@
-// The texts and captions of everything the core reports, in one table.
+// The texts and captions of everything the core reports, in one table, in Japanese and in
+// English; the language of the texts (textLanguage()) chooses.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -19,16 +21,18 @@ inline constexpr std::string_view kCaptionReason = "brevino-cli";
 inline constexpr std::string_view kCaptionSkipped = "skipped";
 
 // Questions the windows ask.
-inline constexpr std::string_view kUnsavedEditsQuestion =
-    "変更が保存されていません。保存しますか？";
-inline constexpr std::string_view kConfirmBatch =
-    "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？";
-// Before a saved operation is taken back or applied again: the operation by its number and
-// what was asked ("12（日付をずらす +1:00）").
-inline constexpr std::string_view kUndoQuestion = "操作 %sを元に戻しますか？";
-inline constexpr std::string_view kRedoQuestion = "操作 %sをやり直しますか？";
-// Before the selected rows' entries are removed from the file.
-inline constexpr std::string_view kRemoveQuestion = "選択したﾀｸﾞをﾌｧｲﾙから削除しますか？";
+enum class Question : uint8_t {
+    UnsavedEdits,  // "変更が保存されていません。保存しますか？"
+    ConfirmBatch,  // "「%s」で %d 個のﾌｧｲﾙを変更します。よろしいですか？"
+    // Before a saved operation is taken back or applied again: the operation by its number
+    // and what was asked ("12（日付をずらす +1:00）").
+    Undo,
+    Redo,
+    Remove,  // before the selected rows' entries are removed from the file
+};
+
+// A question's text in the language of the texts.
+std::string_view questionText(Question question);
 
 // A text with its detail put in place of its "%s" or "%d".
 std::string withDetail(std::string_view text, std::string_view detail);

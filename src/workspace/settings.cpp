@@ -24,6 +24,9 @@ Settings readSettings(const std::string& path) {
     settings.lastFolder = profile.getString(kSection, kFolderPathKey).value_or("");
     const int limit = profile.getInt(kSection, kJournalLimitKey, 1024);
     if (limit > 0) settings.journalLimitMiB = static_cast<uint64_t>(limit);
+    // A word the file does not know leaves the choice to the desktop's locale.
+    settings.language = parseLanguageChoice(profile.getString(kSection, kLanguageKey).value_or(""))
+                            .value_or(LanguageChoice::Auto);
     for (const LayoutKey& key : kLayoutKeys)
         settings.window.*key.field = profile.getInt(kSection, key.key, 0);
     return settings;
@@ -49,6 +52,12 @@ bool saveSettings(const std::string& path, const Settings& settings) {
 bool saveFolderPath(const std::string& path, const std::string& folder) {
     Profile profile = Profile::load(path);
     profile.set(kSection, kFolderPathKey, folder);
+    return profile.save(path);
+}
+
+bool saveLanguage(const std::string& path, LanguageChoice language) {
+    Profile profile = Profile::load(path);
+    profile.set(kSection, kLanguageKey, std::string(languageChoiceWord(language)));
     return profile.save(path);
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/language.h"
+
 namespace brevino {
 
 // Where the main window stood and how its panes were divided when it was last closed, in
@@ -33,6 +35,8 @@ struct Settings {
     uint8_t rotate = 1;    // nonzero: the preview is turned as the Orientation row says
     // How many MiB the journals of undo may take (the latest operation is always kept).
     uint64_t journalLimitMiB = 1024;
+    // The language of the window and of the core's texts: the desktop's, or one chosen.
+    LanguageChoice language = LanguageChoice::Auto;
     WindowLayout window;
 
     bool keepsTimes() const { return dateUp == 1; }
@@ -49,21 +53,33 @@ struct SwitchKey {
     uint8_t fallback;
     int dialogId;
     std::string_view label;
+    std::string_view englishLabel;
     bool option;
 };
 
+// The check box's text in the language of the texts.
+inline std::string_view switchLabel(const SwitchKey& key) {
+    return textLanguage() == Language::Japanese ? key.label : key.englishLabel;
+}
+
 inline constexpr std::array<SwitchKey, 5> kSwitchKeys = {{
-    {"folder", &Settings::folder, 1, 605, "ﾌｫﾙﾀﾞ選択時、最後に開いたﾌｫﾙﾀﾞから開く", false},
-    {"DateUp", &Settings::dateUp, 1, 606, "更新日時を変更しない", true},
-    {"AllDate", &Settings::allDate, 0, 607, "日時一括変更", true},
-    {"ExifDate", &Settings::exifDate, 0, 608, "保存時、ﾌｧｲﾙ変更日時に合わせる", true},
-    {"Rotate", &Settings::rotate, 1, 609, "画像方向に合わせて表示する", false},
+    {"folder", &Settings::folder, 1, 605, "ﾌｫﾙﾀﾞ選択時、最後に開いたﾌｫﾙﾀﾞから開く",
+     "Open the folder last opened when choosing a folder", false},
+    {"DateUp", &Settings::dateUp, 1, 606, "更新日時を変更しない",
+     "Keep the file's modification time", true},
+    {"AllDate", &Settings::allDate, 0, 607, "日時一括変更", "Change all dates together", true},
+    {"ExifDate", &Settings::exifDate, 0, 608, "保存時、ﾌｧｲﾙ変更日時に合わせる",
+     "On saving, align with the file's modification time", true},
+    {"Rotate", &Settings::rotate, 1, 609, "画像方向に合わせて表示する",
+     "Show the picture turned by its orientation", false},
 }};
 
 // The key of the remembered folder; it comes second in the file, after `folder`.
 inline constexpr std::string_view kFolderPathKey = "folderpath";
 // The key of the journals' size limit in MiB; read when present, never written.
 inline constexpr std::string_view kJournalLimitKey = "JournalLimit";
+// The key of the language choice ("auto", "ja" or "en"); written only when one is chosen.
+inline constexpr std::string_view kLanguageKey = "Language";
 
 // One number of the window's layout and its key in the settings file. These keys are written
 // only when the window closes (saveWindowLayout), never at start.
@@ -92,6 +108,7 @@ Settings readSettings(const std::string& path);
 Settings loadSettings(const std::string& path);
 bool saveSettings(const std::string& path, const Settings& settings);
 bool saveFolderPath(const std::string& path, const std::string& folder);
+bool saveLanguage(const std::string& path, LanguageChoice language);
 // Writes the layout's keys (and only those).
 bool saveWindowLayout(const std::string& path, const WindowLayout& layout);
 

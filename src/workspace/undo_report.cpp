@@ -1,5 +1,6 @@
 #include "workspace/undo_report.h"
 
+#include "platform/language.h"
 #include "workspace/messages.h"
 
 namespace brevino {
@@ -7,6 +8,7 @@ namespace brevino {
 std::string operationLabel(uint64_t id, std::string_view title) {
     std::string label = std::to_string(id);
     if (title.empty()) return label.append(" ");
+    if (textLanguage() != Language::Japanese) return label.append(" (").append(title).append(") ");
     return label.append("（").append(title).append("）");
 }
 

@@ -101,7 +101,7 @@ bool Workspace::isEdited(size_t row) const {
 
 bool Workspace::settleUnsavedEdits() {
     if (!hasUnsavedEdits()) return true;
-    switch (ask(kUnsavedEditsQuestion, Choices::SaveDiscardCancel)) {
+    switch (ask(questionText(Question::UnsavedEdits), Choices::SaveDiscardCancel)) {
         case Answer::Yes:
             return save();
         case Answer::No:
@@ -325,7 +325,8 @@ bool Workspace::removeGps() {
     const SaveOptions options =
         saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), false);
     if (!carryOut(planValueWrites(std::move(values), document_, *file_, options), {})) return false;
-    report(Problem::EntryRemoved, "位置情報");
+    report(Problem::EntryRemoved,
+           textLanguage() == Language::Japanese ? "位置情報" : "the GPS position");
     return true;
 }
 
