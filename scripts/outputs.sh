@@ -7,6 +7,9 @@
 #                                            and batch runs, with every command's output
 #   scripts/outputs.sh compare DIR1 DIR2     the differences between two recordings
 set -euo pipefail
+# The Japanese texts, whatever the machine's locale names.
+LC_ALL=C.UTF-8
+export LC_ALL
 cd "$(dirname "$0")/.."
 
 mode=${1:-}

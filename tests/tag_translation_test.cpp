@@ -7,27 +7,12 @@
 
 #include "tags/tag_dictionary.h"
 #include "tags/tag_translation.h"
+#include "test_support.h"
 
 namespace brevino {
 namespace {
 
-// Whether UTF-8 text holds a character of written Japanese: CJK punctuation and brackets, kana,
-// CJK ideographs, or full-width and half-width forms.
-bool hasJapanese(std::string_view text) {
-    for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (size_t k = 1; k < length && i + k < text.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += length;
-        if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x31F0 && code <= 0x31FF) ||
-            (code >= 0x3400 && code <= 0x4DBF) || (code >= 0x4E00 && code <= 0x9FFF) ||
-            (code >= 0xF900 && code <= 0xFAFF) || (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
-    }
-    return false;
-}
+using testing::hasJapanese;
 
 TEST(TagCatalogs, JapaneseIsTheTablesOwnLanguage) {
     EXPECT_EQ(tagCatalog(Language::Japanese), nullptr);

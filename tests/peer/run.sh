@@ -6,6 +6,9 @@
 # Defaults: build/release/src/brevino-cli, then $BREVINO_CORPUS or ../shared/corpus beside the repository.
 # Installs exiftool (libimage-exiftool-perl) when it is missing and root or sudo is available.
 set -eu
+# The Japanese texts, whatever the machine's locale names.
+LC_ALL=C.UTF-8
+export LC_ALL
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 cli=${1:-$root/build/release/src/brevino-cli}
