@@ -445,6 +445,12 @@ TEST(BatchCli, RunsTheOperationOverTheFiles) {
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(testing::runCli({"show", "--tsv", first}).out.find("\t画像タイトル\tnew\t"),
               std::string::npos);
+    // A file refused for a text too long for its field is listed at the end with the field's
+    // length, as the run first reported it.
+    result = testing::runCli({"batch", "--value", "far too long", "0th:0x010E", first});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.ends_with(first + ": message: 値が長すぎます。(9 ﾊﾞｲﾄまで)\n"))
+        << result.err;
 
     // Files that could not be processed are reported and fail the run; files that lack the
     // row are skipped, and listed only with --verbose.

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "workspace/messages.h"
 #include "workspace/settings.h"
+#include "workspace/undo_report.h"
 
 namespace brevino {
 namespace {
@@ -108,8 +109,11 @@ TEST(Language, EveryTextHasBothLanguages) {
     EXPECT_EQ(messageFor(Problem::Saved).caption, "ﾒｯｾｰｼﾞ");
     const TextsIn english(Language::English);
     EXPECT_EQ(messageText(Problem::TooLong, "20"), "The value is too long. (up to 20 bytes)");
+    EXPECT_EQ(messageText(Problem::Undone, operationLabel(12, "shift-dates +1:00")),
+              "Undid operation 12 (shift-dates +1:00).");
+    EXPECT_EQ(messageText(Problem::Undone, operationLabel(12, "")), "Undid operation 12.");
     EXPECT_EQ(batchQuestion("Shift the dates", 3),
-              "\"Shift the dates\" will change 3 files. Go ahead?");
+              "\"Shift the dates\" will change 3 file(s). Go ahead?");
 }
 
 // The command line's English, by --lang or by the locale, over every corpus file: no Japanese

@@ -1,5 +1,6 @@
 #include "cli/batch_command.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
 #include "platform/file_io.h"
+#include "platform/language.h"
 #include "workspace/batch_summary.h"
 #include "workspace/messages.h"
 
@@ -28,16 +30,7 @@ constexpr std::string_view kHelp =
     "Runs one batch operation over the files, in the order given; a FOLDER stands for the\n"
     "photos the desktop application lists there (-r: and in its subfolders). OPERATION is\n"
     "one of\n"
-    "  rename-by-change-date    Exifのﾌｧｲﾙ変更日時をﾌｧｲﾙ名にする\n"
-    "  rename-by-original-date  Exifの原画像ﾃﾞｰﾀの生成日時をﾌｧｲﾙ名にする\n"
-    "  name-to-dates            ﾌｧｲﾙ名をExifの日付にする\n"
-    "  align-times              ﾌｧｲﾙ変更日時に合わせる\n"
-    "  name-to-title            ﾌｧｲﾙ名をExifの画像ﾀｲﾄﾙにする\n"
-    "  shift-dates              日付をずらす (--by)\n"
-    "  strip-gps                位置情報を削除\n"
-    "  set-author TEXT          作成者を設定\n"
-    "  set-copyright TEXT       著作権者を設定\n"
-    "  set-offset ±HH:MM        時差を設定\n"
+    "%OPERATIONS%"
     "(the alias or the text), or a tag's display name or number, optionally after its IFD\n"
     "(0th:, exif:, gps:, interop:, 1st:, makernote:), which sets that tag of every file to\n"
     "the --value TEXT under the editor's rules and saves it.\n"
@@ -45,7 +38,7 @@ constexpr std::string_view kHelp =
     "set-copyright set Artist and Copyright, set-offset the time-zone offsets of the dates a\n"
     "file has: an entry a JPEG lacks is added, its Exif segment written anew and checked\n"
     "before it replaces the file. Their TEXT follows the operation (or is given by --value).\n"
-    "name-to-dates reads the date from names such as 2004：05：06 07：08：09.jpg,\n"
+    "name-to-dates reads the date from names such as %NAME%,\n"
     "IMG_20220814_141231.jpg or 2022-08-14 14.12.31.jpg; other names are reported.\n"
     "shift-dates moves the date rows (file change, original, digitized) by the offset, with\n"
     "calendar arithmetic; unknown or invalid dates are left alone and reported.\n"
@@ -69,6 +62,33 @@ constexpr std::string_view kHelp =
     "Exit status: 0 when every file was processed or skipped, 1 when any file failed, 2 for a\n"
     "usage error (an unknown tag among them; no file is touched then).\n";
 
+// The help with the operations listed in the language of the texts: alias, its argument,
+// and the text the desktop application shows for it.
+std::string helpText() {
+    std::string operations;
+    for (const BatchOperationInfo& info : kBatchOperations) {
+        std::string alias(info.alias);
+        if (info.operation == BatchOperation::SetAuthor ||
+            info.operation == BatchOperation::SetCopyright)
+            alias += " TEXT";
+        if (info.operation == BatchOperation::SetOffset) alias += " ±HH:MM";
+        // Aligned by characters: "±" takes two bytes.
+        const size_t wide = alias.find("±") == std::string::npos ? 0 : 1;
+        alias.resize(std::max<size_t>(alias.size() + 1, 25 + wide), ' ');
+        operations.append("  ").append(alias).append(batchOperationText(info));
+        if (info.operation == BatchOperation::ShiftDates) operations.append(" (--by)");
+        operations.push_back('\n');
+    }
+    std::string help(kHelp);
+    help.replace(help.find("%OPERATIONS%"), 12, operations);
+    // A name of a Japanese desktop's files, with full-width colons.
+    help.replace(help.find("%NAME%"), 6,
+                 textLanguage() == Language::Japanese
+                     ? "2004：05：06 07：08：09.jpg"
+                     : "2004:05:06 07:08:09.jpg (also with full-width colons)");
+    return help;
+}
+
 // What the command line asks of a batch run.
 struct BatchArguments {
     Settings settings = settingsForRun();
@@ -90,7 +110,7 @@ std::optional<int> parseArguments(int argc, char** argv, BatchArguments& argumen
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (isHelpFlag(argument)) {
-            writeOut(kHelp);
+            writeOut(helpText());
             return kExitOk;
         } else if (argument == "--option" || argument == "--value" || argument == "--by" ||
                    argument == "--zone") {

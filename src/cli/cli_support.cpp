@@ -68,7 +68,8 @@ std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool
             files.push_back(path);
             continue;
         }
-        std::vector<std::string> inside = photoFilesIn(withoutTrailingSeparators(path), Links::Followed, recursive);
+        std::vector<std::string> inside =
+            photoFilesIn(withoutTrailingSeparators(path), Links::Followed, recursive);
         files.insert(files.end(), inside.begin(), inside.end());
     }
     return files;

@@ -11,6 +11,7 @@
 #include "edit/editing.h"
 #include "edit/row_lookup.h"
 #include "journal/journal_store.h"
+#include "platform/language.h"
 #include "workspace/messages.h"
 #include "workspace/workspace.h"
 
@@ -24,7 +25,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Sets rows of FILE and saves them in place, under the same rules as editing a row in the\n"
     "desktop application. NAME is a tag's key (ImageDescription, letter case counting), its\n"
-    "display name (画像タイトル) or its number (0x010E, 270); the first editable row of that\n"
+    "display name (%NAME%) or its number (0x010E, 270); the first editable row of that\n"
     "name gets VALUE. An IFD before the name picks the\n"
     "row of that IFD: 0th:, exif:, gps:, interop:, 1st: or makernote: (1st:0x011A=300/1).\n"
     "Numbers must be plain decimals within the type's range, dates real Exif dates\n"
@@ -53,7 +54,11 @@ int runSet(int argc, char** argv) {
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (isHelpFlag(argument)) {
-            writeOut(kHelp);
+            std::string help(kHelp);
+            help.replace(
+                help.find("%NAME%"), 6,
+                textLanguage() == Language::Japanese ? "画像タイトル" : "Image Description");
+            writeOut(help);
             return kExitOk;
         } else if (argument == "--option") {
             if (i + 1 >= argc) return usageError("--option needs KEY=VALUE", kUsage);

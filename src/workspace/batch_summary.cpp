@@ -11,11 +11,15 @@ void BatchSummary::add(const BatchRun::Step& step) {
         return;
     }
     ++unchanged_;
-    const Problem reason = step.outcome == BatchRun::Outcome::Skipped ? step.skipReason
-                           : step.reports.empty()                     ? Problem::None
-                                                                      : step.reports.back().problem;
+    const bool skipped = step.outcome == BatchRun::Outcome::Skipped;
+    const Problem reason = skipped                ? step.skipReason
+                           : step.reports.empty() ? Problem::None
+                                                  : step.reports.back().problem;
+    // A failure is told again with its detail ("up to 2 bytes"), as the run first told it.
+    const std::string_view detail =
+        skipped || step.reports.empty() ? std::string_view() : step.reports.back().detail;
     const MessageText message = messageFor(reason);
-    leftAlone_.push_back({step.path, message.caption, messageText(reason)});
+    leftAlone_.push_back({step.path, message.caption, messageText(reason, detail)});
 }
 
 std::vector<ReportLine> BatchSummary::lines() const {

@@ -7,8 +7,10 @@ namespace brevino {
 
 std::string operationLabel(uint64_t id, std::string_view title) {
     std::string label = std::to_string(id);
+    // English messages put their own spaces around the label: "Undid operation 12 (title)."
+    if (textLanguage() != Language::Japanese)
+        return title.empty() ? label : label.append(" (").append(title).append(")");
     if (title.empty()) return label.append(" ");
-    if (textLanguage() != Language::Japanese) return label.append(" (").append(title).append(") ");
     return label.append("（").append(title).append("）");
 }
 

@@ -11,6 +11,7 @@
 #include "platform/file_io.h"
 #include "platform/text_encoding.h"
 #include "tags/tag_roles.h"
+#include "tags/tag_translation.h"
 
 namespace brevino {
 namespace {
@@ -259,7 +260,7 @@ bool Workspace::saveWith(std::span<const EntryAddition> additions) {
     if (!carryOut(planSegmentWrite(plan.change, *file_, options), check)) return false;
     for (const EntryAddition& each : additions) {
         const TagDef* tag = standardTable(each.ifd)->find(each.tag);
-        report(Problem::EntryAdded, tag ? tag->name : "");
+        report(Problem::EntryAdded, tag ? displayName(*tag) : "");
     }
     return true;
 }
