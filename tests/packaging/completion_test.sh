@@ -57,7 +57,7 @@ while IFS='|' read -r line expected; do
     echo "FAIL: '$line' completed to '$got', expected '$expected'"
   fi
 done <<'CASES'
-brevino-cli |--help --version batch delete export help import redo set show undo
+brevino-cli |--help --lang --version batch delete export help import redo set show undo
 brevino-cli b|batch
 brevino-cli --version |
 brevino-cli batch re|rename-by-change-date rename-by-original-date
@@ -69,20 +69,23 @@ brevino-cli delete a.jpg g|gps
 brevino-cli delete |a.jpg b.JPG d.heic dir gps
 brevino-cli batch --by +9:00 shift-dates |a.jpg b.JPG d.heic dir
 brevino-cli batch --value x 0x010E |a.jpg b.JPG d.heic dir
-brevino-cli batch --|--by --help --option --truncate --value --verbose --zone
+brevino-cli batch --|--by --help --lang --option --truncate --value --verbose --zone
 brevino-cli batch -- align-times |a.jpg b.JPG d.heic dir
 brevino-cli set --option Da|DateUp=
 brevino-cli set --option DateUp=|0 1
 brevino-cli set --option AllDate=1 --tr|--truncate
 brevino-cli set a.jpg |
 brevino-cli set --option ExifDate=1 |a.jpg b.JPG d.heic dir
-brevino-cli show --|--help --json --tsv
+brevino-cli show --|--help --json --lang --tsv
+brevino-cli show --lang |auto en ja
+brevino-cli --lang en sh|show
+brevino-cli --lang en show |a.jpg b.JPG d.heic dir
 brevino-cli show --json a.jpg |a.jpg b.JPG d.heic dir
 brevino-cli export a.jpg |a.jpg b.JPG c.txt d.heic dir side.ap1
 brevino-cli import |a.jpg b.JPG d.heic dir
 brevino-cli import a.jpg |dir side.ap1
 brevino-cli import a.jpg side.ap1 |
-brevino-cli undo --|--help --list
+brevino-cli undo --|--help --lang --list
 brevino-cli help |batch delete export help import redo set show undo
 brevino-cli help show |
 CASES
