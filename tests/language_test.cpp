@@ -8,6 +8,8 @@
 #include "batch/batch_run.h"
 #include "platform/language.h"
 #include "run_process.h"
+#include "tags/tag_dictionary.h"
+#include "tags/tag_translation.h"
 #include "test_support.h"
 #include "workspace/messages.h"
 #include "workspace/settings.h"
@@ -62,6 +64,23 @@ TEST(Language, KeptInTheSettingsFileOnlyOnceChosen) {
     EXPECT_EQ(loadSettings(path).language, LanguageChoice::English);
     ASSERT_TRUE(saveLanguage(path, LanguageChoice::Japanese));
     EXPECT_EQ(readSettings(path).language, LanguageChoice::Japanese);
+}
+
+// A tag is found by its key, its Japanese name or its English name, in either language.
+TEST(Language, TagsAreNamedInEitherLanguage) {
+    const TagDef* original = kExifTags.find(0x9003);
+    ASSERT_NE(original, nullptr);
+    for (const Language language : {Language::Japanese, Language::English}) {
+        const TextsIn texts(language);
+        for (const std::string_view name :
+             {std::string_view("DateTimeOriginal"), std::string_view(original->name),
+              std::string_view("Date/Time Original")})
+            EXPECT_EQ(kExifTags.findNamed(name), original) << name;
+        EXPECT_EQ(kExifTags.findNamed("datetimeoriginal"), nullptr);
+    }
+    EXPECT_EQ(displayName(*original), original->name);
+    const TextsIn english(Language::English);
+    EXPECT_EQ(displayName(*original), "Date/Time Original");
 }
 
 // The "%s" and "%d" slots of a text, in order.

@@ -15,12 +15,11 @@ bool tableNames(const TagTable& table, const RowName& name) {
 }
 
 // Whether the tag names `name`: by its number, its key (letter case counts) or its display
-// name in Japanese or in the language of the texts.
+// name in Japanese or English.
 bool tagMatches(const Document& document, const Entry& entry, const RowName& name) {
     if (name.number) return entry.tag == *name.number;
     const TagDef* tag = document.tagOf(entry);
-    return tag != nullptr &&
-           (name.name == tag->key || name.name == tag->name || name.name == displayName(*tag));
+    return tag != nullptr && namesTag(*tag, name.name);
 }
 
 }  // namespace

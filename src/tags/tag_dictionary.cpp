@@ -27,7 +27,7 @@ const TagDef* TagTable::find(uint16_t tag) const {
 
 const TagDef* TagTable::findNamed(std::string_view wanted) const {
     for (const TagDef& tag : tags) {
-        if (wanted == tag.key || wanted == tag.name || wanted == displayName(tag)) return &tag;
+        if (namesTag(tag, wanted)) return &tag;
     }
     return fallback != nullptr ? fallback->findNamed(wanted) : nullptr;
 }

@@ -72,6 +72,13 @@ std::string_view displayName(const TagDef& tag) {
     return tag.name;
 }
 
+bool namesTag(const TagDef& tag, std::string_view text) {
+    if (text == tag.key || text == tag.name) return true;
+    const CatalogIndex& english = *indexFor(Language::English);
+    const auto name = english.names.find(&tag);
+    return name != english.names.end() && name->second == text;
+}
+
 std::string_view displayNote(const ValueName& value) {
     if (const CatalogIndex* index = indexFor(textLanguage())) {
         if (const auto note = index->notes.find(&value); note != index->notes.end())

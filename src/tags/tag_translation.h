@@ -44,6 +44,9 @@ struct ValueName;
 // A tag's name in the language of the texts (textLanguage()); the tables' own name where the
 // language's catalog has none (vendor tags, whose names are English already).
 std::string_view displayName(const TagDef& tag);
+// Whether `text` names the tag: its key (letter case counting), its Japanese name or its name in
+// any catalog, whatever the language of the texts.
+bool namesTag(const TagDef& tag, std::string_view text);
 // A coded value's note in the language of the texts; the table's own where none is given.
 std::string_view displayNote(const ValueName& value);
 // An IFD's heading in the language of the texts: the catalog's heading, or the tables' own
