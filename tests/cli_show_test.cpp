@@ -126,6 +126,24 @@ TEST(CliShow, FoldersStandForTheirPhotosAndSubfoldersWithR) {
               std::vector<std::string>{top});
     EXPECT_EQ(files(testing::runCli({"show", "--json", "-r", dir.path() + "/"}).out),
               (std::vector<std::string>{top, inner}));
+    // A folder named as a photo is taken for a file without a look at it first: it still
+    // stands for its photos, in every form, between the files given beside it.
+    ASSERT_EQ(::mkdir(dir.file("album.jpg").c_str(), 0700), 0);
+    const std::string albumPhoto = dir.write("album.jpg/c.jpg", photo);
+    for (const char* form : {"--json", "--tsv", "--table"}) {
+        SCOPED_TRACE(form);
+        std::vector<std::string> arguments = {"show", dir.file("album.jpg"), top};
+        if (std::string_view(form) != "--table") arguments.insert(arguments.begin() + 1, form);
+        const auto result = testing::runCli(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, "");
+        const size_t inside = result.out.find(albumPhoto), beside = result.out.find(top + "\t");
+        EXPECT_NE(inside, std::string::npos);
+        EXPECT_EQ(result.out.find(dir.file("album.jpg") + "\n"), std::string::npos);
+        if (std::string_view(form) == "--tsv") {
+            EXPECT_LT(inside, beside);
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "exif/analysis.h"
 #include "platform/directory_listing.h"
 #include "workspace/file_list.h"
 
@@ -61,10 +62,13 @@ Settings settingsForRun() {
     return readSettings(settingsFilePath());
 }
 
-std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool recursive) {
+namespace {
+
+std::vector<std::string> expand(const std::vector<std::string>& paths, bool recursive,
+                                bool photoNamesAreFiles) {
     std::vector<std::string> files;
     for (const std::string& path : paths) {
-        if (pathKind(path) != PathKind::Directory) {
+        if ((photoNamesAreFiles && isPhotoName(path)) || pathKind(path) != PathKind::Directory) {
             files.push_back(path);
             continue;
         }
@@ -73,6 +77,16 @@ std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool
         files.insert(files.end(), inside.begin(), inside.end());
     }
     return files;
+}
+
+}  // namespace
+
+std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool recursive) {
+    return expand(paths, recursive, false);
+}
+
+std::vector<std::string> expandUnnamedPaths(const std::vector<std::string>& paths, bool recursive) {
+    return expand(paths, recursive, true);
 }
 
 JournalStore journalForRun(const Settings& settings) {

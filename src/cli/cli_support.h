@@ -45,6 +45,9 @@ Settings settingsForRun();
 // the window would list there (with those of its subfolders when `recursive`). A path that is
 // neither is kept, for the command to report.
 std::vector<std::string> expandPaths(const std::vector<std::string>& paths, bool recursive);
+// The same, with a path named as a photo ("x.jpg") taken as a file without asking the file
+// system: for a command that finds out itself, and expands with expandPaths, a folder so named.
+std::vector<std::string> expandUnnamedPaths(const std::vector<std::string>& paths, bool recursive);
 
 // The journal of undo in its usual place, with the size limit the settings give.
 JournalStore journalForRun(const Settings& settings);

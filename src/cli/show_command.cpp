@@ -12,6 +12,7 @@
 #include "cli/cli_support.h"
 #include "cli/tag_list_output.h"
 #include "exif/analysis.h"
+#include "platform/directory_listing.h"
 #include "workspace/messages.h"
 
 namespace brevino::cli {
@@ -48,39 +49,54 @@ struct ShowState {
     RowList rows;
 };
 
-// Analyses files [begin, end).
+// Analyses one file and prints it; false when it could not be analysed.
+bool showFile(ShowState& state, const std::string& path, Format format, ShowOutput& output) {
+    analyzeFile(path, state.analysis);
+    const Document& document = state.analysis.document;
+    FileReport report;
+    report.path = path;
+    report.document = &document;
+    report.nameRefused = document.problem == Problem::NotAnalyzable;
+    if (document.walked()) {
+        state.rows.build(document);
+        report.rows = &state.rows;
+    }
+    switch (format) {
+        case Format::Table:
+            appendTable(output.out, report);
+            break;
+        case Format::Tsv:
+            appendTsv(output.out, report);
+            break;
+        case Format::Json:
+            appendJson(output.out, report);
+            break;
+    }
+    const MessageText message = messageFor(document.problem);
+    if (format != Format::Json && document.problem != Problem::None && !message.text.empty())
+        output.err += messageLine(path, message.caption, message.text);
+    return document.walked();
+}
+
+// Analyses files [begin, end). A path named as a photo was taken for a file unasked; one that
+// is a folder after all stands for the photos in it.
 ShowOutput showFiles(ShowState& state, const std::vector<std::string>& files, size_t begin,
-                     size_t end, Format format) {
+                     size_t end, Format format, bool recursive) {
     ShowOutput output;
     output.out.reserve(8192 * (end - begin));
     for (size_t i = begin; i < end; ++i) {
         const std::string& path = files[i];
-        analyzeFile(path, state.analysis);
-        const Document& document = state.analysis.document;
-        FileReport report;
-        report.path = path;
-        report.document = &document;
-        report.nameRefused = document.problem == Problem::NotAnalyzable;
-        if (document.walked()) {
-            state.rows.build(document);
-            report.rows = &state.rows;
-        } else {
+        const size_t outMark = output.out.size(), errMark = output.err.size();
+        if (showFile(state, path, format, output)) continue;
+        if (!isPhotoName(path) || pathKind(path) != PathKind::Directory) {
             output.allAnalysed = false;
+            continue;
         }
-        switch (format) {
-            case Format::Table:
-                appendTable(output.out, report);
-                break;
-            case Format::Tsv:
-                appendTsv(output.out, report);
-                break;
-            case Format::Json:
-                appendJson(output.out, report);
-                break;
-        }
-        const MessageText message = messageFor(document.problem);
-        if (format != Format::Json && document.problem != Problem::None && !message.text.empty())
-            output.err += messageLine(path, message.caption, message.text);
+        // What was printed for the folder as a file gives way to its photos.
+        output.out.resize(outMark);
+        output.err.resize(errMark);
+        for (const std::string& inside : expandPaths({path}, recursive))
+            output.allAnalysed = showFile(state, inside, format, output) && output.allAnalysed;
     }
     return output;
 }
@@ -116,7 +132,7 @@ int runShow(int argc, char** argv) {
         }
     }
     if (files.empty()) return usageError("no FILE given", kUsage);
-    files = expandPaths(files, recursive);
+    files = expandUnnamedPaths(files, recursive);
 
     // Worker threads take chunks of files in turn; this thread writes the chunks out in the
     // files' order. A worker takes a chunk only while fewer than a few chunks wait to be
@@ -136,8 +152,9 @@ int runShow(int argc, char** argv) {
             const size_t chunk = next++;
             if (chunk >= chunks) return room.release();
             const size_t begin = chunk * kChunkSize;
-            done[chunk].set_value(
-                showFiles(state, files, begin, std::min(files.size(), begin + kChunkSize), format));
+            done[chunk].set_value(showFiles(state, files, begin,
+                                            std::min(files.size(), begin + kChunkSize), format,
+                                            recursive));
         }
     };
     std::vector<std::jthread> threads;
@@ -146,9 +163,9 @@ int runShow(int argc, char** argv) {
     int status = kExitOk;
     for (std::future<ShowOutput>& chunk : outputs) {
         const ShowOutput output = chunk.get();
-        room.release();
         writeErr(output.err);
         writeOut(output.out);
+        room.release();
         if (!output.allAnalysed) status = kExitFailed;
     }
     return status;

@@ -46,17 +46,6 @@ bool mayNeedEscape(const char* bytes) {
 }
 
 // Whether the text holds no byte that TSV escapes: it is written as it is.
-bool isEscapeFree(std::string_view text) {
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        if (mayNeedEscape(text.data() + i)) break;
-    }
-    for (; i < text.size(); ++i) {
-        if (kTsvEscapes[static_cast<unsigned char>(text[i])] != nullptr) return false;
-    }
-    return true;
-}
-
 bool isAscii(std::string_view text) {
     size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
@@ -183,49 +172,23 @@ void appendTsv(std::string& out, const FileReport& report) {
     std::string path;
     appendTsvField(path, report.path);
     const RowList& rows = *report.rows;
-    std::array<std::string_view, kColumnCount> cells;
-    std::array<bool, kColumnCount> plain;
     std::string cleaned;
     for (size_t r = 0; r < rows.size(); ++r) {
-        // The row is written straight into room made for it: escapes at most double a cell.
-        size_t room = path.size() + kColumnCount + 1;
+        out.append(path);
         for (int c = 0; c < kColumnCount; ++c) {
             const Column column = static_cast<Column>(c);
-            cells[c] = rows.cell(r, column);
+            std::string_view cell = rows.cell(r, column);
             // Tag names, notes and headings are the program's own UTF-8 texts; values are
             // checked, since bytes that are not UTF-8 must not reach the output.
-            if (column != Column::Tag && column != Column::Note && !isAscii(cells[c]) &&
-                !isValidUtf8(cells[c])) {
-                cleaned = sanitizeUtf8(cells[c]);
-                cells[c] = cleaned;
+            if (column != Column::Tag && column != Column::Note && !isAscii(cell) &&
+                !isValidUtf8(cell)) {
+                cleaned = sanitizeUtf8(cell);
+                cell = cleaned;
             }
-            plain[c] = isEscapeFree(cells[c]);
-            room += 2 * cells[c].size();
+            out.push_back('\t');
+            appendEscaped(out, cell);
         }
-        const size_t start = out.size();
-        out.resize(start + room);
-        char* at = out.data() + start;
-        std::memcpy(at, path.data(), path.size());
-        at += path.size();
-        for (int c = 0; c < kColumnCount; ++c) {
-            *at++ = '\t';
-            if (plain[c]) {
-                if (!cells[c].empty()) std::memcpy(at, cells[c].data(), cells[c].size());
-                at += cells[c].size();
-                continue;
-            }
-            for (char ch : cells[c]) {
-                const char* escape = kTsvEscapes[static_cast<unsigned char>(ch)];
-                if (escape == nullptr) {
-                    *at++ = ch;
-                } else {
-                    *at++ = escape[0];
-                    *at++ = escape[1];
-                }
-            }
-        }
-        *at++ = '\n';
-        out.resize(static_cast<size_t>(at - out.data()));
+        out.push_back('\n');
     }
 }
 

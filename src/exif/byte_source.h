@@ -3,6 +3,7 @@
 // segments, and the Exif data itself.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -34,16 +35,23 @@ class MemorySource : public ByteSource {
     std::span<const uint8_t> bytes_;
 };
 
-// An open file of the size it had when it was opened.
+// An open file of the size it had when it was opened. Its first bytes are read once, with the
+// first read that starts among them: the heads that locate the Exif data, and in most photos
+// the Exif data itself, lie there, so that finding and holding it takes one or two reads.
 class FileSource : public ByteSource {
   public:
     FileSource(const FileHandle& file, uint64_t size) : file_(file), size_(size) {}
     uint64_t size() const override { return size_; }
     size_t read(uint64_t offset, uint8_t* destination, size_t length) const override;
 
+    static constexpr size_t kPrefixLength = 8192;
+
   private:
     const FileHandle& file_;
     uint64_t size_;
+    mutable bool prefixRead_ = false;
+    mutable size_t prefixFilled_ = 0;
+    mutable std::array<uint8_t, kPrefixLength> prefix_;  // filled before it is read
 };
 
 }  // namespace brevino
