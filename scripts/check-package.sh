@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user's machine would see it: in a fresh minimal Debian 12
 # root (mmdebstrap --variant=minbase bookworm) it installs the package with its
-# dependencies, runs both programs, renders the manual pages, validates the AppStream
+# dependencies, runs both programs, finds the window's English translation, renders the manual pages, validates the AppStream
 # metainfo and the desktop file, runs lintian (any E: tag fails), then removes the package
 # and checks that none of its files is left. Prints a summary of each check.
 #
@@ -159,6 +159,13 @@ run_gui() {
   [ "$status" -eq 124 ]
 }
 
+# The window's English translation is installed where the program looks for it first.
+find_translation() {
+  local qm=/usr/share/brevino/translations/brevino_en.qm
+  in_root test -s "$qm" || { say "$qm: missing"; return 1; }
+  say "$qm: $(in_root stat -c %s "$qm") bytes"
+}
+
 install_tools() {
   in_root apt-get install -y -q --no-install-recommends man-db appstream desktop-file-utils lintian &&
     say "installed after the checks above, so that they cannot have helped the package"
@@ -236,6 +243,7 @@ check "install $(basename "$deb") with its dependencies (apt-get install ./...)"
 if passed; then
   check "brevino-cli --version and show Canon_40D.jpg" run_cli
   check "brevino starts (offscreen, stopped after 5 s)" run_gui
+  check "the English translation brevino_en.qm is installed" find_translation
   check "install the checking tools (man-db appstream desktop-file-utils lintian)" install_tools
   if passed; then
     check "man brevino-cli and man brevino render" render_manual_pages

@@ -4,12 +4,15 @@
 #   browse  every file with the Down key: no message box stops it, turned photos stand upright
 #   scale   at a screen scale of 2: the window inside the screen, the preview at full resolution
 #   layout  maximised with new pane sizes, closed, opened again in a new process, restored
-#   keys    every shortcut, Qt's Japanese buttons and folder dialog, the batch dialog's Tab order
+#   keys    every shortcut, Qt's buttons and folder dialog in the window's language, the batch
+#           dialog's Tab order
 #   batch   500 copies against brevino-cli's time for the same operation, the window answering
 #           key presses during the run
 #   list    a folder of 100,000 links listed within a second, the window answering meanwhile
+# Every part runs in Japanese; browse and keys run once more in English (Language=en in their
+# settings file).
 # With "screenshot" it also saves docs/screenshot.png and docs/screenshot-2x.png, the window
-# with a sample photo open at 1x and 2x.
+# with a sample photo open at 1x and 2x, and docs/screenshot-en.png, the same in English.
 #   scripts/desktop-tour.sh [screenshot]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,10 +38,11 @@ cmake --build build/release -j"$(nproc)" --target brevino_desktop_tour brevino-c
 top=$(mktemp -d)
 trap 'rm -rf "$top"' EXIT
 work=$top/Photos
-mkdir -p "$work" "$top/keys" "$top/scale" "$top/batch" "$top/cli" "$top/list" "$top/state"
+mkdir -p "$work" "$top/keys" "$top/keys-en" "$top/scale" "$top/batch" "$top/cli" "$top/list" "$top/state"
 # Camera files, photos with a GPS position, every orientation, and files without Exif.
 cp "$corpus"/*.jpg "$corpus"/gps/*.jpg "$corpus"/orientation/*.jpg "$corpus"/invalid/*.jpg "$work"/
 cp "$corpus"/Canon_40D.jpg "$corpus"/Nikon_D70.jpg "$corpus"/gps/DSCN0010.jpg "$top/keys"/
+cp "$top"/keys/*.jpg "$top/keys-en"/
 cp "$corpus"/gps/DSCN0010.jpg "$top/scale"/
 photo=$top/photo.jpg
 cp "$corpus"/gps/DSCN0010.jpg "$photo"
@@ -67,15 +71,24 @@ wm=\$!
 sleep 1
 tour=$PWD/build/release/tests/ui/brevino_desktop_tour
 export QT_QPA_PLATFORM=xcb
+# A locale that names no language: the window is in Japanese unless its settings choose.
+export LC_ALL=C.UTF-8
 failed=0
 part() {  # NAME COMMAND...: each part with settings and journals of its own
   XDG_CONFIG_HOME=$top/config-\$1 XDG_STATE_HOME=$top/state-\$1 "\${@:2}" ||
     failed=\$((failed + 1))
 }
+english() {  # NAME COMMAND...: the same with English chosen in the settings file
+  mkdir -p $top/config-en-\$1
+  printf '[option]\\nLanguage=en\\n' >$top/config-en-\$1/brevino.ini
+  part en-\$1 "\${@:2}"
+}
 browse=("$work")
+browse_en=("$work")
 scale=("$work" DSCN0010.jpg)
 if [ "$shots" = screenshot ]; then
   browse+=(--shot "$top/shot.png" --select DSCN0010.jpg)
+  browse_en+=(--shot "$top/shot-en.png" --select DSCN0010.jpg)
   scale+=(--shot "$top/shot-2x.png")
 fi
 part browse "\$tour" browse "\${browse[@]}"
@@ -85,6 +98,8 @@ part layout "\$tour" layout check "$top/layout.txt"
 part keys "\$tour" keys "$top/keys"
 part batch "\$tour" batch "$top/batch" "$cli_ms"
 part list "\$tour" list "$top/list" "$photo"
+english browse "\$tour" browse "\${browse_en[@]}"
+english keys "\$tour" keys "$top/keys-en"
 kill \$wm
 exit \$failed
 TOUR
@@ -94,7 +109,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash "$top/tour.sh" 2> >(grep -v "propaga
 
 if [ "$shots" = screenshot ]; then
   mkdir -p docs
-  for shot in shot shot-2x; do
+  for shot in shot shot-2x shot-en; do
     target=docs/screen${shot}.png
     # Fewer colours keep the picture small; the window's flat areas do not suffer.
     if command -v pngquant >/dev/null; then

@@ -4,8 +4,10 @@
 set -euo pipefail
 
 purpose=${1:-test}
+# qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease, which make the English translation.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev tzdata qt6-base-dev libqt6svg6
-          qt6-translations-l10n libbrotli-dev libheif-dev libjxl-dev qt6-image-formats-plugins)
+          qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libbrotli-dev libheif-dev libjxl-dev
+          qt6-image-formats-plugins)
 case "$purpose" in
   test) packages+=(libbenchmark-dev clang libclang-rt-14-dev python3 libimage-exiftool-perl jhead exiv2 groff-base
                    bash-completion) ;;

@@ -23,7 +23,7 @@ constexpr IfdKind kAddableIfds[] = {IfdKind::Zeroth, IfdKind::Exif, IfdKind::Gps
 AddEntryDialog::AddEntryDialog(Workspace& workspace, QWidget* parent)
     : QDialog(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("AddEntryDialog"));
-    setWindowTitle(fromUtf8(kAddEntryCaption));
+    setWindowTitle(tr(kAddEntryCaption));
     auto* form = new QFormLayout(this);
     ifdBox_ = new QComboBox(this);
     for (const IfdKind ifd : kAddableIfds)
@@ -31,9 +31,9 @@ AddEntryDialog::AddEntryDialog(Workspace& workspace, QWidget* parent)
     tagBox_ = new QComboBox(this);
     tagBox_->setMinimumContentsLength(24);
     value_ = new QLineEdit(this);
-    form->addRow(QStringLiteral("IFD"), ifdBox_);
-    form->addRow(fromUtf8("ﾀｸﾞ"), tagBox_);
-    form->addRow(fromUtf8("値"), value_);
+    form->addRow(tr("IFD"), ifdBox_);
+    form->addRow(tr("ﾀｸﾞ"), tagBox_);
+    form->addRow(tr("値"), value_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     form->addRow(buttons);

@@ -18,7 +18,8 @@ class Workspace;
 
 namespace brevino::ui {
 
-inline constexpr char kAddEntryCaption[] = "ﾀｸﾞを追加";
+inline constexpr char kAddEntryCaption[] =
+    QT_TRANSLATE_NOOP("brevino::ui::AddEntryDialog", "ﾀｸﾞを追加");
 
 class AddEntryDialog : public QDialog {
     Q_OBJECT

@@ -8,6 +8,8 @@
 #include <QTranslator>
 
 #include "ui/dialog_units.h"
+#include "ui/ui_language.h"
+#include "workspace/settings.h"
 
 namespace brevino::ui {
 
@@ -40,7 +42,8 @@ void setUpApplication() {
     QApplication::setDesktopFileName(QStringLiteral("brevino"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brevino/brevino.svg")));
     QApplication::setFont(withJapaneseFallback(QApplication::font()));
-    installQtTranslations();
+    // The language the user chose in the window, or the desktop's; Qt's own texts follow it.
+    applyLanguage(languageFor(readSettings(settingsFilePath()).language));
     installDialogCentring();
 }
 

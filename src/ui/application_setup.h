@@ -1,7 +1,7 @@
 // What every window of the program shares, set once on the application: the desktop's own UI
-// font with a Japanese sans-serif face for the characters it lacks, Qt's own texts (standard
-// buttons, the folder dialog) in Japanese, the program's icon, and dialogs centred on their
-// screen.
+// font with a Japanese sans-serif face for the characters it lacks, the language of the texts
+// (the one chosen in the settings, else the desktop's) with Qt's own texts (standard buttons,
+// the folder dialog) in it, the program's icon, and dialogs centred on their screen.
 #pragma once
 
 #include <QFont>

@@ -39,17 +39,19 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     const QRect comboRect = units.rect(3, 3, 216, 132);
     operation_->setGeometry(comboRect.x(), comboRect.y(), comboRect.width(),
                             operation_->sizeHint().height());
+    // Each item carries what it stands for, the operation's alias or the tag's key, which
+    // do not change with the language.
     for (const BatchOperationInfo& info : kBatchOperations)
-        operation_->addItem(fromUtf8(batchOperationText(info)));
+        operation_->addItem(fromUtf8(batchOperationText(info)), fromUtf8(info.alias));
     for (const TagTable* table : standardTables()) {
         for (const TagDef& tag : table->tags)
-            operation_->addItem(QString::fromUtf8(displayName(tag)));
+            operation_->addItem(QString::fromUtf8(displayName(tag)), QString::fromUtf8(tag.key));
     }
     // The hints are placeholders: shown while a field is empty, never taken as its text.
     operation_->lineEdit()->setPlaceholderText(fromUtf8(batchPromptText()));
     operation_->setEditText(QString());
 
-    go_ = new QPushButton(QStringLiteral("GO"), this);
+    go_ = new QPushButton(tr("GO"), this);
     go_->setObjectName(QString::number(ids::kBatchGo));
     go_->setGeometry(units.rect(225, 3, 39, 18));
 
@@ -66,7 +68,7 @@ BatchDialog::BatchDialog(Workspace& workspace, QWidget* mainWindow)
     progress_->setValue(0);
 
     // The one button that stops a run (between two files) and closes the dialog.
-    close_ = new QPushButton(QStringLiteral("CANCEL"), this);
+    close_ = new QPushButton(tr("CANCEL"), this);
     close_->setObjectName(QString::number(ids::kBatchClose));
     close_->setGeometry(units.rect(225, 21, 39, 18));
 
@@ -92,7 +94,7 @@ BatchDialog::~BatchDialog() {
 
 void BatchDialog::start() {
     if (running()) return;
-    const std::string operation = toUtf8(operation_->currentText());
+    const std::string operation = chosenOperation();
     if (operation.empty() || workspace_.fileList.empty()) return;
     // A tag no dictionary names is refused before any file is read.
     if (batchOperationFor(operation) == BatchOperation::SetTag &&
@@ -112,6 +114,22 @@ void BatchDialog::start() {
     worker_.plan(workspace_.fileList, operation, toUtf8(value_->text()), settings);
 }
 
+std::string BatchDialog::chosenOperation() const {
+    const QString text = operation_->currentText();
+    const int item = operation_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item < 0) return toUtf8(text);  // typed: a tag's key, name or number
+    const std::string word = toUtf8(operation_->itemData(item).toString());
+    for (const BatchOperationInfo& info : kBatchOperations) {
+        if (info.alias == word) return std::string(batchOperationText(info));
+    }
+    for (const TagTable* table : standardTables()) {
+        for (const TagDef& tag : table->tags) {
+            if (word == tag.key) return std::string(displayName(tag));
+        }
+    }
+    return toUtf8(text);
+}
+
 void BatchDialog::takeNews() {
     BatchWorker::News news = worker_.take();
     for (const BatchRun::Step& step : news.steps)
@@ -119,7 +137,7 @@ void BatchDialog::takeNews() {
     // The caption and the bar show the latest step only: files go faster than the screen.
     if (!news.steps.empty()) {
         const BatchRun::Step& latest = news.steps.back();
-        setWindowTitle(QString::fromUtf8(kProgressCaption)
+        setWindowTitle(tr(kProgressCaption)
                            .arg(static_cast<qulonglong>(latest.done))
                            .arg(static_cast<qulonglong>(latest.total)));
         progress_->setValue(latest.done > INT32_MAX ? INT32_MAX : static_cast<int>(latest.done));

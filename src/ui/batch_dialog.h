@@ -24,7 +24,8 @@ class Workspace;
 namespace brevino::ui {
 
 // The dialog's title while a run goes on: files done and files in all.
-inline constexpr char kProgressCaption[] = "%1 / %2 ﾌｧｲﾙ完了";
+inline constexpr char kProgressCaption[] =
+    QT_TRANSLATE_NOOP("brevino::ui::BatchDialog", "%1 / %2 ﾌｧｲﾙ完了");
 
 class BatchDialog : public QDialog {
     Q_OBJECT
@@ -59,6 +60,10 @@ class BatchDialog : public QDialog {
     enum class Phase { Idle, Planning, Asking, Running };
 
     void start();
+    // What the run is asked to do: for a listed item, the operation's text or the tag's name
+    // in the present language, found by the item's alias or key (the question and the
+    // journal show it); a typed text as it is.
+    std::string chosenOperation() const;
     void takeNews();
     void planned();
     void stepped(const BatchRun::Step& step);

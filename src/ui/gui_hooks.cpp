@@ -1,6 +1,7 @@
 #include "ui/gui_hooks.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -55,9 +56,14 @@ std::optional<std::string> DialogInputPrompt::prompt(std::string_view caption,
 }
 
 QStringList chooserFilters(FileChoice purpose) {
-    return {purpose == FileChoice::Export ? QStringLiteral("Export Files (*.ap1)")
-                                          : QStringLiteral("Import Files (*.ap1)"),
-            QStringLiteral("All Files (*)")};
+    const char* const context = "brevino::ui::DialogFileChooser";
+    return {QCoreApplication::translate(
+                context,
+                purpose == FileChoice::Export
+                    ? QT_TRANSLATE_NOOP("brevino::ui::DialogFileChooser", "Export Files (*.ap1)")
+                    : QT_TRANSLATE_NOOP("brevino::ui::DialogFileChooser", "Import Files (*.ap1)")),
+            QCoreApplication::translate(
+                context, QT_TRANSLATE_NOOP("brevino::ui::DialogFileChooser", "All Files (*)"))};
 }
 
 std::optional<std::string> DialogFileChooser::choose(FileChoice purpose, std::string_view title) {

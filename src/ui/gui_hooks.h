@@ -65,8 +65,11 @@ class FileChooser {
     virtual std::optional<std::string> choose(FileChoice purpose, std::string_view title) = 0;
 };
 
-inline constexpr char kExportTitle[] = "Exportﾌｧｲﾙを開く";
-inline constexpr char kImportTitle[] = "Importﾌｧｲﾙを開く";
+// The choosers' titles, translated by the main window that opens them.
+inline constexpr char kExportTitle[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Exportﾌｧｲﾙを開く");
+inline constexpr char kImportTitle[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Importﾌｧｲﾙを開く");
 
 class DialogFileChooser : public FileChooser {
   public:

@@ -15,7 +15,8 @@
 namespace brevino::ui {
 namespace {
 
-inline constexpr char kBytesText[] = "%1 / %2 ﾊﾞｲﾄ";
+// The bytes typed and the field's limit.
+inline constexpr char kBytesText[] = QT_TRANSLATE_NOOP("brevino::ui::InputDialog", "%1 / %2 ﾊﾞｲﾄ");
 
 }  // namespace
 
@@ -40,7 +41,7 @@ InputDialog::InputDialog(std::string_view caption, std::string_view initialText,
     limit_->setObjectName(QStringLiteral("limit"));
     limit_->setGeometry(units.rect(6, 23, 165, 10));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QString::number(ids::kDialogOk));
     ok_->setGeometry(units.rect(174, 3, 30, 18));
     ok_->setDefault(true);  // Enter answers OK, Esc cancels
@@ -70,8 +71,7 @@ void InputDialog::showLimit() {
         return;
     }
     const qsizetype typed = field_->text().toUtf8().size();
-    limit_->setText(
-        QString::fromUtf8(kBytesText).arg(typed).arg(static_cast<qulonglong>(rules_.byteLimit)));
+    limit_->setText(tr(kBytesText).arg(typed).arg(static_cast<qulonglong>(rules_.byteLimit)));
     // Over the limit the count turns red: OK would be refused.
     QPalette palette = limit_->palette();
     palette.setColor(QPalette::WindowText, static_cast<size_t>(typed) > rules_.byteLimit

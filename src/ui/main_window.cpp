@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -37,6 +38,7 @@
 #include "ui/small_dialogs.h"
 #include "ui/tag_list_model.h"
 #include "ui/tag_table_view.h"
+#include "ui/ui_language.h"
 #include "ui/window_place.h"
 #include "workspace/clipboard_text.h"
 #include "workspace/command_ids.h"
@@ -65,16 +67,89 @@ class StatusLine : public Reporter {
     std::string text_;
 };
 
-QString withPath(const char* text, const QString& path) {
-    return QString::fromUtf8(text).replace(QStringLiteral("%s"), path);
+QString withPath(const QString& text, const QString& path) {
+    return QString(text).replace(QStringLiteral("%s"), path);
 }
+
+// The menus, their items and the toolbar's buttons, their texts as the source gives them
+// (translated where they are shown).
+struct MenuItem {
+    const char* text;
+    int id;                      // 0: separator
+    const char* keys = nullptr;  // the same on every desktop, whatever its key scheme
+};
+
+struct Menu {
+    const char* title;
+    std::vector<MenuItem> items;
+};
+
+const Menu kMenus[] = {
+    {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾌｧｲﾙ(&F)"),
+     {{QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾌｫﾙﾀﾞを開く(&O)"), ids::kOpenFolder, "Ctrl+O"},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Exif情報上書き(&S)"), ids::kOverwrite,
+       "Ctrl+S"},
+      {nullptr, 0},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Export(&E)"), ids::kExport},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Import(&I)"), ids::kImport},
+      {nullptr, 0},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "終了(&X)"), ids::kExit, "Ctrl+Q"}}},
+    {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "編集(&E)"),
+     {{QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "元に戻す"), ids::kUndo, "Ctrl+Z"},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "やり直し"), ids::kRedo,
+       "Ctrl+Shift+Z; Ctrl+Y"},
+      {nullptr, 0},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾀｸﾞを追加..."), ids::kAddEntry},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾀｸﾞを削除"), ids::kRemoveEntries},
+      {nullptr, 0},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "複数ﾌｧｲﾙ一括変更"), ids::kBatch},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"), ids::kCopyToClipboard,
+       "Ctrl+C"},
+      {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "地図で表示"), ids::kShowOnMap}}},
+    {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "設定(&S)"),
+     {{QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ｵﾌﾟｼｮﾝ設定"), ids::kOptions}}},
+    {QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾍﾙﾌﾟ(&H)"),
+     {{QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾊﾞｰｼﾞｮﾝ情報(&V)"), ids::kVersion}}},
+};
+
+struct ToolButton {
+    const char* icon;
+    int id;
+    const char* tip;
+};
+
+// Drawn from SVG: sharp at every size and screen scale.
+const ToolButton kToolButtons[] = {
+    {":/brevino/open.svg", ids::kToolOpenFolder,
+     QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾌｫﾙﾀﾞを開く")},
+    {":/brevino/save.svg", ids::kToolOverwrite,
+     QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Exif情報を上書き")},
+    {nullptr, 0, nullptr},
+    {":/brevino/export.svg", ids::kToolExport,
+     QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Export")},
+    {":/brevino/import.svg", ids::kToolImport,
+     QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Import")},
+};
+
+// The language items: the language's own name for each language, so that it reads the same
+// whatever the window's language is; "Automatic" is translated.
+struct LanguageItem {
+    LanguageChoice choice;
+    const char* text;
+    bool translated;
+};
+
+const LanguageItem kLanguageItems[] = {
+    {LanguageChoice::Auto, QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "自動"), true},
+    {LanguageChoice::Japanese, "日本語", false},
+    {LanguageChoice::English, "English", false},
+};
 
 }  // namespace
 
 MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(parent) {
     initToolbarResources();
-    previewTitle_ = QString::fromUtf8(kMainCaption);
-    setWindowTitle(previewTitle_);
+    setWindowTitle(tr(kMainCaption));
     setAcceptDrops(true);
 
     // The hooks through which the core reports, asks and lets choose.
@@ -145,52 +220,76 @@ MainWindow::MainWindow(const UiHooks& hooks, QWidget* parent) : QMainWindow(pare
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu() {
-    struct Item {
-        const char* text;
-        int id;                      // 0: separator
-        const char* keys = nullptr;  // the same on every desktop, whatever its key scheme
-    };
-    struct Menu {
-        const char* title;
-        std::vector<Item> items;
-    };
-    const Menu menus[] = {
-        {"ﾌｧｲﾙ(&F)",
-         {{"ﾌｫﾙﾀﾞを開く(&O)", ids::kOpenFolder, "Ctrl+O"},
-          {"Exif情報上書き(&S)", ids::kOverwrite, "Ctrl+S"},
-          {nullptr, 0},
-          {"Export(&E)", ids::kExport},
-          {"Import(&I)", ids::kImport},
-          {nullptr, 0},
-          {"終了(&X)", ids::kExit, "Ctrl+Q"}}},
-        {"編集(&E)",
-         {{"元に戻す", ids::kUndo, "Ctrl+Z"},
-          {"やり直し", ids::kRedo, "Ctrl+Shift+Z; Ctrl+Y"},
-          {nullptr, 0},
-          {"ﾀｸﾞを追加...", ids::kAddEntry},
-          {"ﾀｸﾞを削除", ids::kRemoveEntries},
-          {nullptr, 0},
-          {"複数ﾌｧｲﾙ一括変更", ids::kBatch},
-          {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", ids::kCopyToClipboard, "Ctrl+C"},
-          {"地図で表示", ids::kShowOnMap}}},
-        {"設定(&S)", {{"ｵﾌﾟｼｮﾝ設定", ids::kOptions}}},
-        {"ﾍﾙﾌﾟ(&H)", {{"ﾊﾞｰｼﾞｮﾝ情報(&V)", ids::kVersion}}},
-    };
-    for (const Menu& menu : menus) {
-        QMenu* entry = menuBar()->addMenu(QString::fromUtf8(menu.title));
-        for (const Item& item : menu.items) {
+    for (const Menu& menu : kMenus) {
+        QMenu* entry = menuBar()->addMenu(tr(menu.title));
+        menuTexts_.emplace_back(entry, menu.title);
+        for (const MenuItem& item : menu.items) {
             if (item.text == nullptr) {
                 entry->addSeparator();
                 continue;
             }
-            QAction* action = entry->addAction(QString::fromUtf8(item.text));
+            QAction* action = entry->addAction(tr(item.text));
+            actionTexts_.emplace_back(action, item.text);
             action->setData(item.id);
             if (item.keys) action->setShortcuts(QKeySequence::listFromString(item.keys));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
             actions_[id] = action;
         }
+        if (menu.items.front().id == ids::kOptions) buildLanguageMenu(entry);
     }
+}
+
+void MainWindow::buildLanguageMenu(QMenu* settings) {
+    QMenu* languages = settings->addMenu(QString::fromUtf8(kLanguageMenu));
+    auto* group = new QActionGroup(languages);
+    group->setExclusive(true);
+    for (const LanguageItem& item : kLanguageItems) {
+        QAction* action =
+            languages->addAction(item.translated ? tr(item.text) : QString::fromUtf8(item.text));
+        if (item.translated) actionTexts_.emplace_back(action, item.text);
+        action->setCheckable(true);
+        action->setChecked(workspace_.settings.language == item.choice);
+        group->addAction(action);
+        const LanguageChoice choice = item.choice;
+        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
+        languageActions_[choice] = action;
+    }
+}
+
+QAction* MainWindow::languageAction(LanguageChoice choice) const {
+    const auto found = languageActions_.find(choice);
+    return found == languageActions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::chooseLanguage(LanguageChoice choice) {
+    workspace_.settings.language = choice;
+    saveLanguage(settingsPath_, choice);
+    if (QAction* chosen = languageAction(choice)) chosen->setChecked(true);
+    const Language before = textLanguage();
+    applyLanguage(languageFor(choice));  // the window is translated on its LanguageChange
+    retranslate();
+    if (textLanguage() == before) return;
+    // The rows' tag names, notes and headings come from the core in its language: the file is
+    // read again, unless that would lose unsaved edits.
+    if (!workspace_.currentFile.empty() && !workspace_.hasUnsavedEdits()) showCurrentFile();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
+}
+
+void MainWindow::retranslate() {
+    for (const auto& [menu, text] : menuTexts_)
+        menu->setTitle(tr(text));
+    for (const auto& [action, text] : actionTexts_) {
+        action->setText(tr(text));
+        if (toolBar_->actions().contains(action)) action->setToolTip(tr(text));
+    }
+    filter_->setPlaceholderText(tr(kFilterHint));
+    if (emptyHint_) tagView_->setEmptyText(tr(emptyHint_));
+    updateTitle();
 }
 
 void MainWindow::buildToolBar() {
@@ -200,27 +299,15 @@ void MainWindow::buildToolBar() {
     toolBar_->setFloatable(false);
     toolBar_->toggleViewAction()->setVisible(false);
     toolBar_->setIconSize(QSize(16, 16));
-    struct Button {
-        const char* icon;
-        int id;
-        const char* tip;
-    };
-    // Drawn from SVG: sharp at every size and screen scale.
-    const Button buttons[] = {
-        {":/brevino/open.svg", ids::kToolOpenFolder, "ﾌｫﾙﾀﾞを開く"},
-        {":/brevino/save.svg", ids::kToolOverwrite, "Exif情報を上書き"},
-        {nullptr, 0, nullptr},
-        {":/brevino/export.svg", ids::kToolExport, "Export"},
-        {":/brevino/import.svg", ids::kToolImport, "Import"},
-    };
-    for (const Button& button : buttons) {
+    for (const ToolButton& button : kToolButtons) {
         if (button.id == 0) {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* action = toolBar_->addAction(QIcon(QString::fromLatin1(button.icon)),
-                                              QString::fromUtf8(button.tip));
-        action->setToolTip(QString::fromUtf8(button.tip));
+        QAction* action =
+            toolBar_->addAction(QIcon(QString::fromLatin1(button.icon)), tr(button.tip));
+        action->setToolTip(tr(button.tip));
+        actionTexts_.emplace_back(action, button.tip);
         action->setData(button.id);
         const int id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { dispatch(id); });
@@ -301,7 +388,7 @@ void MainWindow::buildTagList() {
     // keeps a stretched section at least as wide as it was before, so it starts narrow.
     header->resizeSection(kColumnCount - 1, header->minimumSectionSize());
     header->setStretchLastSection(true);
-    tagView_->setEmptyText(QString::fromUtf8(kStartHint));
+    tagView_->setEmptyText(tr(kStartHint));
     connect(tagView_, &QAbstractItemView::doubleClicked, this, &MainWindow::editSelectedRow);
     connect(tagView_, &TagTableView::editRequested, this, &MainWindow::editCurrentRow);
 
@@ -309,7 +396,7 @@ void MainWindow::buildTagList() {
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("filter"));
     filter_->setClearButtonEnabled(true);
-    filter_->setPlaceholderText(QString::fromUtf8("ﾀｸﾞ・値・説明で絞り込み"));
+    filter_->setPlaceholderText(tr(kFilterHint));
     filter_->hide();
     connect(filter_, &QLineEdit::textChanged, this, &MainWindow::filterRows);
 }
@@ -441,8 +528,8 @@ void MainWindow::dispatch(int id) {
 }
 
 void MainWindow::openFolder() {
-    const std::optional<std::string> folder =
-        folderBrowser_->browse(kOpenFolderTitle, browserStartFolder(workspace_.settings));
+    const std::optional<std::string> folder = folderBrowser_->browse(
+        toUtf8(tr(kOpenFolderTitle)), browserStartFolder(workspace_.settings));
     if (!folder || folder->empty()) return;
     rememberChosenFolder(workspace_, *folder, settingsPath_);
     watchFolder();
@@ -502,7 +589,7 @@ void MainWindow::takeNewListing(Listing listing, FolderLister::Job followingLink
         selectFile(0);
     } else if (std::find(workspace_.fileList.begin(), workspace_.fileList.end(),
                          workspace_.currentFile) == workspace_.fileList.end()) {
-        if (settleUnsavedEdits()) showNoFile(QString::fromUtf8(kEmptyFolderHint));
+        if (settleUnsavedEdits()) showNoFile(kEmptyFolderHint);
     }
 }
 
@@ -526,19 +613,20 @@ void MainWindow::currentFileGone() {
     const QString path = localPath(workspace_.currentFile);
     // Its edits cannot be saved any more: there is nothing to ask.
     workspace_.discardEdits();
-    showNoFile(workspace_.fileList.empty() ? QString::fromUtf8(kStartHint) : QString());
-    statusBar()->showMessage(withPath(kFileGone, path));
+    showNoFile(workspace_.fileList.empty() ? kStartHint : nullptr);
+    statusBar()->showMessage(withPath(tr(kFileGone), path));
 }
 
-void MainWindow::showNoFile(const QString& hint) {
+void MainWindow::showNoFile(const char* hint) {
     workspace_.currentFile.clear();
     workspace_.clearAnalysis();
     preview_->cancelPrefetch();
     preview_->release();
-    previewTitle_ = QString::fromUtf8(kMainCaption);
+    previewTitle_.clear();
     refreshRows();
     updateTitle();
-    tagView_->setEmptyText(hint);
+    emptyHint_ = hint;
+    tagView_->setEmptyText(hint ? tr(hint) : QString());
     markCurrentFileInList();
     watchCurrentFile();
 }
@@ -588,7 +676,9 @@ void MainWindow::editedRowsChanged() {
 
 void MainWindow::updateTitle() {
     const bool unsaved = workspace_.hasUnsavedEdits();
-    setWindowTitle(unsaved ? previewTitle_ + QStringLiteral("*") : previewTitle_);
+    // Without a file shown, the program's own caption.
+    const QString title = previewTitle_.isEmpty() ? tr(kMainCaption) : previewTitle_;
+    setWindowTitle(unsaved ? title + QStringLiteral("*") : title);
     setWindowModified(unsaved);
 }
 
@@ -603,7 +693,7 @@ void MainWindow::undo() {
     // An unsaved edit is taken back first, without touching any file.
     if (workspace_.undoEdit()) {
         editedRowsChanged();
-        statusBar()->showMessage(QString::fromUtf8(kEditTakenBack));
+        statusBar()->showMessage(tr(kEditTakenBack));
         return;
     }
     undoLastOperation();
@@ -653,7 +743,7 @@ void MainWindow::showUndone(const UndoOutcome& outcome, bool redo) {
             showCurrentFile();
         } else {
             // Renamed back: the file is in the list under its old name.
-            showNoFile(QString());
+            showNoFile(nullptr);
         }
     }
 }
@@ -668,13 +758,14 @@ void MainWindow::showOptions() {
 void MainWindow::exportSegment() {
     if (!workspace_.readyToExport()) return;
     const std::optional<std::string> target =
-        fileChooser_->choose(FileChoice::Export, kExportTitle);
+        fileChooser_->choose(FileChoice::Export, toUtf8(tr(kExportTitle)));
     if (target && !target->empty()) workspace_.exportTo(*target);
 }
 
 void MainWindow::importSegment() {
     if (!workspace_.readyToImport()) return;
-    const std::optional<std::string> side = fileChooser_->choose(FileChoice::Import, kImportTitle);
+    const std::optional<std::string> side =
+        fileChooser_->choose(FileChoice::Import, toUtf8(tr(kImportTitle)));
     if (side && !side->empty()) workspace_.importFrom(*side);
 }
 
@@ -760,6 +851,7 @@ void MainWindow::showCurrentFile() {
     refreshRows();
     updateTitle();
     const QString where = localPath(path);
+    emptyHint_ = nullptr;
     tagView_->setEmptyText(fromUtf8(status.text()));
     statusBar()->showMessage(
         status.text().empty() ? where : where + QStringLiteral(": ") + fromUtf8(status.text()));
@@ -880,7 +972,7 @@ void MainWindow::showOnMap() {
     const QString address = fromUtf8(mapAddress(position));
     // Without a browser to open it, the address is at least shown, to be copied elsewhere.
     if (!QDesktopServices::openUrl(QUrl(address)))
-        statusBar()->showMessage(withPath(kNoBrowser, address));
+        statusBar()->showMessage(withPath(tr(kNoBrowser), address));
 }
 
 void MainWindow::editSelectedRow() {

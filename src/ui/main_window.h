@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "journal/undo.h"
+#include "platform/language.h"
 #include "ui/folder_lister.h"
 #include "ui/gui_hooks.h"
 #include "ui/tag_table_view.h"
@@ -19,6 +20,7 @@
 
 class QFileSystemWatcher;
 class QLineEdit;
+class QMenu;
 class QSplitter;
 class QToolBar;
 
@@ -30,18 +32,32 @@ class FileListView;
 class PreviewPane;
 class TagListModel;
 
-inline constexpr char kMainCaption[] = "Exif情報アップデート";
-inline constexpr char kOpenFolderTitle[] = "JPEGﾌｫﾙﾀﾞを開く";
+// The window's own texts, Japanese in the source and translated where they are shown.
+inline constexpr char kMainCaption[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "Exif情報アップデート");
+inline constexpr char kOpenFolderTitle[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "JPEGﾌｫﾙﾀﾞを開く");
 
 // What the empty table says: before anything is listed, and for a folder without photos.
-inline constexpr char kStartHint[] = "ﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい";
+inline constexpr char kStartHint[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい");
 inline constexpr char kEmptyFolderHint[] =
-    "このﾌｫﾙﾀﾞにはJPEGﾌｧｲﾙがありません。\nﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい";
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow",
+                      "このﾌｫﾙﾀﾞにはJPEGﾌｧｲﾙがありません。\nﾌｫﾙﾀﾞを開くか、ﾌｧｲﾙをﾄﾞﾛｯﾌﾟして下さい");
+// The filter line's hint.
+inline constexpr char kFilterHint[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "ﾀｸﾞ・値・説明で絞り込み");
 // Status bar lines: the shown file was deleted by another program; no browser for the map.
-inline constexpr char kFileGone[] = "%s は削除されました。";
-inline constexpr char kNoBrowser[] = "地図を表示するﾌﾞﾗｳｻﾞがありません: %s";
+inline constexpr char kFileGone[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "%s は削除されました。");
+inline constexpr char kNoBrowser[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "地図を表示するﾌﾞﾗｳｻﾞがありません: %s");
 // Status bar line after Ctrl+Z took back an unsaved edit.
-inline constexpr char kEditTakenBack[] = "編集を元に戻しました。";
+inline constexpr char kEditTakenBack[] =
+    QT_TRANSLATE_NOOP("brevino::ui::MainWindow", "編集を元に戻しました。");
+// The Settings menu's language item: the same in every language, so that someone who cannot
+// read the present one still finds it.
+inline constexpr char kLanguageMenu[] = "言語 / Language";
 
 // Where the window's messages, questions and choices go; each one left empty gets the
 // program's own dialog.
@@ -88,6 +104,12 @@ class MainWindow : public QMainWindow {
     void attachBatchDialog(BatchDialog& dialog);
 
     QAction* action(int id) const;
+    // The Settings menu's language items: automatic (the desktop's), Japanese, English.
+    QAction* languageAction(LanguageChoice choice) const;
+    // The user chose a language: it is kept in the settings file and the window's texts,
+    // and the rows of the file shown, change to it at once. Rows with unsaved edits keep
+    // their texts until the file is shown again.
+    void chooseLanguage(LanguageChoice choice);
     QToolBar* toolBar() const { return toolBar_; }
     TagTableView* tagListView() const { return tagView_; }
     FileListView* fileListView() const { return fileList_; }
@@ -104,6 +126,7 @@ class MainWindow : public QMainWindow {
     void batchDialogOpened(BatchDialog* dialog);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -111,6 +134,9 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenu();
+    void buildLanguageMenu(QMenu* settings);
+    // Sets every text the window shows of its own in the present language.
+    void retranslate();
     void buildToolBar();
     void buildPanes();
     void buildTagList();
@@ -152,8 +178,9 @@ class MainWindow : public QMainWindow {
     void takeReloadedListing(Listing listing);
     // The file shown is gone (another program deleted it): the window forgets it.
     void currentFileGone();
-    // Forgets the file shown, its rows and picture; `hint` goes into the empty table.
-    void showNoFile(const QString& hint);
+    // Forgets the file shown, its rows and picture; `hint` (a text of the window's, or none)
+    // goes into the empty table.
+    void showNoFile(const char* hint);
     // Analyses the current file and shows its rows, then its picture. A failure is shown in
     // the status bar and the empty table, not in a message box.
     void showCurrentFile();
@@ -198,6 +225,12 @@ class MainWindow : public QMainWindow {
     TagListModel* model_ = nullptr;
     FolderLister* lister_ = nullptr;
     std::map<int, QAction*> actions_;
+    // The menus' and actions' texts as the source gives them, to translate them again.
+    std::vector<std::pair<QMenu*, const char*>> menuTexts_;
+    std::vector<std::pair<QAction*, const char*>> actionTexts_;
+    std::map<LanguageChoice, QAction*> languageActions_;
+    // The window's own hint in the empty table, or none when it shows what the core said.
+    const char* emptyHint_ = kStartHint;
     QString previewTitle_;
     QFileSystemWatcher* watcher_ = nullptr;
     std::string watchedFile_;

@@ -26,13 +26,13 @@ QPushButton* makeButton(const QString& text, int id, const QRect& where, QWidget
 }  // namespace
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent, kDialogFlags) {
-    setWindowTitle(QString::fromUtf8(kVersionCaption));
+    setWindowTitle(tr(kVersionCaption));
     const DialogUnits units(font());
     setFixedSize(units.size(180, 55));
     auto* label = new QLabel(QString::fromUtf8(kVersionText), this);
     label->setObjectName(QStringLiteral("500"));
     label->setGeometry(units.rect(6, 3, 168, 9));
-    auto* license = new QLabel(QString::fromUtf8(kLicenseText), this);
+    auto* license = new QLabel(tr(kLicenseText).arg(QString::fromUtf8(kLicense)), this);
     license->setObjectName(QStringLiteral("license"));
     license->setGeometry(units.rect(6, 14, 168, 9));
     const QString address = QString::fromUtf8(kHomepage);
@@ -43,25 +43,24 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent, kDialogFlags) {
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    QPushButton* ok =
-        makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(141, 37, 30, 12), this);
+    QPushButton* ok = makeButton(tr("OK"), ids::kDialogOk, units.rect(141, 37, 30, 12), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidget* parent)
     : QDialog(parent, kDialogFlags), settings_(settings), settingsPath_(std::move(settingsPath)) {
-    setWindowTitle(QString::fromUtf8(kOptionsCaption));
+    setWindowTitle(tr(kOptionsCaption));
     const DialogUnits units(font());
     resize(units.size(234, 189));
 
-    auto* startGroup = new QGroupBox(QString::fromUtf8("起動・終了設定"), this);
+    auto* startGroup = new QGroupBox(tr("起動・終了設定"), this);
     startGroup->setObjectName(QString::number(ids::kOptionsStartGroup));
     startGroup->setGeometry(units.rect(9, 6, 213, 39));
-    auto* viewGroup = new QGroupBox(QString::fromUtf8("表示設定"), this);
+    auto* viewGroup = new QGroupBox(tr("表示設定"), this);
     viewGroup->setObjectName(QString::number(ids::kOptionsViewGroup));
     viewGroup->setGeometry(units.rect(9, 51, 213, 30));
-    auto* tagGroup = new QGroupBox(QString::fromUtf8("Tag変更設定"), this);
+    auto* tagGroup = new QGroupBox(tr("Tag変更設定"), this);
     tagGroup->setObjectName(QString::number(ids::kOptionsTagGroup));
     tagGroup->setGeometry(units.rect(9, 87, 213, 63));
 
@@ -82,10 +81,9 @@ OptionsDialog::OptionsDialog(Settings& settings, std::string settingsPath, QWidg
     viewGroup->lower();
     tagGroup->lower();
 
-    ok_ = makeButton(QStringLiteral("OK"), ids::kDialogOk, units.rect(12, 162, 108, 18), this);
+    ok_ = makeButton(tr("OK"), ids::kDialogOk, units.rect(12, 162, 108, 18), this);
     ok_->setDefault(true);
-    cancel_ = makeButton(QStringLiteral("Cancel"), ids::kOptionsCancel,
-                         units.rect(120, 162, 102, 18), this);
+    cancel_ = makeButton(tr("Cancel"), ids::kOptionsCancel, units.rect(120, 162, 102, 18), this);
     connect(ok_, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -13,9 +13,12 @@ class QPushButton;
 
 namespace brevino::ui {
 
-inline constexpr char kVersionCaption[] = "ﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr char kVersionCaption[] =
+    QT_TRANSLATE_NOOP("brevino::ui::VersionDialog", "ﾊﾞｰｼﾞｮﾝ情報");
 inline constexpr char kVersionText[] = "Brevino Version " BREVINO_VERSION;
-inline constexpr char kLicenseText[] = "ﾗｲｾﾝｽ: " BREVINO_LICENSE;
+// The licence line; %1 is the licence's name.
+inline constexpr char kLicenseText[] = QT_TRANSLATE_NOOP("brevino::ui::VersionDialog", "ﾗｲｾﾝｽ: %1");
+inline constexpr char kLicense[] = BREVINO_LICENSE;
 inline constexpr char kHomepage[] = BREVINO_HOMEPAGE;
 
 // The version, the licence and the project's address (a link).
@@ -25,7 +28,8 @@ class VersionDialog : public QDialog {
     explicit VersionDialog(QWidget* parent = nullptr);
 };
 
-inline constexpr char kOptionsCaption[] = "ｵﾌﾟｼｮﾝ設定";
+inline constexpr char kOptionsCaption[] =
+    QT_TRANSLATE_NOOP("brevino::ui::OptionsDialog", "ｵﾌﾟｼｮﾝ設定");
 
 // The four switches in check boxes. OK stores them (a ticked box as 1, a clear one as 0) and
 // writes every setting to the settings file; Cancel changes and writes nothing.

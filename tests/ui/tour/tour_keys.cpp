@@ -1,6 +1,7 @@
 // Every shortcut of the main window pressed as a person presses it, with the real dialogs
-// that come up: Qt's own folder dialog and standard buttons in Japanese, the input dialog with
-// its byte limit, the question about unsaved edits; and the batch dialog's tab order.
+// that come up: Qt's own folder dialog and standard buttons in the window's language
+// (Japanese or English), the input dialog with its byte limit, the question about unsaved
+// edits; and the batch dialog's tab order.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "platform/language.h"
 #include "tour_parts.h"
 #include "tour_support.h"
 #include "ui/batch_dialog.h"
@@ -36,6 +38,36 @@ QString cell(ui::MainWindow& window, int row) {
     return window.tagListModel()->index(row, 4).data().toString();
 }
 
+// What the dialogs and rows say in each language: Qt's standard buttons, the Make row's tag,
+// and the messages after a save and after a redo that finds nothing.
+struct Texts {
+    const char* cancel;
+    const char* save;
+    const char* discard;
+    const char* yes;
+    const char* no;
+    const char* make;
+    const char* saved;
+    const char* nothingToRedo;
+};
+
+const Texts kJapanese = {"キャンセル",
+                         "保存",
+                         "破棄",
+                         "はい",
+                         "いいえ",
+                         "画像入力機器のメーカー名",
+                         "Exif情報を上書きしました。",
+                         "やり直す操作がありません。"};
+const Texts kEnglish = {"Cancel",
+                        "Save",
+                        "Discard",
+                        "Yes",
+                        "No",
+                        "Make",
+                        "The Exif data was overwritten.",
+                        "There is no operation to redo."};
+
 }  // namespace
 
 int keys(const QStringList& args) {
@@ -44,7 +76,10 @@ int keys(const QStringList& args) {
         return 2;
     }
     const QString folder = args[0];
-    std::printf("keys: every shortcut, with the real dialogs\n");
+    const Texts& texts = textLanguage() == Language::Japanese ? kJapanese : kEnglish;
+    auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    std::printf("keys: every shortcut, with the real dialogs, in %s\n",
+                textLanguage() == Language::Japanese ? "Japanese" : "English");
     Checks checks;
     DialogAnswers answers;
     ui::MainWindow window;
@@ -56,7 +91,7 @@ int keys(const QStringList& args) {
         QTest::qWait(50);
     };
 
-    // Ctrl+O: Qt's folder dialog, in Japanese; the folder's first file is selected.
+    // Ctrl+O: Qt's folder dialog, in the window's language; the folder's first file is selected.
     QStringList folderDialog;
     answers.expect([&](QWidget* dialog) {
         folderDialog = textsOf(dialog);
@@ -69,7 +104,7 @@ int keys(const QStringList& args) {
     press(table, Qt::Key_O, Qt::ControlModifier);
     waitFor([&] { return !window.isListing() && !window.workspace().currentFile.empty(); }, 5000);
     checks.check(
-        folderDialog.contains(QString::fromUtf8("キャンセル")),
+        folderDialog.contains(text(texts.cancel)),
         QStringLiteral("Ctrl+O: folder dialog: %1").arg(folderDialog.join(QStringLiteral(", "))));
     checks.check(window.fileListView()->currentRow() == 0 && window.tagListModel()->rowCount() > 0,
                  QStringLiteral("the opened folder's first file is shown: %1")
@@ -83,7 +118,7 @@ int keys(const QStringList& args) {
         QStringLiteral("Down: the list's second file: %1").arg(window.fileListView()->text(1)));
 
     // F2 and Enter edit the current row; the dialog shows the field's limit in bytes.
-    const int make = rowOfTag(window, "画像入力機器のメーカー名");
+    const int make = rowOfTag(window, texts.make);
     const QString before = cell(window, make);
     table->setFocus();
     table->setCurrentIndex(window.tagListModel()->index(make, 3));
@@ -137,7 +172,7 @@ int keys(const QStringList& args) {
     checks.check(window.fileListView()->count() == listed,
                  QStringLiteral("F5: %1 files listed again").arg(listed));
 
-    // Ctrl+Q with an unsaved edit asks, with Qt's standard buttons in Japanese; Cancel stays.
+    // Ctrl+Q with an unsaved edit asks, with Qt's standard buttons; Cancel stays.
     answers.expect([&](QWidget* dialog) {
         if (auto* input = qobject_cast<ui::InputDialog*>(dialog)) {
             input->field()->setText(QStringLiteral("tour2"));
@@ -148,14 +183,13 @@ int keys(const QStringList& args) {
     QStringList question;
     answers.expect([&](QWidget* dialog) {
         question = textsOf(dialog);
-        clickButton(dialog, QString::fromUtf8("キャンセル"));
+        clickButton(dialog, text(texts.cancel));
     });
     press(table, Qt::Key_Q, Qt::ControlModifier);
     const QString buttons = question.join(QLatin1Char(' '));
     checks.check(
-        buttons.contains(QString::fromUtf8("保存")) &&
-            buttons.contains(QString::fromUtf8("破棄")) &&
-            buttons.contains(QString::fromUtf8("キャンセル")) && window.isVisible(),
+        buttons.contains(text(texts.save)) && buttons.contains(text(texts.discard)) &&
+            buttons.contains(text(texts.cancel)) && window.isVisible(),
         QStringLiteral("Ctrl+Q asks: %1; Cancel stays").arg(question.join(QStringLiteral(", "))));
 
     // Ctrl+S saves; with no unsaved edit, Ctrl+Z takes the save back.
@@ -165,10 +199,10 @@ int keys(const QStringList& args) {
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     press(table, Qt::Key_S, Qt::ControlModifier);
-    checks.check(saved.contains(QString::fromUtf8("Exif情報を上書きしました。")),
+    checks.check(saved.contains(text(texts.saved)),
                  QStringLiteral("Ctrl+S: %1").arg(saved.value(0)));
     // With no unsaved edit, Ctrl+Z takes the save back after a question naming it, with Qt's
-    // Yes and No in Japanese; Ctrl+Shift+Z applies it again; Ctrl+Y finds nothing more.
+    // Yes and No; Ctrl+Shift+Z applies it again; Ctrl+Y finds nothing more.
     const QString saved2 = cell(window, make);
     struct Step {
         Qt::KeyboardModifiers modifiers;
@@ -183,7 +217,7 @@ int keys(const QStringList& args) {
         QStringList asked, told;
         answers.expect([&](QWidget* dialog) {
             asked = textsOf(dialog);
-            clickButton(dialog, QString::fromUtf8("はい"));
+            clickButton(dialog, text(texts.yes));
         });
         answers.expect([&](QWidget* dialog) {
             told = textsOf(dialog);
@@ -192,8 +226,7 @@ int keys(const QStringList& args) {
         press(table, step.key, step.modifiers);
         waitFor([&] { return !window.isListing(); }, 5000);
         const QString buttons = asked.join(QLatin1Char(' '));
-        checks.check(buttons.contains(QString::fromUtf8("はい")) &&
-                         buttons.contains(QString::fromUtf8("いいえ")) &&
+        checks.check(buttons.contains(text(texts.yes)) && buttons.contains(text(texts.no)) &&
                          cell(window, make) == step.shown,
                      QStringLiteral("%1 asks: %2; then: %3")
                          .arg(QString::fromLatin1(step.name), asked.join(QStringLiteral(", ")),
@@ -205,7 +238,7 @@ int keys(const QStringList& args) {
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     press(table, Qt::Key_Y, Qt::ControlModifier);
-    checks.check(nothing.contains(QString::fromUtf8("やり直す操作がありません。")),
+    checks.check(nothing.contains(text(texts.nothingToRedo)),
                  QStringLiteral("Ctrl+Y: %1").arg(nothing.value(0)));
 
     // The batch dialog: Tab visits every field.

@@ -15,7 +15,7 @@ int scale(const QStringList& args);
 // save STATE | check STATE: the window maximised with new pane sizes and closed; then, in a
 // new process, opened maximised with those sizes and restored to its normal place.
 int layout(const QStringList& args);
-// Every shortcut, the Japanese standard buttons and folder dialog. FOLDER
+// Every shortcut, Qt's standard buttons and folder dialog in the window's language. FOLDER
 int keys(const QStringList& args);
 // A batch run over the photos of FOLDER, timed against CLI_MS, with the window answering
 // key presses during it. FOLDER CLI_MS
