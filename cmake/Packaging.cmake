@@ -110,7 +110,7 @@ set(CPACK_PACKAGE_CONTACT "${BREVINO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "view and edit the Exif data inside JPEG files")
 set(CPACK_PACKAGE_DESCRIPTION
     "Brevino shows every Exif entry of a JPEG file as a row: where its value lies in
-the file, its TIFF type and count, a Japanese tag name, the decoded value and
+the file, its TIFF type and count, a Japanese or English tag name, the decoded value and
 the meaning of coded values, Pentax and Sony maker notes included. Values are
 edited in place, value by value, without rewriting the file; the file's time
 stamps can be kept or aligned with its Exif dates; the Exif segment can be

@@ -270,9 +270,10 @@ void MainWindow::chooseLanguage(LanguageChoice choice) {
     applyLanguage(languageFor(choice));  // the window is translated on its LanguageChange
     retranslate();
     if (textLanguage() == before) return;
-    // The rows' tag names, notes and headings come from the core in its language: the file is
-    // read again, unless that would lose unsaved edits.
-    if (!workspace_.currentFile.empty() && !workspace_.hasUnsavedEdits()) showCurrentFile();
+    // The rows' tag names, notes and headings come from the core in its language: they are made
+    // again from the document, unsaved edits kept.
+    workspace_.rebuildRows();
+    model_->reload();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -42,6 +42,10 @@ void Workspace::takeAnalysis(FileAnalysis analysis) {
     }
 }
 
+void Workspace::rebuildRows() {
+    if (document_.walked()) rows_.build(document_);
+}
+
 bool Workspace::analyze(const std::string& path) {
     FileAnalysis analysis = analyzeFile(path);
     // Refused before anything is read: the previous rows stay.

@@ -54,6 +54,9 @@ class Workspace {
 
     const Document& document() const { return document_; }
     const RowList& rows() const { return rows_; }
+    // Makes the rows again from the document, in the language of the texts as it is now; edits
+    // not yet saved stay, since they belong to entries, not to the rows' texts.
+    void rebuildRows();
     const Edits& edits() const { return edits_; }
     const std::optional<AnalysedFile>& analysedFile() const { return file_; }
 

@@ -143,6 +143,15 @@ void LanguageTest::languageMenuSwitchesTheWindowAndKeepsTheChoice() {
     t.window.dropPaths({dir.write("a.jpg", fixture::jpegWith(testing::sampleTiff("x")))});
     QVERIFY(testing::waitForListing(t.window));
     QVERIFY(t.window.languageAction(LanguageChoice::Auto)->isChecked());
+    // An edit not yet saved stays through every switch, and its row keeps showing it.
+    const int edited = rowOfTitle(t.window);
+    QVERIFY(edited >= 0);
+    t.window.tagListView()->selectionModel()->select(
+        t.window.tagListModel()->index(edited, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    t.prompt.answers = {std::string("unsaved")};
+    emit t.window.tagListView()->doubleClicked(t.window.tagListModel()->index(edited, 0));
+    QVERIFY(t.workspace().hasUnsavedEdits());
     // Each choice: the settings file's word, the window's texts, the rows' tag names.
     const std::tuple<LanguageChoice, const char*, int> choices[] = {
         {LanguageChoice::English, "en", 1},
@@ -166,6 +175,12 @@ void LanguageTest::languageMenuSwitchesTheWindowAndKeepsTheChoice() {
         QCOMPARE(
             t.window.tagListModel()->index(row, static_cast<int>(Column::Tag)).data().toString(),
             expected.tagOfTitle);
+        QVERIFY(t.workspace().hasUnsavedEdits());
+        QCOMPARE(t.window.tagListModel()
+                     ->index(row, static_cast<int>(Column::Content))
+                     .data()
+                     .toString(),
+                 QStringLiteral("unsaved"));
     }
     // With no file shown, the empty table's hint and the caption change too.
     t.window.languageAction(LanguageChoice::Japanese)->trigger();
