@@ -186,7 +186,14 @@ void appendTsv(std::string& out, const FileReport& report) {
                 cell = cleaned;
             }
             out.push_back('\t');
-            appendEscaped(out, cell);
+            // Offsets, types, counts, tag names and headings are the program's own digits and
+            // names, which hold nothing to escape; contents and notes (a note may be a value's
+            // text) are escaped.
+            if (column == Column::Content || column == Column::Note) {
+                appendEscaped(out, cell);
+            } else {
+                out.append(cell);
+            }
         }
         out.push_back('\n');
     }
