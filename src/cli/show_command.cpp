@@ -138,6 +138,14 @@ int runShow(int argc, char** argv) {
     // files' order. A worker takes a chunk only while fewer than a few chunks wait to be
     // written, so memory stays flat.
     const size_t chunks = (files.size() + kChunkSize - 1) / kChunkSize;
+    if (chunks <= 1) {
+        // One chunk: starting workers would cost more than they save.
+        ShowState state;
+        const ShowOutput output = showFiles(state, files, 0, files.size(), format, recursive);
+        writeErr(output.err);
+        writeOut(output.out);
+        return output.allAnalysed ? kExitOk : kExitFailed;
+    }
     const size_t workers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers);
     std::vector<std::promise<ShowOutput>> done(chunks);
     std::vector<std::future<ShowOutput>> outputs;
