@@ -107,16 +107,18 @@ set(CPACK_PACKAGE_NAME brevino)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Brevino developers")
 set(CPACK_PACKAGE_CONTACT "${BREVINO_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "view and edit the Exif data inside JPEG files")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "view and edit the Exif data inside photos")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Brevino shows every Exif entry of a JPEG file as a row: where its value lies in
-the file, its TIFF type and count, a Japanese or English tag name, the decoded value and
-the meaning of coded values, Pentax and Sony maker notes included. Values are
-edited in place, value by value, without rewriting the file; the file's time
-stamps can be kept or aligned with its Exif dates; the Exif segment can be
-exported to and imported from a side file; batch operations rename files
-after their dates, shift their dates or set a tag in many files at once; and
-every change is journaled so that it can be undone.
+    "Brevino shows every Exif entry of a photo as a row: where its value lies in
+the file, its TIFF type and count, a Japanese or English tag name, the decoded
+value and the meaning of coded values, the maker notes of the big camera
+makers included. It reads JPEG, HEIF/HEIC, AVIF, TIFF, DNG and other raw
+files, WebP, PNG and JPEG XL. Values are edited in place, value by value,
+without rewriting the file; the file's time stamps can be kept or aligned with
+its Exif dates; the Exif segment can be exported to and imported from a side
+file; batch operations rename files after their dates, shift their dates or
+set a tag in many files at once; and every change is journaled so that it can
+be undone.
 
 This package holds the desktop application (Qt 6) and the command-line tool
 brevino-cli, which runs the same core for scripts and large batches.")
