@@ -52,17 +52,15 @@ BatchOperation batchOperationFor(std::string_view text) {
 }
 
 std::string_view batchOperationText(const BatchOperationInfo& info) {
-    return textLanguage() == Language::Japanese ? info.label : info.englishLabel;
+    return inTextLanguage(info.label, info.englishLabel);
 }
 
 std::string_view batchPromptText() {
-    return textLanguage() == Language::Japanese ? "変更するﾀｸﾞを選択して下さい"
-                                                : "Choose the tag to change";
+    return inTextLanguage("変更するﾀｸﾞを選択して下さい", "Choose the tag to change");
 }
 
 std::string_view batchValuePrompt() {
-    return textLanguage() == Language::Japanese ? "変更する値をここに入力して下さい"
-                                                : "Enter the value to set here";
+    return inTextLanguage("変更する値をここに入力して下さい", "Enter the value to set here");
 }
 
 std::string progressCaption(size_t done, size_t total) {

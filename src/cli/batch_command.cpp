@@ -83,9 +83,8 @@ std::string helpText() {
     help.replace(help.find("%OPERATIONS%"), 12, operations);
     // A name of a Japanese desktop's files, with full-width colons.
     help.replace(help.find("%NAME%"), 6,
-                 textLanguage() == Language::Japanese
-                     ? "2004：05：06 07：08：09.jpg"
-                     : "2004:05:06 07:08:09.jpg (also with full-width colons)");
+                 inTextLanguage("2004：05：06 07：08：09.jpg",
+                                "2004:05:06 07:08:09.jpg (also with full-width colons)"));
     return help;
 }
 

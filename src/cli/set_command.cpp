@@ -40,6 +40,48 @@ constexpr std::string_view kHelp =
     "  --truncate          cut a text that is too long at its field's length\n"
     "Exit status: 0 when saved, 1 when refused or failed, 2 for a usage error.\n";
 
+// Sets each named row the file has, and plans the addition of each standard entry it lacks;
+// false when any pair is refused (every refusal is reported).
+bool setOrAdd(Workspace& workspace, StderrReporter& reporter,
+              const std::vector<std::pair<std::string, std::string>>& pairs, LongText longText,
+              std::vector<EntryAddition>& additions) {
+    bool refused = false;
+    for (const auto& [name, value] : pairs) {
+        const RowName rowName = parseRowName(name);
+        const RowLookup lookup = findRow(workspace.document(), workspace.rows(), rowName);
+        if (lookup.editable >= 0) {
+            if (!workspace.setRow(static_cast<size_t>(lookup.editable), value, longText))
+                refused = true;
+            continue;
+        }
+        bool added = false;
+        if (lookup.exists()) {
+            const auto row = static_cast<size_t>(lookup.first);
+            workspace.report(Problem::NotEditable);
+            const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
+            std::string why(workspace.cell(row, Column::Tag));
+            why.append(": ").append(messageText(reason));
+            reporter.report(why, messageFor(reason).caption);
+        } else if (const std::optional<StandardTag> standard = standardTagNamed(rowName)) {
+            // A standard entry the file lacks is added.
+            const bool twice = std::any_of(additions.begin(), additions.end(), [&](const auto& a) {
+                return a.ifd == standard->ifd && a.tag == standard->tag->tag;
+            });
+            if (twice) {
+                reporter.report("named twice: " + name, "brevino-cli");
+            } else if (std::optional<EntryAddition> addition =
+                           workspace.addition(standard->ifd, standard->tag->tag, value)) {
+                additions.push_back(std::move(*addition));
+                added = true;
+            }
+        } else {
+            reporter.report("no row named " + name, "brevino-cli");
+        }
+        if (!added) refused = true;
+    }
+    return !refused;
+}
+
 }  // namespace
 
 int runSet(int argc, char** argv) {
@@ -55,9 +97,8 @@ int runSet(int argc, char** argv) {
             optionsEnded = true;
         } else if (isHelpFlag(argument)) {
             std::string help(kHelp);
-            help.replace(
-                help.find("%NAME%"), 6,
-                textLanguage() == Language::Japanese ? "画像タイトル" : "Image Description");
+            help.replace(help.find("%NAME%"), 6,
+                         inTextLanguage("画像タイトル", "Image Description"));
             writeOut(help);
             return kExitOk;
         } else if (argument == "--option") {
@@ -107,41 +148,8 @@ int runSet(int argc, char** argv) {
         return kExitFailed;
     }
 
-    bool refused = false;
     std::vector<EntryAddition> additions;
-    for (const auto& [name, value] : pairs) {
-        const RowName rowName = parseRowName(name);
-        const RowLookup lookup = findRow(workspace.document(), workspace.rows(), rowName);
-        if (lookup.editable >= 0) {
-            if (!workspace.setRow(static_cast<size_t>(lookup.editable), value, longText))
-                refused = true;
-            continue;
-        }
-        bool added = false;
-        if (lookup.exists()) {
-            const auto row = static_cast<size_t>(lookup.first);
-            workspace.report(Problem::NotEditable);
-            const Problem reason = whyNotEditable(workspace.document(), workspace.rows(), row);
-            std::string why(workspace.cell(row, Column::Tag));
-            why.append(": ").append(messageText(reason));
-            reporter.report(why, messageFor(reason).caption);
-        } else if (const std::optional<StandardTag> standard = standardTagNamed(rowName)) {
-            // A standard entry the file lacks is added.
-            const bool twice = std::any_of(additions.begin(), additions.end(), [&](const auto& a) {
-                return a.ifd == standard->ifd && a.tag == standard->tag->tag;
-            });
-            if (twice) {
-                reporter.report("named twice: " + name, "brevino-cli");
-            } else if (std::optional<EntryAddition> addition =
-                           workspace.addition(standard->ifd, standard->tag->tag, value)) {
-                additions.push_back(std::move(*addition));
-                added = true;
-            }
-        } else {
-            reporter.report("no row named " + name, "brevino-cli");
-        }
-        if (!added) refused = true;
-    }
+    const bool refused = !setOrAdd(workspace, reporter, pairs, longText, additions);
     if (refused) return kExitFailed;
     return workspace.saveWith(additions) ? kExitOk : kExitFailed;
 }

@@ -109,7 +109,7 @@ std::string valueRange(const Entry& entry) {
     const Range range = rangeOf(type);
     std::string text;
     appendDecimal(text, range.minimum);
-    text += textLanguage() == Language::Japanese ? "〜" : " to ";
+    text += inTextLanguage("〜", " to ");
     appendDecimal(text, range.maximum);
     return text;
 }

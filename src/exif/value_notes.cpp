@@ -81,7 +81,7 @@ void appendSeconds(std::string& note, double seconds) {
     } else {
         note.append(trimmed(seconds, 1));
     }
-    note.append(textLanguage() == Language::Japanese ? " 秒" : " s");
+    note.append(inTextLanguage(" 秒", " s"));
 }
 
 void appendFNumber(std::string& note, double fNumber) {

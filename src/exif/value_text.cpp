@@ -133,7 +133,7 @@ void appendUndefined(const Document& document, const Entry& entry, std::string& 
             break;
         case tags::UndefinedForm::ByteCount:
             appendDecimal(text, entry.count);
-            text += textLanguage() == Language::Japanese ? " ﾊﾞｲﾄ" : " bytes";
+            text += inTextLanguage(" ﾊﾞｲﾄ", " bytes");
             break;
         case tags::UndefinedForm::Bytes:
             appendHexBytes(bytes, text);

@@ -271,9 +271,8 @@ bool parseFileLine(std::string_view keyword, std::string_view rest, bool version
     if (keyword == "segment" && !version1) {
         if (file.segment) return false;  // one a file
         SegmentChange& segment = file.segment.emplace();
-        return words.number(segment.position) &&
-               words.number(segment.beforeLength) && words.number(segment.afterLength) &&
-               words.done();
+        return words.number(segment.position) && words.number(segment.beforeLength) &&
+               words.number(segment.afterLength) && words.done();
     }
     if (keyword == "patch" && file.segment) {
         SegmentPatch& patch = file.segment->patches.emplace_back();

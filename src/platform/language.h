@@ -30,4 +30,9 @@ Language languageFor(LanguageChoice choice);
 Language textLanguage();
 void setTextLanguage(Language language);
 
+// The text of the two that is in the language of the texts.
+inline std::string_view inTextLanguage(std::string_view japanese, std::string_view english) {
+    return textLanguage() == Language::Japanese ? japanese : english;
+}
+
 }  // namespace brevino

@@ -88,11 +88,11 @@ std::string_view displayNote(const ValueName& value) {
 }
 
 std::string_view headingOpen() {
-    return textLanguage() == Language::Japanese ? kTablesOpen : "[";
+    return inTextLanguage(kTablesOpen, "[");
 }
 
 std::string_view headingClose() {
-    return textLanguage() == Language::Japanese ? kTablesClose : "]";
+    return inTextLanguage(kTablesClose, "]");
 }
 
 std::string displayHeading(std::string_view heading) {

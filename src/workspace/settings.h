@@ -59,7 +59,7 @@ struct SwitchKey {
 
 // The check box's text in the language of the texts.
 inline std::string_view switchLabel(const SwitchKey& key) {
-    return textLanguage() == Language::Japanese ? key.label : key.englishLabel;
+    return inTextLanguage(key.label, key.englishLabel);
 }
 
 inline constexpr std::array<SwitchKey, 5> kSwitchKeys = {{

@@ -330,8 +330,7 @@ bool Workspace::removeGps() {
     const SaveOptions options =
         saveOptionsFor(document_, rows_, edits_, settings.keepsTimes(), false);
     if (!carryOut(planValueWrites(std::move(values), document_, *file_, options), {})) return false;
-    report(Problem::EntryRemoved,
-           textLanguage() == Language::Japanese ? "位置情報" : "the GPS position");
+    report(Problem::EntryRemoved, inTextLanguage("位置情報", "the GPS position"));
     return true;
 }
 
