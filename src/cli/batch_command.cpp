@@ -212,15 +212,21 @@ int runBatch(int argc, char** argv) {
     std::vector<std::string> files;
     bool failed = false;
     BatchSummary summary;
-    const std::vector<std::string> paths = expandPaths(
-        {arguments.positional.begin() + 1, arguments.positional.end()}, arguments.recursive);
-    for (const std::string& path : paths) {
-        if (isRegularFile(path)) {
-            files.push_back(path);
-        } else {
-            writeErr(messageLine(path, "brevino-cli", "not a regular file"));
-            summary.addLeftAlone({path, "brevino-cli", "not a regular file"});
-            failed = true;
+    for (auto given = arguments.positional.begin() + 1; given != arguments.positional.end();
+         ++given) {
+        // A file given by name is looked at once; anything else may be a folder of photos.
+        if (isRegularFile(*given)) {
+            files.push_back(*given);
+            continue;
+        }
+        for (const std::string& path : expandPaths({*given}, arguments.recursive)) {
+            if (isRegularFile(path)) {
+                files.push_back(path);
+            } else {
+                writeErr(messageLine(path, "brevino-cli", "not a regular file"));
+                summary.addLeftAlone({path, "brevino-cli", "not a regular file"});
+                failed = true;
+            }
         }
     }
     BatchSettings settings = batchSettingsOf(arguments.settings);

@@ -20,7 +20,8 @@ FileTimes timesOf(const FileIdentity& identity);
 
 // Reads the times of an existing regular file; 0 when it cannot be opened.
 int getFileTimes(const std::string& path, FileTimes& times);
-// Sets the access and modification times, to the nanosecond; 0 when that fails.
+// Sets the access and modification times of a regular file (links followed), to the
+// nanosecond; 0 when that fails.
 int setFileTimes(const std::string& path, const FileTimes& times);
 
 // A calendar date and time read as local time at that date (summer dates get the summer
