@@ -184,6 +184,7 @@ ChangeResult applyChange(FileChange& change, const RewriteCheck& check) {
             return fail(problem);
         result.wrote = true;
     }
+    bool timesSet = false;
     if (!change.values.empty()) {
         FileHandle handle = openForWriteInPlace(change.path);
         if (!handle.isOpen()) return fail(Problem::CannotOpen);
@@ -199,10 +200,12 @@ ChangeResult applyChange(FileChange& change, const RewriteCheck& check) {
                 failed = true;
             }
         }
+        // The times go through the file just written, after its last write.
+        if (change.newTimes && !failed) timesSet = setFileTimes(handle, *change.newTimes) != 0;
         if (!handle.close() && !failed) result.problems.push_back(Problem::WriteFailed);
     }
     if (change.newTimes) {
-        if (setFileTimes(change.path, *change.newTimes)) {
+        if (timesSet || setFileTimes(change.path, *change.newTimes)) {
             result.wrote = true;
         } else {
             result.problems.push_back(Problem::TimesWriteError);

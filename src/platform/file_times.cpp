@@ -54,6 +54,11 @@ int setFileTimes(const std::string& path, const FileTimes& times) {
     return utimensat(AT_FDCWD, path.c_str(), values, 0) == 0 ? 1 : 0;
 }
 
+int setFileTimes(const FileHandle& file, const FileTimes& times) {
+    const timespec values[2] = {times.access, times.modification};
+    return file.isOpen() && futimens(file.fd(), values) == 0 ? 1 : 0;
+}
+
 std::optional<timespec> localTimeToFileTime(int year, int month, int day, int hour, int minute,
                                             int second) {
     if (year < 1601 || year > 9999 || month < 1 || month > 12) return std::nullopt;

@@ -7,6 +7,8 @@
 
 namespace brevino {
 
+class FileHandle;
+
 struct FileTimes {
     std::optional<timespec> creation;  // read where the file system reports it; never set
     timespec access{};
@@ -23,6 +25,8 @@ int getFileTimes(const std::string& path, FileTimes& times);
 // Sets the access and modification times of a regular file (links followed), to the
 // nanosecond; 0 when that fails.
 int setFileTimes(const std::string& path, const FileTimes& times);
+// The same through a file open for writing.
+int setFileTimes(const FileHandle& file, const FileTimes& times);
 
 // A calendar date and time read as local time at that date (summer dates get the summer
 // offset). Nothing for a date that is not a real one or lies outside the years 1601 to 9999.
