@@ -101,9 +101,11 @@ FilePlan planFile(const FileChange& done) {
         plan.refused = Problem::ChangedSinceOperation;
         return plan;
     }
-    const std::optional<FileIdentity> identity = identifyFile(now->path);
+    // One open serves the file's identity, its times and the bytes looked at below.
+    const FileHandle file = openForRead(now->path);
+    const std::optional<FileIdentity> identity = file.isOpen() ? file.identity() : std::nullopt;
     FileTimes times;
-    if (!identity || getFileTimes(now->path, times) == 0) {
+    if (!identity || getFileTimes(file, times) == 0) {
         plan.refused = Problem::ChangedSinceOperation;
         return plan;
     }
@@ -115,10 +117,9 @@ FilePlan planFile(const FileChange& done) {
     // A segment written anew goes back when the file holds it as written.
     if (done.segment) {
         const SegmentChange back = reversed(*done.segment);
-        FileHandle file = openForRead(now->path);
         std::vector<uint8_t> current(static_cast<size_t>(back.beforeLength));
-        const bool read = file.isOpen() && file.readAt(back.position, current.data(),
-                                                       current.size()) == current.size();
+        const bool read =
+            file.readAt(back.position, current.data(), current.size()) == current.size();
         if (read && changedSegment(back, current)) {
             backSegment = back;
         } else if (!read || !changedSegment(*done.segment, current) || done.after) {
@@ -129,11 +130,6 @@ FilePlan planFile(const FileChange& done) {
     }
     // Each value as the operation wrote it goes back; a value it never got to stays.
     if (!done.values.empty()) {
-        FileHandle file = openForRead(now->path);
-        if (!file.isOpen()) {
-            plan.refused = Problem::CannotOpen;
-            return plan;
-        }
         std::vector<uint8_t> current;
         for (const ValueChange& value : done.values) {
             current.resize(value.after.size());

@@ -27,7 +27,10 @@ FileTimes timesOf(const FileIdentity& identity) {
 }
 
 int getFileTimes(const std::string& path, FileTimes& times) {
-    FileHandle file = openForRead(path);
+    return getFileTimes(openForRead(path), times);
+}
+
+int getFileTimes(const FileHandle& file, FileTimes& times) {
     if (!file.isOpen()) return 0;
     struct statx info {};
     if (statx(file.fd(), "", AT_EMPTY_PATH, STATX_ATIME | STATX_MTIME | STATX_BTIME, &info) != 0) {

@@ -22,6 +22,8 @@ FileTimes timesOf(const FileIdentity& identity);
 
 // Reads the times of an existing regular file; 0 when it cannot be opened.
 int getFileTimes(const std::string& path, FileTimes& times);
+// The same for a file already open.
+int getFileTimes(const FileHandle& file, FileTimes& times);
 // Sets the access and modification times of a regular file (links followed), to the
 // nanosecond; 0 when that fails.
 int setFileTimes(const std::string& path, const FileTimes& times);
