@@ -131,5 +131,29 @@ TEST(UndoHistory, EveryOperationTakenBackInTurnAndAppliedAgain) {
     EXPECT_EQ(snapshot(folder), original);
 }
 
+// A raw file's dates lie far apart (the 0th IFD's near the start, the Exif IFD's 130 KB on):
+// undo reads them one by one there, and all of them at once in a JPEG.
+TEST(UndoHistory, DatesNearAndFarApartComeBack) {
+    const std::string corpus = fixture::corpusDirectory();
+    if (corpus.empty()) GTEST_SKIP() << "no corpus";
+    for (const char* name : {"formats/canon_eos_6d.dng", "Canon_40D.jpg"}) {
+        fixture::TempDir dir;
+        const std::string folder = dir.file("photos");
+        ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+        const std::string file = folder + "/" + std::string(fileNameOf(name));
+        fixture::writeFile(file, fixture::readFile(corpus + "/" + name));
+        JournalStore store(dir.file("state"));
+        const auto original = snapshot(folder);
+        std::vector<std::string> files = {file};
+        BatchRun run;
+        ASSERT_TRUE(run.start(files, "shift-dates", "+1:00", BatchSettings{}, &store)) << name;
+        while (!run.step().ended) {
+        }
+        ASSERT_NE(snapshot(folder), original) << name;
+        EXPECT_TRUE(undoOperation(store).complete()) << name;
+        EXPECT_EQ(snapshot(folder), original) << name;
+    }
+}
+
 }  // namespace
 }  // namespace brevino

@@ -1,6 +1,9 @@
 #include "journal/undo.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
 
 #include "journal/change_apply.h"
 
@@ -89,6 +92,49 @@ FilePlan planRestore(const FileChange& done) {
     return plan;
 }
 
+// The bytes a file holds now where an operation wrote values. A file's values lie close
+// together (its dates, a title): one read takes them all; values far apart are read one by one.
+class ValueBytes {
+  public:
+    ValueBytes(const FileHandle& file, const std::vector<ValueChange>& values) : values_(values) {
+        uint64_t first = UINT64_MAX, end = 0;
+        for (const ValueChange& value : values) {
+            if (value.position > UINT64_MAX - value.after.size()) return;
+            first = std::min(first, value.position);
+            end = std::max<uint64_t>(end, value.position + value.after.size());
+        }
+        if (end - first > kReadTogether) {
+            for (const ValueChange& value : values) {
+                std::vector<uint8_t>& bytes = apart_.emplace_back(value.after.size());
+                bytes.resize(file.readAt(value.position, bytes.data(), bytes.size()));
+            }
+            return;
+        }
+        first_ = first;
+        together_.resize(static_cast<size_t>(end - first));
+        together_.resize(file.readAt(first, together_.data(), together_.size()));
+    }
+
+    // The bytes at the place of value `index`, as many as the file holds of them.
+    std::span<const uint8_t> of(size_t index) const {
+        if (index < apart_.size()) return apart_[index];
+        const ValueChange& value = values_[index];
+        if (together_.empty() || value.position < first_) return {};
+        const uint64_t into = value.position - first_;
+        if (into > together_.size()) return {};
+        return std::span<const uint8_t>(together_).subspan(
+            static_cast<size_t>(into),
+            static_cast<size_t>(std::min<uint64_t>(value.after.size(), together_.size() - into)));
+    }
+
+  private:
+    static constexpr uint64_t kReadTogether = 64 << 10;
+    const std::vector<ValueChange>& values_;
+    uint64_t first_ = 0;
+    std::vector<uint8_t> together_;
+    std::vector<std::vector<uint8_t>> apart_;
+};
+
 FilePlan planFile(const FileChange& done) {
     if (done.made || done.restore) return planRemoval(done);
     if (done.remove) return planRestore(done);
@@ -130,16 +176,19 @@ FilePlan planFile(const FileChange& done) {
     }
     // Each value as the operation wrote it goes back; a value it never got to stays.
     if (!done.values.empty()) {
-        std::vector<uint8_t> current;
-        for (const ValueChange& value : done.values) {
-            current.resize(value.after.size());
-            if (file.readAt(value.position, current.data(), current.size()) != current.size()) {
+        const ValueBytes current(file, done.values);
+        for (size_t i = 0; i < done.values.size(); ++i) {
+            const ValueChange& value = done.values[i];
+            const std::span<const uint8_t> bytes = current.of(i);
+            if (bytes.size() != value.after.size()) {
                 plan.refused = Problem::ChangedSinceOperation;
                 return plan;
             }
-            if (current == value.after && current != value.before) {
+            const bool asWritten = std::ranges::equal(bytes, value.after);
+            const bool asBefore = std::ranges::equal(bytes, value.before);
+            if (asWritten && !asBefore) {
                 back.values.push_back({value.position, value.after, value.before});
-            } else if (current != value.before) {
+            } else if (!asBefore) {
                 plan.refused = Problem::ChangedSinceOperation;
                 return plan;
             }
