@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace brevino {
 
@@ -44,6 +46,31 @@ std::optional<uint64_t> checksumOf(const std::string& path) {
 }
 
 namespace {
+
+// Writes each value's bytes at its place; values that follow each other without a gap (a
+// photo's original and digitised dates) go in one write. False when a write failed.
+bool writeValues(const FileHandle& file, const std::vector<ValueChange>& values) {
+    bool written = true;
+    std::vector<uint8_t> joined;
+    for (size_t first = 0; first < values.size();) {
+        size_t next = first + 1;
+        uint64_t end = values[first].position + values[first].after.size();
+        while (next < values.size() && end >= values[first].position &&
+               values[next].position == end)
+            end += values[next++].after.size();
+        std::span<const uint8_t> bytes = values[first].after;
+        if (next > first + 1) {
+            joined.clear();
+            for (size_t i = first; i < next; ++i)
+                joined.insert(joined.end(), values[i].after.begin(), values[i].after.end());
+            bytes = joined;
+        }
+        if (file.writeAt(values[first].position, bytes.data(), bytes.size()) != bytes.size())
+            written = false;
+        first = next;
+    }
+    return written;
+}
 
 // The facts of a file together with the checksum of its bytes.
 std::optional<FileFacts> factsWithChecksum(const std::string& path) {
@@ -192,13 +219,9 @@ ChangeResult applyChange(FileChange& change, const RewriteCheck& check) {
         // Replaced between the check and the open: nothing is written into another file.
         if (!opened || !(*opened == change.identity)) return fail(Problem::OpenFirstToSave);
         result.wrote = true;
-        for (const ValueChange& value : change.values) {
-            if (handle.writeAt(value.position, value.after.data(), value.after.size()) !=
-                    value.after.size() &&
-                !failed) {
-                result.problems.push_back(Problem::WriteFailed);
-                failed = true;
-            }
+        if (!writeValues(handle, change.values)) {
+            result.problems.push_back(Problem::WriteFailed);
+            failed = true;
         }
         // The times go through the file just written, after its last write.
         if (change.newTimes && !failed) timesSet = setFileTimes(handle, *change.newTimes) != 0;
