@@ -45,7 +45,7 @@ bool mayNeedEscape(const char* bytes) {
     return (controls | ((backslash - kOnes) & ~backslash & kHighBits)) != 0;
 }
 
-// Whether the text holds no byte that TSV escapes: it is written as it is.
+// Whether every byte of the text is ASCII (and so valid UTF-8 without a closer look).
 bool isAscii(std::string_view text) {
     size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
