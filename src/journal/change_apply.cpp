@@ -228,7 +228,8 @@ ChangeResult applyChange(FileChange& change, const RewriteCheck& check) {
         if (!handle.close() && !failed) result.problems.push_back(Problem::WriteFailed);
     }
     if (change.newTimes) {
-        if (timesSet || setFileTimes(change.path, *change.newTimes)) {
+        // The identity check above made sure the path holds the planned regular file.
+        if (timesSet || setCheckedFileTimes(change.path, *change.newTimes)) {
             result.wrote = true;
         } else {
             result.problems.push_back(Problem::TimesWriteError);

@@ -50,9 +50,11 @@ int getFileTimes(const FileHandle& file, FileTimes& times) {
 }
 
 int setFileTimes(const std::string& path, const FileTimes& times) {
-    // A look and the change by name: opening the file for it cost two calls more for each file
-    // of a batch.
-    if (!isRegularFile(path)) return 0;
+    return isRegularFile(path) ? setCheckedFileTimes(path, times) : 0;
+}
+
+int setCheckedFileTimes(const std::string& path, const FileTimes& times) {
+    // By name: opening the file for it cost three calls more for each file of a batch.
     const timespec values[2] = {times.access, times.modification};
     return utimensat(AT_FDCWD, path.c_str(), values, 0) == 0 ? 1 : 0;
 }

@@ -27,6 +27,9 @@ int getFileTimes(const FileHandle& file, FileTimes& times);
 // Sets the access and modification times of a regular file (links followed), to the
 // nanosecond; 0 when that fails.
 int setFileTimes(const std::string& path, const FileTimes& times);
+// The same without the look at what the path names: for a caller that has just made sure it
+// is the regular file it means.
+int setCheckedFileTimes(const std::string& path, const FileTimes& times);
 // The same through a file open for writing.
 int setFileTimes(const FileHandle& file, const FileTimes& times);
 
